@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sulvo::cli {
+
+// The command line of sulvo-calc, checked for form only; each section checks its own field names.
+struct Argumentos {
+    std::string secao;
+    std::vector<std::pair<std::string, double>> campos; // FIELD=VALUE in the order given, no repeats
+    long long sim = 0;                                  // --sim N: Yes to the first N questions
+    std::optional<std::string> pontos;                  // --pontos FILE (irregular)
+    bool curva = false;                                 // --curva (irregular)
+};
+
+// Throws UsageError on a malformed line.
+Argumentos LerArgumentos(const std::vector<std::string>& args);
+
+// Takes a field's value as an 8-bit enumeration (Incognita, Metodologia); throws UsageError otherwise.
+unsigned char ValorByte(const std::string& campo, double valor);
+
+std::string TextoDeUso();
+
+// The two sections' runners: fill a fresh engine object, calculate, print one JSON object.
+int CalcularRegular(const Argumentos& args, std::string& saida);
+int CalcularIrregular(const Argumentos& args, std::string& saida);
+
+} // namespace sulvo::cli

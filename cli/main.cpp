@@ -1,0 +1,24 @@
+// sulvo-calc: the headless calculator over the same engine as the window.
+#include "Argumentos.h"
+#include "Usage.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    using namespace sulvo::cli;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        std::cout << TextoDeUso();
+        return args.empty() ? kUso : kOk;
+    }
+    try {
+        Argumentos a = LerArgumentos(args);
+        std::string saida;
+        int status = a.secao == "irregular" ? CalcularIrregular(a, saida) : CalcularRegular(a, saida);
+        std::cout << saida << '\n';
+        return status;
+    } catch (const UsageError& e) {
+        std::cerr << "sulvo-calc: " << e.what() << '\n';
+        return kUso;
+    }
+}

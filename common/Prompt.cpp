@@ -1,0 +1,10 @@
+#include "Prompt.h"
+
+namespace sulvo {
+
+SilentPrompt& SilentPrompt::instance() {
+    static SilentPrompt prompt;
+    return prompt;
+}
+
+} // namespace sulvo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "uSulvo.h"
+
+namespace sulvo {
+
+class TSulvoTriangular : public TSulvoR {
+public:
+    std::uint8_t Incognita = 0; // 0 Vazão, 1 Profundidade Normal, 2 Declividade, 3 Rugosidade, 4.. see the section
+
+    void Zerar();
+    bool Calcular();
+    double ProfundidadeCritica(double Q, double z, double b) override;
+};
+
+} // namespace sulvo

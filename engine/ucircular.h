@@ -1,0 +1,31 @@
+#pragma once
+
+#include "uSulvo.h"
+
+namespace sulvo {
+
+// A circular conduit of diameter D flowing partly full; geometry through the central angle θ
+// that the water surface subtends at the centre.
+class TSulvoCircular : public TSulvo {
+public:
+    double D = 0; // diameter, m
+    double T = 0; // depth / diameter ratio, used by the unknown 5 only
+    std::uint8_t Incognita =
+        0; // 0 Vazão, 1 Profundidade, 2 Declividade, 3 Rugosidade, 4 Diâmetro, 5 Diâmetro e Profundidade
+
+    void Zerar();
+    bool Calcular();
+
+    bool CalcularVazao(double H, double D, double I, double n);
+    bool CalcularProfundidade(double Q, double D, double I, double n);
+    bool CalcularDeclividade(double Q, double H, double D, double n);
+    bool CalcularRugosidade(double Q, double H, double D, double I);
+    bool CalcularDiametro(double Q, double H, double I, double n);
+    bool CalcularDiametroProfundidade(double Q, double I, double n, double T);
+
+    double ProfundidadeHidraulica(double teta, double D);
+    double NumeroFroude(double V, double Dh);
+    double ProfundidadeCritica(double Q, double D);
+};
+
+} // namespace sulvo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace sulvo {
+
+// Answer of a Yes/No/Cancel box; closing the box without choosing is Cancelar.
+enum class Resposta { Sim, Nao, Cancelar };
+
+// What a file dialog is asked to show.
+struct OpcoesArquivo {
+    std::string titulo;         // window title ("Salvar Como"); empty for the toolkit's own
+    std::string filtro;         // e.g. "Projetos Sulvo (*.svo)"
+    std::string extensaoPadrao; // added when the user types a name without one, e.g. "svo"
+    std::string nomeSugerido;   // file name proposed in the dialog
+    std::string pasta;          // starting folder; empty for the last one used
+};
+
+// Every message box and file dialog the program shows goes through this interface, so that the
+// document manager and every window can be driven by tests with scripted answers.
+class IDialogService {
+public:
+    virtual ~IDialogService() = default;
+    virtual void Mensagem(const std::string& texto) = 0;        // plain box, OK
+    virtual void Erro(const std::string& texto) = 0;            // error box captioned "Sulvo"
+    virtual bool PerguntarSimNao(const std::string& texto) = 0; // question box; true for Yes
+    virtual Resposta PerguntarSimNaoCancelar(const std::string& texto) = 0;
+    // Full path of the chosen file, or nothing when the user cancels.
+    virtual std::optional<std::string> AbrirArquivo(const OpcoesArquivo& opcoes) = 0;
+    virtual std::optional<std::string> SalvarArquivo(const OpcoesArquivo& opcoes) = 0;
+    virtual void ConfigurarImpressora() = 0;
+};
+
+} // namespace sulvo
