@@ -40,6 +40,24 @@ public:
     void DefinirPrompt(IPrompt& prompt) { prompt_ = &prompt; }
     IPrompt& Prompt() const { return *prompt_; }
 
+protected:
+    // Every intermediate is carried in x87 extended precision; only the fields are 64-bit.
+    using Estendido = long double;
+
+    // base^expoente as exp(expoente · ln base). The logarithm needs a positive finite base: any other base
+    // is a floating-point fault and yields NaN, which the caller's store then refuses.
+    static Estendido Potencia(Estendido base, Estendido expoente);
+
+    // Rounds an extended value into a 64-bit field. A NaN, an infinity or a value beyond the 64-bit range is
+    // a floating-point fault: the field keeps its old value and the answer is false.
+    static bool Guardar(double& campo, Estendido valor);
+
+    // An extended value rounded to 64 bits for a real the operation returns; NaN when it does not fit.
+    static double Arredondar(Estendido valor);
+
+    // The non-convergence question after 100 000 iterations: true when the user grants another 100 000.
+    bool TentarNovamente();
+
 private:
     IPrompt* prompt_ = &SilentPrompt::instance();
 };
@@ -65,6 +83,20 @@ public:
     bool CalcularLargura(double Q, double H, double I, double n, double z, double Comp);
     bool CalcularDeclividade(double Q, double H, double b, double n, double z, double Comp);
     bool CalcularRugosidade(double Q, double H, double b, double I, double z, double Comp);
+
+    // Newton steps taken by the last depth, side-slope or base-width solve, those granted after a Yes included.
+    long long Iteracoes() const { return iteracoes_; }
+
+private:
+    enum class Desconhecida { Profundidade, Talude, Largura };
+
+    // Newton's method on Manning's residual for one of H, z, b; the other two are the given values.
+    bool Iterar(Desconhecida qual, double Q, double H, double b, double I, double n, double z, double Comp);
+
+    // The results every solver derives once depth H and discharge Q are known; A and P must hold the values at H.
+    bool Completar(double H, double Q, double b, double z, double Comp);
+
+    long long iteracoes_ = 0;
 };
 
 } // namespace sulvo

@@ -26,6 +26,20 @@ public:
     double ProfundidadeHidraulica(double teta, double D);
     double NumeroFroude(double V, double Dh);
     double ProfundidadeCritica(double Q, double D);
+
+private:
+    // Central angle at depth y (rounded to 64 bits, as every later formula uses it) and the wetted area and
+    // perimeter it gives, stored in A and P. False on a floating-point fault.
+    bool Geometria(double y, double D, double& teta);
+
+    // Manning's discharge through the A and P last stored; NaN on a floating-point fault.
+    Estendido VazaoManning(double I, double n) const;
+
+    // The results every operation derives once depth H, diameter D, angle θ, A and P are known.
+    bool Completar(double H, double Q, double D, double teta);
+
+    // The zero depth and zero diameter checks shared by the operations that take both.
+    bool ConferirProfundidade(double H, double D);
 };
 
 } // namespace sulvo

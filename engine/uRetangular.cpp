@@ -1,0 +1,43 @@
+#include "uRetangular.h"
+
+#include <cmath>
+
+namespace sulvo {
+
+void TSulvoRetangular::Zerar() {
+    Incognita = 0;
+    TSulvoR::Zerar();
+}
+
+bool TSulvoRetangular::Calcular() {
+    // A rectangle is the trapezoid with vertical sides, whatever the field held before.
+    z = 0;
+    switch (Incognita) {
+    case 0:
+        return CalcularVazao(H, b, I, n, z, Comp);
+    case 1:
+        return CalcularProfundidade(Q, b, I, n, z, Comp);
+    case 2:
+        return CalcularDeclividade(Q, H, b, n, z, Comp);
+    case 3:
+        return CalcularRugosidade(Q, H, b, I, z, Comp);
+    case 4:
+        return CalcularLargura(Q, H, I, n, z, Comp);
+    default:
+        return false;
+    }
+}
+
+// Q²·T / (g·A³) = 1 with A = b·y and T = b gives y³ = Q² / (g·b²), the unit discharge q = Q/b in y = (q²/g)^(1/3).
+// A zero base is a division by zero: NaN, which the caller's store refuses.
+double TSulvoRetangular::ProfundidadeCritica(double Q, double, double b) {
+    const Estendido q = Q, base = b;
+    const Estendido razao = q * q / (kGravidade * base * base);
+    if (!std::isfinite(razao))
+        return NAN;
+    if (razao == 0)
+        return 0;
+    return Arredondar(Potencia(razao, 1.0L / 3.0L));
+}
+
+} // namespace sulvo

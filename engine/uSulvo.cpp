@@ -1,0 +1,199 @@
+#include "uSulvo.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace sulvo {
+
+namespace {
+
+// Manning's exponents and the Newton tolerance, all in extended precision.
+constexpr long double kCincoTercos = 5.0L / 3.0L;
+constexpr long double kDoisTercos = 2.0L / 3.0L;
+constexpr long double kMenosUmTerco = -1.0L / 3.0L;
+
+// Absolute tolerance of the Newton step, in the unknown's own unit (m, or m/m for the side slope).
+constexpr long double kTolerancia = 0.0001L;
+
+// Start values far above any realistic root: the iteration always comes down onto the root from above.
+constexpr double kInicioProfundidade = 9.999e15;
+constexpr double kInicioGeometria = 9.999e99;
+
+// Newton steps granted per answer before the user is asked whether to go on.
+constexpr long long kPassosPorPergunta = 100000;
+
+} // namespace
+
+std::string RegimeDoFroude(double froude) {
+    if (froude < 1)
+        return "Subcrítico";
+    if (froude == 1)
+        return "Crítico";
+    return "Supercrítico";
+}
+
+void TSulvo::Zerar() {
+    Q = H = I = n = A = P = V = S = E = Yc = NF = 0;
+    Regime.clear();
+}
+
+TSulvo::Estendido TSulvo::Potencia(Estendido base, Estendido expoente) {
+    if (!(base > 0) || !std::isfinite(base))
+        return NAN;
+    return std::exp(expoente * std::log(base));
+}
+
+bool TSulvo::Guardar(double& campo, Estendido valor) {
+    if (!std::isfinite(valor) || std::fabs(valor) > DBL_MAX)
+        return false;
+    campo = static_cast<double>(valor);
+    return true;
+}
+
+double TSulvo::Arredondar(Estendido valor) {
+    if (std::isnan(valor) || std::fabs(valor) > DBL_MAX)
+        return NAN;
+    return static_cast<double>(valor);
+}
+
+bool TSulvo::TentarNovamente() {
+    return Prompt().Confirmar("Cálculo não convergiu! Deseja tentar novamente?");
+}
+
+void TSulvoR::Zerar() {
+    b = Comp = Vol_Terra = z = f = 0;
+    TSulvo::Zerar();
+}
+
+bool TSulvoR::Completar(double H, double Q, double b, double z, double Comp) {
+    if (!Guardar(V, static_cast<Estendido>(Q) / A))
+        return false;
+    if (!Guardar(Yc, ProfundidadeCritica(Q, z, b)))
+        return false;
+    if (!Guardar(S, b + 2 * static_cast<Estendido>(z) * H))
+        return false;
+    // Froude number on the hydraulic depth A / S; a zero top width is a division by zero.
+    const Estendido profundidadeHidraulica = static_cast<Estendido>(A) / S;
+    if (!std::isfinite(profundidadeHidraulica))
+        return false;
+    if (!Guardar(NF, V / std::sqrt(kGravidade * profundidadeHidraulica)))
+        return false;
+    // Earthwork: the section up to the top of the freeboard, times the length.
+    const Estendido topo = static_cast<Estendido>(H) + f;
+    if (!Guardar(Vol_Terra, topo * (b + z * topo) * Comp))
+        return false;
+    Regime = RegimeDoFroude(NF);
+    return Guardar(E, H + static_cast<Estendido>(V) * V / kDoisG);
+}
+
+bool TSulvoR::CalcularVazao(double H, double b, double I, double n, double z, double Comp) {
+    if (!Guardar(A, H * (b + static_cast<Estendido>(z) * H)) ||
+        !Guardar(P, b + 2 * H * std::sqrt(static_cast<Estendido>(z) * z + 1)))
+        return false;
+    if (!Guardar(Q, Potencia(A, kCincoTercos) * std::sqrt(static_cast<Estendido>(I)) / (n * Potencia(P, kDoisTercos))))
+        return false;
+    return Completar(H, Q, b, z, Comp);
+}
+
+bool TSulvoR::CalcularDeclividade(double Q, double H, double b, double n, double z, double Comp) {
+    if (!Guardar(A, H * (b + static_cast<Estendido>(z) * H)) ||
+        !Guardar(P, b + 2 * H * std::sqrt(static_cast<Estendido>(z) * z + 1)))
+        return false;
+    const Estendido raiz = n * static_cast<Estendido>(Q) * Potencia(P, kDoisTercos) / Potencia(A, kCincoTercos);
+    if (!Guardar(I, raiz * raiz))
+        return false;
+    return Completar(H, Q, b, z, Comp);
+}
+
+bool TSulvoR::CalcularRugosidade(double Q, double H, double b, double I, double z, double Comp) {
+    if (!Guardar(A, H * (b + static_cast<Estendido>(z) * H)) ||
+        !Guardar(P, b + 2 * H * std::sqrt(static_cast<Estendido>(z) * z + 1)))
+        return false;
+    if (!Guardar(n, std::sqrt(static_cast<Estendido>(I)) * Potencia(A, kCincoTercos) / (Potencia(P, kDoisTercos) * Q)))
+        return false;
+    return Completar(H, Q, b, z, Comp);
+}
+
+bool TSulvoR::CalcularProfundidade(double Q, double b, double I, double n, double z, double Comp) {
+    return Iterar(Desconhecida::Profundidade, Q, H, b, I, n, z, Comp);
+}
+
+bool TSulvoR::CalcularTalude(double Q, double H, double b, double I, double n, double Comp) {
+    return Iterar(Desconhecida::Talude, Q, H, b, I, n, z, Comp);
+}
+
+bool TSulvoR::CalcularLargura(double Q, double H, double I, double n, double z, double Comp) {
+    return Iterar(Desconhecida::Largura, Q, H, b, I, n, z, Comp);
+}
+
+// Newton's method on F(x) = n·Q·P^(2/3) − √I·A^(5/3), with
+// F′(x) = (2/3)·n·Q·P^(−1/3)·dP/dx − (5/3)·√I·A^(2/3)·dA/dx.
+// The derivatives of A and P are taken at the x from before the step, A and P themselves after it; the last
+// step is not applied, so the answer is the x at which the step first fell below the tolerance.
+bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, double n, double z, double Comp) {
+    // The unknown lives in its own field, the knowns in the arguments.
+    double& y = qual == Desconhecida::Profundidade ? this->H : H;
+    double& talude = qual == Desconhecida::Talude ? this->z : z;
+    double& base = qual == Desconhecida::Largura ? this->b : b;
+    double& x = qual == Desconhecida::Profundidade ? y : qual == Desconhecida::Talude ? talude : base;
+
+    x = qual == Desconhecida::Profundidade ? kInicioProfundidade : kInicioGeometria;
+    Estendido delta = 0;
+    long long k = 0;
+    iteracoes_ = 0;
+    while (std::fabs(delta) >= kTolerancia || k == 0) {
+        Estendido dA = 0, dP = 0;
+        switch (qual) {
+        case Desconhecida::Profundidade:
+            dA = base + 2 * static_cast<Estendido>(talude) * y; // the top width
+            dP = 2 * std::sqrt(static_cast<Estendido>(talude) * talude + 1);
+            break;
+        case Desconhecida::Talude:
+            dA = static_cast<Estendido>(y) * y;
+            dP = 2 * static_cast<Estendido>(y) * talude / std::sqrt(static_cast<Estendido>(talude) * talude + 1);
+            break;
+        case Desconhecida::Largura:
+            dA = y;
+            dP = 1;
+            break;
+        }
+
+        if (!Guardar(x, x - delta))
+            return false;
+        if (!Guardar(A, static_cast<Estendido>(talude) * y * y + static_cast<Estendido>(base) * y) ||
+            !Guardar(P, base + 2 * y * std::sqrt(static_cast<Estendido>(talude) * talude + 1)))
+            return false;
+
+        const Estendido nQ = static_cast<Estendido>(n) * Q;
+        const Estendido raizI = std::sqrt(static_cast<Estendido>(I));
+        const Estendido F = nQ * Potencia(P, kDoisTercos) - raizI * Potencia(A, kCincoTercos);
+        const Estendido dF =
+            kDoisTercos * nQ * Potencia(P, kMenosUmTerco) * dP - kCincoTercos * raizI * Potencia(A, kDoisTercos) * dA;
+        delta = F / dF;
+        if (!std::isfinite(delta))
+            return false;
+
+        ++iteracoes_;
+        if (++k >= kPassosPorPergunta) {
+            if (!TentarNovamente())
+                return false;
+            k = 0;
+        }
+
+        if (std::fabs(delta) < kTolerancia) {
+            if (qual != Desconhecida::Profundidade && x <= 0) {
+                // The root lies at a negative slope or width: a rectangle (or a triangle) already carries more.
+                x = 0;
+                Prompt().Mensagem(qual == Desconhecida::Talude
+                                      ? "Nenhuma inclinação de talude positiva conduz esta vazão."
+                                      : "Nenhuma largura de base positiva conduz esta vazão.");
+                return false;
+            }
+            if (!Completar(y, Q, base, talude, Comp))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace sulvo

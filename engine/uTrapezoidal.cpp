@@ -1,0 +1,56 @@
+#include "uTrapezoidal.h"
+
+#include <cmath>
+
+namespace sulvo {
+
+void TSulvoTrapezoidal::Zerar() {
+    Incognita = 0;
+    TSulvoR::Zerar();
+}
+
+bool TSulvoTrapezoidal::Calcular() {
+    switch (Incognita) {
+    case 0:
+        return CalcularVazao(H, b, I, n, z, Comp);
+    case 1:
+        return CalcularProfundidade(Q, b, I, n, z, Comp);
+    case 2:
+        return CalcularDeclividade(Q, H, b, n, z, Comp);
+    case 3:
+        return CalcularRugosidade(Q, H, b, I, z, Comp);
+    case 4:
+        return CalcularTalude(Q, H, b, I, n, Comp);
+    case 5:
+        return CalcularLargura(Q, H, I, n, z, Comp);
+    default:
+        return false;
+    }
+}
+
+// Bisection on the critical condition g·A³/T = Q² made dimensionless with r = y/b:
+// g·r³·(1 + z·r)³ / (1 + 2·z·r) − Q²/b⁵ = 0. The residual tolerance 0.0001 is in those b⁵ units.
+// The answer is the last midpoint tried. A zero base is a division by zero: NaN, which the caller's store refuses.
+double TSulvoTrapezoidal::ProfundidadeCritica(double Q, double z, double b) {
+    const Estendido base = b;
+    const Estendido alvo = static_cast<Estendido>(Q) * Q / (base * base * base * base * base);
+    if (!std::isfinite(alvo))
+        return NAN;
+    double lo = 0, hi = 999999, y = 0;
+    Estendido R = 1;
+    while (std::fabs(R) > 0.0001L && hi - lo > 0.0000001) {
+        y = lo + (hi - lo) / 2;
+        const Estendido r = y / base;
+        const Estendido topo = 1 + z * r;
+        R = kGravidade * r * r * r * topo * topo * topo / (1 + 2 * z * r) - alvo;
+        if (!std::isfinite(R))
+            return NAN;
+        if (R > 0)
+            hi = y;
+        else
+            lo = y;
+    }
+    return y;
+}
+
+} // namespace sulvo

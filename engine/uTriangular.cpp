@@ -1,0 +1,43 @@
+#include "uTriangular.h"
+
+#include <cmath>
+
+namespace sulvo {
+
+void TSulvoTriangular::Zerar() {
+    Incognita = 0;
+    TSulvoR::Zerar();
+}
+
+bool TSulvoTriangular::Calcular() {
+    // A triangle is the trapezoid without a base, whatever the field held before.
+    b = 0;
+    switch (Incognita) {
+    case 0:
+        return CalcularVazao(H, b, I, n, z, Comp);
+    case 1:
+        return CalcularProfundidade(Q, b, I, n, z, Comp);
+    case 2:
+        return CalcularDeclividade(Q, H, b, n, z, Comp);
+    case 3:
+        return CalcularRugosidade(Q, H, b, I, z, Comp);
+    case 4:
+        return CalcularTalude(Q, H, b, I, n, Comp);
+    default:
+        return false;
+    }
+}
+
+// Q²·T / (g·A³) = 1 with A = z·y² and T = 2·z·y gives y⁵ = 2·Q² / (g·z²).
+// A level side (z = 0) is a division by zero: NaN, which the caller's store refuses.
+double TSulvoTriangular::ProfundidadeCritica(double Q, double z, double) {
+    const Estendido q = Q, talude = z;
+    const Estendido razao = 2 * q * q / (kGravidade * talude * talude);
+    if (!std::isfinite(razao))
+        return NAN;
+    if (razao == 0)
+        return 0;
+    return Arredondar(Potencia(razao, 1.0L / 5.0L));
+}
+
+} // namespace sulvo
