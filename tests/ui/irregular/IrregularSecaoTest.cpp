@@ -1,0 +1,223 @@
+#include "IrregularSecao.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+using namespace sulvo;
+
+namespace {
+
+std::vector<TPontoSecao> Margens(double largura) {
+    return {{0, 0, 0}, {largura, 0, 0}};
+}
+
+std::vector<std::pair<double, double>> Coordenadas(const std::vector<TPontoSecao>& pontos) {
+    std::vector<std::pair<double, double>> xy;
+    for (const auto& p : pontos)
+        xy.emplace_back(p.X, p.Y);
+    return xy;
+}
+
+// A section of B = 6 built from points (x, depth) typed in the given order.
+struct CasoInsercao {
+    const char* nome;
+    std::vector<std::pair<double, double>> digitados;
+    std::vector<std::pair<double, double>> esperado; // (X, Y) of the whole section
+};
+
+class InsercaoTest : public testing::TestWithParam<CasoInsercao> {};
+
+TEST_P(InsercaoTest, BancosFicamNasPontasEXIgualNaOrdemDigitada) {
+    auto pontos = Margens(6);
+    for (auto [x, prof] : GetParam().digitados)
+        ASSERT_EQ(InserirPonto(pontos, x, prof), TResultadoInsercao::Inserido);
+    EXPECT_EQ(Coordenadas(pontos), GetParam().esperado);
+    for (std::size_t k = 0; k < pontos.size(); ++k)
+        EXPECT_EQ(pontos[k].Rug, 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Secao, InsercaoTest,
+    testing::Values(CasoInsercao{"DoisPontos", {{2, 1}, {4, 1.5}}, {{0, 0}, {2, -1}, {4, -1.5}, {6, 0}}},
+                    CasoInsercao{"ForaDeOrdem", {{4, 1.5}, {2, 1}}, {{0, 0}, {2, -1}, {4, -1.5}, {6, 0}}},
+                    CasoInsercao{"ParedeNaMargemDireita", {{2, 1}, {6, 1}}, {{0, 0}, {2, -1}, {6, -1}, {6, 0}}},
+                    CasoInsercao{"ParedeNaMargemEsquerda", {{2, 1}, {0, 1}}, {{0, 0}, {0, -1}, {2, -1}, {6, 0}}},
+                    CasoInsercao{
+                        "TresComOMesmoX", {{3, 1}, {3, 2}, {3, 0.5}}, {{0, 0}, {3, -1}, {3, -2}, {3, -0.5}, {6, 0}}},
+                    CasoInsercao{"MesmoXEntreOutros",
+                                 {{1, 1}, {5, 1}, {3, 2}, {3, 1}},
+                                 {{0, 0}, {1, -1}, {3, -2}, {3, -1}, {5, -1}, {6, 0}}},
+                    CasoInsercao{"DuasParedesNaMargemDireita", {{6, 1}, {6, 2}}, {{0, 0}, {6, -1}, {6, -2}, {6, 0}}}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(Insercao, LarguraMaiorQueASecaoNaoMudaNada) {
+    auto pontos = Margens(6);
+    ASSERT_EQ(InserirPonto(pontos, 2, 1), TResultadoInsercao::Inserido);
+    auto antes = Coordenadas(pontos);
+    EXPECT_EQ(InserirPonto(pontos, 6.01, 1), TResultadoInsercao::MaiorQueLargura);
+    EXPECT_EQ(Coordenadas(pontos), antes);
+}
+
+TEST(Insercao, SemAsMargensNadaEInserido) {
+    std::vector<TPontoSecao> vazia;
+    EXPECT_EQ(InserirPonto(vazia, 0, 1), TResultadoInsercao::SemMargens);
+    EXPECT_TRUE(vazia.empty());
+    std::vector<TPontoSecao> so1{{0, 0, 0}};
+    EXPECT_EQ(InserirPonto(so1, 0, 1), TResultadoInsercao::SemMargens);
+    EXPECT_EQ(so1.size(), 1u);
+}
+
+TEST(Insercao, IndiceDevolvidoEOdoNovoPonto) {
+    auto pontos = Margens(6);
+    std::size_t indice = 99;
+    InserirPonto(pontos, 4, 1, &indice);
+    EXPECT_EQ(indice, 1u);
+    InserirPonto(pontos, 4, 2, &indice);
+    EXPECT_EQ(indice, 2u);
+    InserirPonto(pontos, 1, 2, &indice);
+    EXPECT_EQ(indice, 1u);
+    EXPECT_EQ(pontos[indice].X, 1);
+}
+
+// Section (0,0) (2,-1) (4,-1.5) (6,0).
+struct CasoAlteracao {
+    const char* nome;
+    std::size_t indice;
+    double x;
+    TVerificacaoPonto esperado;
+};
+
+class AlteracaoTest : public testing::TestWithParam<CasoAlteracao> {};
+
+TEST_P(AlteracaoTest, LimitesDoPonto) {
+    std::vector<TPontoSecao> pontos{{0, 0, 0}, {2, -1, 0}, {4, -1.5, 0}, {6, 0, 0}};
+    EXPECT_EQ(VerificarAlteracao(pontos, GetParam().indice, GetParam().x), GetParam().esperado);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Secao, AlteracaoTest,
+    testing::Values(CasoAlteracao{"MargemEsquerda", 0, 0, TVerificacaoPonto::MargemEsquerda},
+                    CasoAlteracao{"MargemDireitaAlarga", 3, 8, TVerificacaoPonto::Aceita},
+                    CasoAlteracao{"MargemDireitaSobreOVizinho", 3, 4, TVerificacaoPonto::Aceita},
+                    CasoAlteracao{"MargemDireitaAntesDoVizinho", 3, 3.99, TVerificacaoPonto::LarguraInvalida},
+                    CasoAlteracao{"InteriorDentroDosVizinhos", 1, 3, TVerificacaoPonto::Aceita},
+                    CasoAlteracao{"InteriorNaParedeEsquerda", 1, 0, TVerificacaoPonto::Aceita},
+                    CasoAlteracao{"InteriorNaParedeDireita", 2, 6, TVerificacaoPonto::Aceita},
+                    CasoAlteracao{"InteriorAlemDoVizinhoDireito", 1, 4.5, TVerificacaoPonto::LarguraInvalida},
+                    CasoAlteracao{"InteriorAquemDoVizinhoEsquerdo", 2, 1.5, TVerificacaoPonto::LarguraInvalida},
+                    CasoAlteracao{"InteriorAlemDaMargem", 2, 6.5, TVerificacaoPonto::MaiorQueLargura},
+                    CasoAlteracao{"IndiceForaDaSecao", 9, 1, TVerificacaoPonto::MargemEsquerda}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(Rotulos, PontoNaNotacaoDoUsuario) {
+    EXPECT_EQ(RotuloPonto({2.5, -1, 0}, ','), "(2,5 ; -1)");
+    EXPECT_EQ(RotuloPonto({0, 0, 0}, ','), "(0 ; 0)");
+    EXPECT_EQ(RotuloPonto({2.5, -1.25, 0}, '.'), "(2.5 ; -1.25)");
+    EXPECT_EQ(RotuloPonto({1.0 / 3.0, -2, 0}, ','), "(0,333333333333333 ; -2)");
+}
+
+TEST(Rotulos, DicaComDezAlgarismos) {
+    EXPECT_EQ(TextoDica(2, -1.5, ','), "(2 , -1,5)");
+    EXPECT_EQ(TextoDica(1.0 / 3.0, -2.0 / 3.0, ','), "(0,3333333333 , -0,6666666667)");
+}
+
+TEST(RugosidadeIntervalos, TrechoDoInicioAoFinal) {
+    std::vector<TPontoSecao> pontos{{0, 0, 0}, {2, -2, 0}, {6, -2, 0}, {8, 0, 0}};
+    ASSERT_TRUE(AtribuirRugosidade(pontos, 0, 0, 0.015));
+    EXPECT_EQ(pontos[1].Rug, 0.015);
+    EXPECT_EQ(pontos[2].Rug, 0.0);
+    ASSERT_TRUE(AtribuirRugosidade(pontos, 1, 2, 0.03));
+    EXPECT_EQ(pontos[1].Rug, 0.015);
+    EXPECT_EQ(pontos[2].Rug, 0.03);
+    EXPECT_EQ(pontos[3].Rug, 0.03);
+    ASSERT_TRUE(AtribuirRugosidade(pontos, 0, 2, 0.02));
+    for (std::size_t k = 1; k < 4; ++k)
+        EXPECT_EQ(pontos[k].Rug, 0.02);
+    EXPECT_EQ(pontos[0].Rug, 0.0);
+}
+
+TEST(RugosidadeIntervalos, TrechoAoContrarioNaoAtribui) {
+    std::vector<TPontoSecao> pontos{{0, 0, 0}, {2, -2, 0.01}, {6, -2, 0.01}, {8, 0, 0.01}};
+    EXPECT_FALSE(AtribuirRugosidade(pontos, 2, 0, 0.05));
+    for (std::size_t k = 1; k < 4; ++k)
+        EXPECT_EQ(pontos[k].Rug, 0.01);
+}
+
+TEST(RugosidadeIntervalos, PrimeiroTextoInvalido) {
+    EXPECT_EQ(PrimeiroIntervaloInvalido({"0,015", "0.02", "1e-2"}), std::nullopt);
+    EXPECT_EQ(PrimeiroIntervaloInvalido({"0,015", "", "0,02"}), std::optional<std::size_t>(2));
+    EXPECT_EQ(PrimeiroIntervaloInvalido({"0,00000000"}), std::optional<std::size_t>(1));
+    EXPECT_EQ(PrimeiroIntervaloInvalido({"0,01", "-0,01"}), std::optional<std::size_t>(2));
+    EXPECT_EQ(PrimeiroIntervaloInvalido({"0,01", "0,02", "abc"}), std::optional<std::size_t>(3));
+    EXPECT_EQ(PrimeiroIntervaloInvalido({"0,0,1"}), std::optional<std::size_t>(1));
+}
+
+TEST(RugosidadeIntervalos, PrimeiroCoeficienteGuardadoInvalido) {
+    std::vector<TPontoSecao> pontos{{0, 0, 0}, {2, -2, 0.015}, {6, -2, 0}, {8, 0, -0.01}};
+    EXPECT_EQ(PrimeiraRugosidadeInvalida(pontos), std::optional<std::size_t>(2));
+    pontos[2].Rug = 0.02;
+    EXPECT_EQ(PrimeiraRugosidadeInvalida(pontos), std::optional<std::size_t>(3));
+    pontos[3].Rug = 0.02;
+    EXPECT_EQ(PrimeiraRugosidadeInvalida(pontos), std::nullopt);
+}
+
+TEST(Cotas, MenorCota) {
+    EXPECT_EQ(MenorCota({}), 0.0);
+    EXPECT_EQ(MenorCota({{0, 0, 0}, {2, -2, 0}, {3, -0.5, 0}, {4, 0, 0}}), -2.0);
+}
+
+// Worked section: trapezoid 8 m wide and 2 m deep, n = 0.015 everywhere.
+TSulvoIrregular SecaoTrapezio(double rug) {
+    TSulvoIrregular s;
+    s.Pontos = {{0, 0, 0}, {2, -2, rug}, {6, -2, rug}, {8, 0, rug}};
+    return s;
+}
+
+TEST(CurvasVazao, CemAmostrasAteAProfundidadeTotalComADivisaoAcima) {
+    TSulvoIrregular s = SecaoTrapezio(0.015);
+    auto curva = CalcularCurvasVazao(s, 0.001);
+    ASSERT_GE(curva.size(), 99u);
+    ASSERT_LE(curva.size(), 100u);
+    EXPECT_NEAR(curva.front().h, 0.02, 1e-12);
+    EXPECT_NEAR(curva.back().h, 2.0, 0.02 + 1e-9);
+    for (std::size_t k = 1; k < curva.size(); ++k) {
+        EXPECT_GT(curva[k].h, curva[k - 1].h);
+        EXPECT_GT(curva[k].QConvencional, curva[k - 1].QConvencional);
+    }
+    for (const auto& p : curva)
+        EXPECT_GT(p.QDivisao, p.QConvencional) << "h = " << p.h;
+    // The sample at h = 1 is the worked example: 270.80·√I conventional, 300.0·√I divided.
+    const auto& meio = curva[49];
+    EXPECT_NEAR(meio.h, 1.0, 1e-9);
+    EXPECT_NEAR(meio.QConvencional, 270.80 * std::sqrt(0.001), 0.005);
+    EXPECT_NEAR(meio.QDivisao, 300.0 * std::sqrt(0.001), 0.005);
+}
+
+TEST(CurvasVazao, NaoMexeNosResultadosDaSecao) {
+    TSulvoIrregular s = SecaoTrapezio(0.015);
+    s.A = 12.5;
+    s.Q = 3.25;
+    s.YMinimo = -7;
+    CalcularCurvasVazao(s, 0.001);
+    EXPECT_EQ(s.A, 12.5);
+    EXPECT_EQ(s.Q, 3.25);
+    EXPECT_EQ(s.YMinimo, -7);
+}
+
+TEST(CurvasVazao, RugosidadeUnicaSubstituiOsIntervalosSemCoeficiente) {
+    TSulvoIrregular s = SecaoTrapezio(0);
+    EXPECT_TRUE(CalcularCurvasVazao(s, 0.001).empty());
+    auto comUnica = CalcularCurvasVazao(s, 0.001, 0.015);
+    auto referencia = CalcularCurvasVazao(SecaoTrapezio(0.015), 0.001);
+    ASSERT_EQ(comUnica.size(), referencia.size());
+    for (std::size_t k = 0; k < comUnica.size(); ++k) {
+        EXPECT_DOUBLE_EQ(comUnica[k].QConvencional, referencia[k].QConvencional);
+        EXPECT_DOUBLE_EQ(comUnica[k].QDivisao, referencia[k].QDivisao);
+    }
+    EXPECT_EQ(s.Pontos[2].Rug, 0.0);
+}
+
+} // namespace
