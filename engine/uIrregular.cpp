@@ -1,0 +1,553 @@
+#include "uIrregular.h"
+
+#include "NumberFormat.h"
+
+#include <cmath>
+#include <limits>
+
+namespace sulvo {
+namespace {
+
+constexpr double kG = 9.81;   // m/s²
+constexpr double k2G = 19.62; // 2g of the velocity head, kept as its own literal
+constexpr double kDoisTercos = 2.0 / 3.0;
+
+// The bisection tolerances: discharge (m³/s), bracket width of depth, slope and roughness, and the
+// residual (m⁵) and bracket (m) of the critical-depth search.
+constexpr double kTolVazao = 0.0001;
+constexpr double kTolIntervalo = 0.00001;
+constexpr double kTolCritica = 0.0001;
+constexpr double kTolIntervaloCritica = 0.0000001;
+constexpr double kLimiteBusca = 90000000000.0; // upper end of the slope and roughness brackets
+
+const char* const kAcimaConvencional = "A altura está maior que a profundidade do sulvo.";
+const char* const kAcima = "A altura maior que a profundidade do sulvo";
+
+// A coefficient is usable when it is a finite number greater than 0.
+inline bool RugosidadeValida(double r) {
+    return r > 0 && r <= std::numeric_limits<double>::max();
+}
+
+// One wetted stretch at the water level z: points f … k-1 are wet, f-1 and k dry. Its wetted boundary runs
+// from the left crossing xL (depth 0) through the wet points to the right crossing xR (depth 0). Vertex j of
+// that boundary, j = 0 … Ultimo(), has a width position and a depth below the water surface; segment j
+// (vertex j to vertex j+1) lies in the interval that ends at point f+j, whose coefficient it takes.
+struct TTrecho {
+    const TPontoSecao* p;
+    std::size_t f;
+    std::size_t k;
+    double xL;
+    double xR;
+    double z;
+
+    std::size_t Ultimo() const { return k - f + 1; }
+    double X(std::size_t j) const { return j == 0 ? xL : (j == Ultimo() ? xR : p[f + j - 1].X); }
+    double Prof(std::size_t j) const { return (j == 0 || j == Ultimo()) ? 0.0 : z - p[f + j - 1].Y; }
+    std::size_t Intervalo(std::size_t j) const { return f + j; }
+    double Rug(std::size_t j) const { return p[f + j].Rug; }
+};
+
+enum class TFimVarredura { Completa, SecaoAberta, Interrompida };
+
+// Visits the wetted stretches at level z from left to right. A point is wet when Y < z and dry when Y >= z,
+// so a bed point exactly at the level separates two stretches. The scan index always rests on a dry point;
+// a section whose first or last point is wet has no bank to close the water and ends the scan.
+template <class Visitante>
+TFimVarredura VarrerTrechos(const std::vector<TPontoSecao>& pontos, double z, Visitante&& visitar) {
+    const std::size_t N = pontos.size();
+    if (N == 0)
+        return TFimVarredura::Completa;
+    if (pontos[0].Y < z)
+        return TFimVarredura::SecaoAberta;
+    std::size_t i = 0;
+    while (i + 1 < N) {
+        if (!(pontos[i + 1].Y < z)) {
+            ++i;
+            continue;
+        }
+        const std::size_t f = i + 1;
+        std::size_t k = f + 1;
+        while (k < N && pontos[k].Y < z)
+            ++k;
+        if (k == N)
+            return TFimVarredura::SecaoAberta;
+        const TPontoSecao& seco = pontos[i];
+        const TPontoSecao& primeiro = pontos[f];
+        const TPontoSecao& ultimo = pontos[k - 1];
+        const TPontoSecao& margem = pontos[k];
+        const TTrecho trecho{pontos.data(),
+                             f,
+                             k,
+                             TSulvoIrregular::InterseccaoNivel(seco.X, seco.Y, primeiro.X, primeiro.Y, z),
+                             TSulvoIrregular::InterseccaoNivel(ultimo.X, ultimo.Y, margem.X, margem.Y, z),
+                             z};
+        if (!visitar(trecho))
+            return TFimVarredura::Interrompida;
+        i = k;
+    }
+    return TFimVarredura::Completa;
+}
+
+// Area between the water surface and one segment of the bed (a trapezoid; nothing for a vertical wall) and
+// the segment's length, its share of the wetted perimeter. Depths da, db in metres below the surface.
+struct TSegmento {
+    double area;
+    double comprimento;
+};
+
+inline TSegmento Segmento(double xa, double da, double xb, double db) {
+    const double dx = xb - xa;
+    const double dd = db - da;
+    return {(da + db) * dx / 2, std::sqrt(dx * dx + dd * dd)};
+}
+
+// Sums over the wetted boundary: area, perimeter, Σ n^1.5·p (the Horton–Einstein numerator) and the surface
+// width; `invalido` names the interval whose coefficient stopped the sum.
+struct TSomas {
+    double A = 0;
+    double P = 0;
+    double K = 0;
+    double S = 0;
+    double Conducao = 0; // divided method: Σ (A_i/P_i)^(2/3)·A_i/n_i, the discharge at unit slope
+    std::size_t invalido = 0;
+};
+
+template <bool ComRugosidade> bool SomarTrecho(const TTrecho& t, TSomas& s) {
+    const std::size_t ultimo = t.Ultimo();
+    double xa = t.xL;
+    double da = 0;
+    for (std::size_t j = 0; j < ultimo; ++j) {
+        const double xb = t.X(j + 1);
+        const double db = t.Prof(j + 1);
+        const TSegmento seg = Segmento(xa, da, xb, db);
+        if constexpr (ComRugosidade) {
+            const double r = t.Rug(j);
+            if (!RugosidadeValida(r)) {
+                s.invalido = t.Intervalo(j);
+                return false;
+            }
+            s.K += r * std::sqrt(r) * seg.comprimento;
+        }
+        s.A += seg.area;
+        s.P += seg.comprimento;
+        xa = xb;
+        da = db;
+    }
+    s.S += t.xR - t.xL;
+    return true;
+}
+
+// Manning discharge at unit slope of a flow area with its own perimeter and Horton–Einstein sum:
+// (A/P)^(2/3)·A/n with n = (K/P)^(2/3). Nothing flows through an area of no size.
+inline double ConducaoManning(double area, double perimetro, double k) {
+    if (!(area > 0) || !(k > 0))
+        return 0;
+    const double nEquivalente = std::pow(k / perimetro, kDoisTercos);
+    return std::pow(area / perimetro, kDoisTercos) * area / nEquivalente;
+}
+
+// Cuts the stretch into vertical slices, one per interval between consecutive distinct X positions of its
+// boundary. A vertical wall belongs to the slice on its wet side: the slice takes the wall that falls from
+// its start and the wall that rises at its end. A zero-width slot at the right crossing ends at the last
+// vertex. The cutting lines carry no perimeter; each slice has its own roughness and discharge.
+bool SomarTrechoDividido(const TTrecho& t, TSomas& s) {
+    const std::size_t ultimo = t.Ultimo();
+    std::size_t inicio = 0;
+    while (inicio < ultimo) {
+        const double xInicio = t.X(inicio);
+        std::size_t fim = inicio + 1;
+        while (fim < ultimo && t.X(fim) == xInicio)
+            ++fim;
+        while (fim < ultimo && t.X(fim + 1) == t.X(fim) && t.Prof(fim + 1) < t.Prof(fim))
+            ++fim;
+        TSomas fatia;
+        double xa = xInicio;
+        double da = t.Prof(inicio);
+        for (std::size_t j = inicio; j < fim; ++j) {
+            const double xb = t.X(j + 1);
+            const double db = t.Prof(j + 1);
+            const double r = t.Rug(j);
+            if (!RugosidadeValida(r)) {
+                s.invalido = t.Intervalo(j);
+                return false;
+            }
+            const TSegmento seg = Segmento(xa, da, xb, db);
+            fatia.A += seg.area;
+            fatia.P += seg.comprimento;
+            fatia.K += r * std::sqrt(r) * seg.comprimento;
+            xa = xb;
+            da = db;
+        }
+        s.Conducao += ConducaoManning(fatia.A, fatia.P, fatia.K);
+        s.A += fatia.A;
+        s.P += fatia.P;
+        inicio = fim;
+    }
+    s.S += t.xR - t.xL;
+    return true;
+}
+
+// Restores the prompt when the discharge–depth chart has evaluated silently.
+class TPromptTemporario {
+public:
+    TPromptTemporario(TSulvoIrregular& secao, IPrompt& temporario) : secao_(secao), anterior_(secao.Prompt()) {
+        secao_.DefinirPrompt(temporario);
+    }
+    ~TPromptTemporario() { secao_.DefinirPrompt(anterior_); }
+    TPromptTemporario(const TPromptTemporario&) = delete;
+    TPromptTemporario& operator=(const TPromptTemporario&) = delete;
+
+private:
+    TSulvoIrregular& secao_;
+    IPrompt& anterior_;
+};
+
+} // namespace
+
+void TSulvoIrregular::Zerar() {
+    Q = H = I = n = A = P = V = S = E = Yc = NF = Comp = Vol_Terra = 0;
+    Regime.clear();
+    Incognita = 0;
+    Metodologia = 0;
+    Pontos.clear();
+    YMinimo = 0;
+}
+
+double TSulvoIrregular::InterseccaoNivel(double x1, double y1, double x2, double y2, double z) {
+    if (x2 == x1)
+        return x2;
+    const double m = (y2 - y1) / (x2 - x1);
+    return (z - (y1 - m * x1)) / m;
+}
+
+std::string TSulvoIrregular::RotuloPonto(std::size_t indice) const {
+    const TPontoSecao& p = Pontos[indice];
+    return "(" + FormatarGeral(p.X, separador_) + " ; " + FormatarGeral(p.Y, separador_) + ")";
+}
+
+// Intervals are numbered as the roughness table lists them: interval k runs from point k-1 to point k.
+void TSulvoIrregular::AvisarRugosidade(std::size_t intervalo) {
+    const double r = Pontos[intervalo].Rug;
+    const std::string situacao = r == 0 ? "não definido" : "inválido";
+    Prompt().Mensagem("Coeficiente de rugosidade " + situacao + " no intervalo " + std::to_string(intervalo) + ", de " +
+                      RotuloPonto(intervalo - 1) + " a " + RotuloPonto(intervalo) + ".");
+}
+
+TAvaliacao TSulvoIrregular::AvaliarConvencional(double h, double I) {
+    TAvaliacao r;
+    const double z = h + YMinimo;
+    if (z > 0) {
+        Prompt().Mensagem(kAcimaConvencional);
+        r.A = -1;
+        r.Falha = TFalhaAvaliacao::AcimaDaSecao;
+        return r;
+    }
+    TSomas s;
+    const TFimVarredura fim = VarrerTrechos(Pontos, z, [&s](const TTrecho& t) { return SomarTrecho<true>(t, s); });
+    if (fim == TFimVarredura::SecaoAberta) {
+        r.Falha = TFalhaAvaliacao::SecaoAberta;
+        return r;
+    }
+    if (fim == TFimVarredura::Interrompida) {
+        AvisarRugosidade(s.invalido);
+        r.Falha = TFalhaAvaliacao::RugosidadeInvalida;
+        return r;
+    }
+    r.A = s.A;
+    r.P = s.P;
+    r.S = s.S;
+    // One flow area whose roughness is the Horton–Einstein composite of the whole wetted boundary.
+    r.Q = ConducaoManning(s.A, s.P, s.K) * std::sqrt(I);
+    return r;
+}
+
+TAvaliacao TSulvoIrregular::AvaliarDivisao(double h, double I) {
+    TAvaliacao r;
+    const double z = h + YMinimo;
+    if (z > 0) {
+        Prompt().Mensagem(kAcima);
+        r.A = -1;
+        r.Falha = TFalhaAvaliacao::AcimaDaSecao;
+        return r;
+    }
+    TSomas s;
+    const TFimVarredura fim = VarrerTrechos(Pontos, z, [&s](const TTrecho& t) { return SomarTrechoDividido(t, s); });
+    if (fim == TFimVarredura::SecaoAberta) {
+        r.Falha = TFalhaAvaliacao::SecaoAberta;
+        return r;
+    }
+    if (fim == TFimVarredura::Interrompida) {
+        AvisarRugosidade(s.invalido);
+        r.Falha = TFalhaAvaliacao::RugosidadeInvalida;
+        return r;
+    }
+    r.A = s.A;
+    r.P = s.P;
+    r.S = s.S;
+    r.Q = s.Conducao * std::sqrt(I);
+    return r;
+}
+
+TAvaliacao TSulvoIrregular::AvaliarGeometria(double h) {
+    TAvaliacao r;
+    const double z = h + YMinimo;
+    if (z > 0) {
+        Prompt().Mensagem(kAcima);
+        r.A = -1;
+        r.Falha = TFalhaAvaliacao::AcimaDaSecao;
+        return r;
+    }
+    TSomas s;
+    const TFimVarredura fim = VarrerTrechos(Pontos, z, [&s](const TTrecho& t) { return SomarTrecho<false>(t, s); });
+    if (fim == TFimVarredura::SecaoAberta) {
+        r.Falha = TFalhaAvaliacao::SecaoAberta;
+        return r;
+    }
+    r.A = s.A;
+    r.P = s.P;
+    r.S = s.S;
+    return r;
+}
+
+TAvaliacao TSulvoIrregular::AvaliarPeloMetodo(double h, double i) {
+    if (Metodologia == 0)
+        return AvaliarConvencional(h, i);
+    if (Metodologia == 1)
+        return AvaliarDivisao(h, i);
+    return {};
+}
+
+void TSulvoIrregular::Guardar(const TAvaliacao& av) {
+    A = av.A;
+    P = av.P;
+    S = av.S;
+    Q = av.Q;
+}
+
+std::string TSulvoIrregular::VerificarSecao() const {
+    if (Pontos.empty())
+        return "A seção não possui pontos.";
+    for (std::size_t k = 0; k < Pontos.size(); ++k)
+        if (!std::isfinite(Pontos[k].X) || !std::isfinite(Pontos[k].Y))
+            return "O " + std::to_string(k + 1) + "º ponto da seção tem coordenadas inválidas.";
+    if (Pontos.front().Y != 0)
+        return "A seção deve começar na margem esquerda, com profundidade 0: o primeiro ponto é " + RotuloPonto(0) +
+               ".";
+    if (Pontos.back().Y != 0)
+        return "A seção deve terminar na margem direita, com profundidade 0: o último ponto é " +
+               RotuloPonto(Pontos.size() - 1) + ".";
+    for (std::size_t k = 1; k < Pontos.size(); ++k) {
+        if (Pontos[k].Y > 0)
+            return "O ponto " + RotuloPonto(k) + " está acima das margens da seção.";
+        if (Pontos[k].X < Pontos[k - 1].X)
+            return "O ponto " + RotuloPonto(k) + " está à esquerda do ponto anterior " + RotuloPonto(k - 1) +
+                   ": os pontos devem seguir em ordem crescente de largura.";
+    }
+    return {};
+}
+
+bool TSulvoIrregular::Calcular() {
+    if (const std::string defeito = VerificarSecao(); !defeito.empty()) {
+        Prompt().Mensagem(defeito);
+        A = 0;
+        return false;
+    }
+    YMinimo = Pontos[0].Y;
+    for (std::size_t k = 1; k < Pontos.size(); ++k)
+        if (Pontos[k].Y < YMinimo)
+            YMinimo = Pontos[k].Y;
+    if (Incognita > 3)
+        return false;
+    // Without a known method the bisections would search on a discharge that stays 0.
+    if (Incognita != 3 && Metodologia > 1) {
+        Prompt().Mensagem("Metodologia de cálculo inválida.");
+        A = 0;
+        return false;
+    }
+    // Manning's discharge grows with √I: a negative slope has none.
+    if (Incognita != 2 && !(I >= 0)) {
+        Prompt().Mensagem("A declividade não pode ser negativa.");
+        A = 0;
+        return false;
+    }
+    switch (Incognita) {
+    case 0:
+        return CalcularVazao(H, I, Comp);
+    case 1:
+        return CalcularProfundidade(Q, I, Comp);
+    case 2:
+        return CalcularDeclividade(Q, H, Comp);
+    default:
+        return CalcularRugosidade(Q, I, H, Comp);
+    }
+}
+
+bool TSulvoIrregular::CalcularVazao(double profundidade, double declividade, double comprimento) {
+    Guardar(AvaliarPeloMetodo(profundidade, declividade));
+    if (!(A > 0))
+        return false;
+    CompletarResultados(Q, Q, profundidade, comprimento);
+    return true;
+}
+
+bool TSulvoIrregular::CalcularProfundidade(double vazao, double declividade, double comprimento) {
+    const double cheia = -YMinimo;
+    H = cheia;
+    const TAvaliacao plena = AvaliarPeloMetodo(H, declividade);
+    Guardar(plena);
+    Q = 0;
+    if (plena.Falha != TFalhaAvaliacao::Nenhuma)
+        return false;
+    if (!(A > 0)) {
+        Prompt().Mensagem("A área do Sulvo deve ser maior do que 0.0!");
+        return false;
+    }
+    // A discharge a hair above the full-section capacity is still accepted.
+    if (vazao - plena.Q > kTolVazao) {
+        Prompt().Mensagem("Não é possível alcançar esta vazão !");
+        A = 0;
+        return false;
+    }
+    double baixo = 0;
+    double alto = cheia;
+    double diferenca = 1.0;
+    while (std::fabs(diferenca) > kTolVazao && alto - baixo > kTolIntervalo) {
+        H = baixo + (alto - baixo) / 2;
+        Guardar(AvaliarPeloMetodo(H, declividade));
+        diferenca = Q - vazao;
+        if (diferenca > 0)
+            alto = H;
+        else
+            baixo = H;
+    }
+    // A depth that settled inside a slot of no width holds no water.
+    if (!(A > 0))
+        return false;
+    CompletarResultados(vazao, vazao, H, comprimento);
+    return true;
+}
+
+bool TSulvoIrregular::CalcularDeclividade(double vazao, double profundidade, double comprimento) {
+    I = 0.1;
+    Guardar(AvaliarConvencional(profundidade, I));
+    if (!(A > 0))
+        return false;
+    // At a fixed depth the discharge is the section's conveyance times √I, so one evaluation at unit slope
+    // serves every trial slope; each trial discharge is exactly what a fresh evaluation would give.
+    const TAvaliacao unitaria = AvaliarPeloMetodo(profundidade, 1.0);
+    if (unitaria.Falha != TFalhaAvaliacao::Nenhuma) {
+        Guardar(unitaria);
+        return false;
+    }
+    double baixo = 0;
+    double alto = kLimiteBusca;
+    double diferenca = 1.0;
+    while (std::fabs(diferenca) > kTolVazao && alto - baixo > kTolIntervalo) {
+        I = baixo + (alto - baixo) / 2;
+        Guardar(unitaria);
+        Q = unitaria.Q * std::sqrt(I);
+        diferenca = Q - vazao;
+        if (diferenca > 0)
+            alto = I;
+        else
+            baixo = I;
+    }
+    CompletarResultados(vazao, Q, profundidade, comprimento);
+    return true;
+}
+
+bool TSulvoIrregular::CalcularRugosidade(double vazao, double declividade, double profundidade, double comprimento) {
+    const TAvaliacao geometria = AvaliarGeometria(profundidade);
+    A = geometria.A;
+    P = geometria.P;
+    S = geometria.S;
+    if (!(A > 0))
+        return false;
+    // Manning's equation over the whole wetted section with the one coefficient n; the geometry does not
+    // change between trials.
+    const double raio = std::pow(A / P, kDoisTercos);
+    double baixo = 0;
+    double alto = kLimiteBusca;
+    double diferenca = 1.0;
+    while (std::fabs(diferenca) > kTolVazao && alto - baixo > kTolIntervalo) {
+        n = baixo + (alto - baixo) / 2;
+        Q = raio * A * std::sqrt(declividade) / n;
+        diferenca = Q - vazao;
+        // Too much discharge means too smooth a channel.
+        if (diferenca > 0)
+            baixo = n;
+        else
+            alto = n;
+    }
+    CompletarResultados(Q, Q, profundidade, comprimento);
+    return true;
+}
+
+double TSulvoIrregular::ProfundidadeCritica(double vazao) {
+    // F(y) = A³/S − Q²/g vanishes at the critical depth; a section with no surface width holds no water.
+    const double termoVazao = vazao * vazao / kG;
+    auto F = [&](double y) {
+        const TAvaliacao g = AvaliarGeometria(y);
+        const double termoSecao = g.S > 0 ? g.A * g.A * g.A / g.S : 0.0;
+        return termoSecao - termoVazao;
+    };
+    double baixo = 0;
+    double alto = -YMinimo;
+    double f = F(alto);
+    if (f < 0)
+        return -1;
+    double y = alto;
+    while (std::fabs(f) > kTolCritica && alto - baixo > kTolIntervaloCritica) {
+        y = baixo + (alto - baixo) / 2;
+        f = F(y);
+        if (f > 0)
+            alto = y;
+        else
+            baixo = y;
+    }
+    return y;
+}
+
+std::string TSulvoIrregular::RegimeEscoamento(double froude) {
+    if (froude < 1)
+        return "Subcrítico";
+    if (froude == 1)
+        return "Crítico";
+    return "Supercrítico";
+}
+
+void TSulvoIrregular::CompletarResultados(double vazaoVelocidade, double vazaoCritica, double profundidade,
+                                          double comprimento) {
+    V = vazaoVelocidade / A;
+    // The hydraulic depth A/S stands for the depth of a wide channel.
+    NF = S > 0 ? V / std::sqrt(kG * A / S) : 0;
+    Vol_Terra = comprimento * A;
+    E = V * V / k2G + profundidade;
+    Regime = RegimeEscoamento(NF);
+    Yc = ProfundidadeCritica(vazaoCritica);
+}
+
+std::vector<TPontoCurva> TSulvoIrregular::CurvaVazaoProfundidade(double I) {
+    std::vector<TPontoCurva> curva;
+    if (!VerificarSecao().empty() || !(I >= 0))
+        return curva;
+    YMinimo = Pontos[0].Y;
+    for (const TPontoSecao& p : Pontos)
+        if (p.Y < YMinimo)
+            YMinimo = p.Y;
+    const double cheia = -YMinimo;
+    const double passo = cheia / 100;
+    if (!(passo > 0))
+        return curva;
+    TPromptTemporario silencio(*this, SilentPrompt::instance());
+    // Every interval wetted at some depth of the chart is wetted at the full depth.
+    if (AvaliarDivisao(cheia, I).Falha != TFalhaAvaliacao::Nenhuma)
+        return curva;
+    curva.reserve(101);
+    // The depth advances by repeated addition, so rounding decides whether the full depth itself is drawn.
+    for (double h = passo; cheia >= h; h += passo)
+        curva.push_back({h, AvaliarDivisao(h, I).Q, AvaliarConvencional(h, I).Q});
+    return curva;
+}
+
+} // namespace sulvo
