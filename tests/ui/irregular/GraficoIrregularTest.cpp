@@ -1,0 +1,109 @@
+#include "GraficoIrregular.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QLineSeries>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace sulvo;
+
+namespace {
+
+// Trapezoid 8 m wide and 2 m deep with a point in the middle of the bed.
+std::vector<TPontoSecao> Trapezio() {
+    return {{0, 0, 0}, {2, -2, 0}, {4, -2, 0}, {6, -2, 0}, {8, 0, 0}};
+}
+
+bool Azulado(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 80;
+}
+
+} // namespace
+
+class GraficoIrregularTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void SeriesSeguemASecao() {
+        TGraficoSecaoIrregular g;
+        g.DefinirSecao(Trapezio());
+        g.DefinirNivelAgua(8, -1);
+        const auto secao = g.PontosSecao();
+        QCOMPARE(secao.size(), 5);
+        QCOMPARE(secao[1], QPointF(2, -2));
+        QCOMPARE(secao[4], QPointF(8, 0));
+        QCOMPARE(g.PontosAgua(), (QList<QPointF>{{0, -1}, {8, -1}}));
+        // The water is drawn first, under the ground of the bed.
+        const auto series = g.chart()->series();
+        QVERIFY(series.indexOf(g.IrregularSeries2) < series.indexOf(g.IrregularSeries1));
+        g.LimparAgua();
+        QVERIFY(g.PontosAgua().isEmpty());
+        g.LimparSecao();
+        QVERIFY(g.PontosSecao().isEmpty());
+    }
+
+    void AguaSoEntreOLeitoEASuperficie() {
+        TGraficoSecaoIrregular g;
+        g.resize(500, 360);
+        g.DefinirSecao(Trapezio());
+        g.DefinirNivelAgua(8, -1);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        const QImage img = g.Imagem(Qt::white);
+        auto pixel = [&](double x, double y) {
+            QPointF p = g.chart()->mapToPosition(QPointF(x, y), g.IrregularSeries1);
+            return img.pixel(p.toPoint());
+        };
+        QVERIFY2(Azulado(pixel(4, -1.5)), "water between bed and surface");
+        QVERIFY2(Azulado(pixel(1.8, -1.2)), "water above the sloping bank");
+        QCOMPARE(QColor(pixel(0.5, -1.8)), QColor(Qt::white)); // ground below the left bank
+        QCOMPARE(QColor(pixel(4, -0.5)), QColor(Qt::white));   // dry above the water
+        // The picture's background does not stay on the chart shown on the page.
+        QCOMPARE(g.CorLeito(), g.palette().color(QPalette::Window));
+    }
+
+    void CliqueSoNosPontos() {
+        TGraficoSecaoIrregular g;
+        g.resize(500, 360);
+        g.DefinirSecao(Trapezio());
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QSignalSpy clique(&g, &TGraficoSecaoIrregular::PontoClicado);
+        QSignalSpy duplo(&g, &TGraficoSecaoIrregular::PontoDuploClicado);
+
+        QPoint p2 = g.PosicaoDoPonto(2);
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, p2 + QPoint(2, -2));
+        QCOMPARE(clique.size(), 1);
+        QCOMPARE(clique[0][0].toInt(), 2);
+
+        // Halfway along the bed between points 2 and 3: a line, not a point.
+        QPoint meio = (g.PosicaoDoPonto(2) + g.PosicaoDoPonto(3)) / 2;
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, meio);
+        QCOMPARE(clique.size(), 1);
+
+        QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, g.PosicaoDoPonto(4));
+        QCOMPARE(duplo.size(), 1);
+        QCOMPARE(duplo[0][0].toInt(), 4);
+        QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, meio);
+        QCOMPARE(duplo.size(), 1);
+    }
+
+    void CurvasDosDoisMetodos() {
+        TGraficoVazaoProfundidade g;
+        std::vector<TPontoCurva> curva{{0.5, 2.0, 1.5}, {1.0, 6.0, 5.0}, {1.5, 11.0, 9.0}};
+        g.DefinirCurvas(curva);
+        QCOMPARE(g.IrregularSeries4->points(), (QList<QPointF>{{0.5, 2.0}, {1.0, 6.0}, {1.5, 11.0}}));
+        QCOMPARE(g.IrregularSeries5->points(), (QList<QPointF>{{0.5, 1.5}, {1.0, 5.0}, {1.5, 9.0}}));
+        QCOMPARE(g.IrregularSeries4->pen().color(), QColor(0, 128, 0));
+        QCOMPARE(g.IrregularSeries5->pen().color(), QColor(255, 0, 0));
+        QCOMPARE(g.chart()->title(), QStringLiteral("Gráfico Q X Yn"));
+        QVERIFY(!g.chart()->legend()->isVisible());
+        g.Limpar();
+        QVERIFY(g.IrregularSeries4->points().isEmpty());
+        QVERIFY(g.IrregularSeries5->points().isEmpty());
+    }
+};
+
+QTEST_MAIN(GraficoIrregularTest)
+#include "GraficoIrregularTest.moc"

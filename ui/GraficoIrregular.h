@@ -1,0 +1,102 @@
+#pragma once
+
+#include "IrregularSecao.h"
+
+#include <QChartView>
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPointF>
+
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QAreaSeries;
+class QCategoryAxis;
+class QLineSeries;
+class QScatterSeries;
+QT_END_NAMESPACE
+
+namespace sulvo {
+
+// The cross-section of the irregular page: the water drawn first and filled down to the bottom of the plot,
+// then the ground below the bed filled with the background colour over it, so that blue shows only between
+// the bed and the water surface; the bed itself is a red line with a marker on every surveyed point.
+class TGraficoSecaoIrregular : public QChartView {
+    Q_OBJECT
+public:
+    explicit TGraficoSecaoIrregular(QWidget* parent = nullptr);
+
+    // IrregularSeries1: the surveyed points, in the order of the section.
+    void DefinirSecao(const std::vector<TPontoSecao>& pontos);
+    void LimparSecao();
+    QList<QPointF> PontosSecao() const;
+
+    // IrregularSeries2: the water surface at elevation z (0 at the banks) from 0 to `largura`.
+    void DefinirNivelAgua(double largura, double z);
+    void LimparAgua();
+    QList<QPointF> PontosAgua() const;
+
+    // Colour of the ground below the bed; the window face colour, as the chart's background.
+    void DefinirCorLeito(const QColor& cor);
+    QColor CorLeito() const;
+
+    void DefinirSeparadores(char decimal, char milhar);
+
+    // Where point `indice` of the section is drawn, in the coordinates of the view's viewport.
+    QPoint PosicaoDoPonto(int indice) const;
+
+    // The chart drawn on the given background (the report pictures it on white), at its on-screen size.
+    QImage Imagem(const QColor& fundo);
+
+    QAreaSeries* IrregularSeries1 = nullptr; // the ground below the bed
+    QAreaSeries* IrregularSeries2 = nullptr; // the water
+
+signals:
+    // A surveyed point was clicked or double-clicked; `posicao` is the click in viewport coordinates.
+    void PontoClicado(int indice, QPoint posicao);
+    void PontoDuploClicado(int indice);
+
+protected:
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
+
+private:
+    int PontoProximo(QPoint posicao) const;
+    void AtualizarEixos();
+
+    QLineSeries* leito_ = nullptr;         // upper edge of IrregularSeries1
+    QLineSeries* agua_ = nullptr;          // upper edge of IrregularSeries2
+    QLineSeries* linhaAgua_ = nullptr;     // the water surface's outline
+    QLineSeries* linhaLeito_ = nullptr;    // the red bed line
+    QScatterSeries* marcadores_ = nullptr; // the point markers
+    QCategoryAxis* eixoX_ = nullptr;
+    QCategoryAxis* eixoY_ = nullptr;
+    char decimal_ = ',';
+    char milhar_ = '.';
+};
+
+// Discharge against normal depth for both methods: IrregularSeries4 (green) the divided section,
+// IrregularSeries5 (red) the conventional method.
+class TGraficoVazaoProfundidade : public QChartView {
+    Q_OBJECT
+public:
+    explicit TGraficoVazaoProfundidade(QWidget* parent = nullptr);
+
+    void DefinirCurvas(const std::vector<TPontoCurva>& curva);
+    void Limpar();
+    void DefinirSeparadores(char decimal, char milhar);
+
+    QLineSeries* IrregularSeries4 = nullptr;
+    QLineSeries* IrregularSeries5 = nullptr;
+
+private:
+    void AtualizarEixos();
+
+    QCategoryAxis* eixoX_ = nullptr;
+    QCategoryAxis* eixoY_ = nullptr;
+    char decimal_ = ',';
+    char milhar_ = '.';
+};
+
+} // namespace sulvo
