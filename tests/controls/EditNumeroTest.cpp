@@ -1,0 +1,307 @@
+#include "EditNumero.h"
+#include "DialogService.h"
+
+#include <QHBoxLayout>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+using namespace sulvo;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Records the error boxes of the control; any other kind of dialog is a fault here.
+class ErrosGravados final : public IDialogService {
+public:
+    std::vector<std::string> erros;
+    void Mensagem(const std::string& texto) override { Inesperado("Mensagem " + texto); }
+    void Erro(const std::string& texto) override { erros.push_back(texto); }
+    bool PerguntarSimNao(const std::string& texto) override {
+        Inesperado("PerguntarSimNao " + texto);
+        return false;
+    }
+    Resposta PerguntarSimNaoCancelar(const std::string& texto) override {
+        Inesperado("PerguntarSimNaoCancelar " + texto);
+        return Resposta::Cancelar;
+    }
+    std::optional<std::string> AbrirArquivo(const OpcoesArquivo&) override {
+        Inesperado("AbrirArquivo");
+        return std::nullopt;
+    }
+    std::optional<std::string> SalvarArquivo(const OpcoesArquivo&) override {
+        Inesperado("SalvarArquivo");
+        return std::nullopt;
+    }
+    void ConfigurarImpressora() override { Inesperado("ConfigurarImpressora"); }
+
+private:
+    static void Inesperado(const std::string& o) { QFAIL(("unexpected dialog: " + o).c_str()); }
+};
+
+} // namespace
+
+class EditNumeroTest : public QObject {
+    Q_OBJECT
+
+    QWidget* janela = nullptr;
+    TEditNumero* ed = nullptr;
+    TEditNumero* outro = nullptr; // takes the focus when a test leaves the field
+    ErrosGravados erros;
+    int teclasAceitas = 0;
+
+private slots:
+    void initTestCase() { TEditNumero::DefinirSeparadores(u',', u'.'); }
+
+    void init() {
+        TEditNumero::DefinirSeparadores(u',', u'.');
+        janela = new QWidget;
+        auto* layout = new QHBoxLayout(janela);
+        ed = new TEditNumero(janela);
+        outro = new TEditNumero(janela);
+        layout->addWidget(ed);
+        layout->addWidget(outro);
+        ed->DefinirServicoDialogos(&erros);
+        erros.erros.clear();
+        teclasAceitas = 0;
+        connect(ed, &TEditNumero::OnKeyPress, this, [this](QChar&) { ++teclasAceitas; });
+        janela->show();
+        janela->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(janela));
+    }
+
+    void cleanup() {
+        delete janela;
+        janela = nullptr;
+    }
+
+    void novoCampo() {
+        TEditNumero novo;
+        QCOMPARE(novo.Valor(), 0.0);
+        QCOMPARE(novo.text(), QString());
+        QCOMPARE(novo.Maximo(), 2147483647.0);
+        QCOMPARE(novo.Minimo(), 0.0);
+        QCOMPARE(novo.Decimais(), 0);
+        QVERIFY(novo.alignment() & Qt::AlignRight);
+        QCOMPARE(novo.size(), QSize(121, 21));
+    }
+
+    void filtroDeTeclas_data() {
+        QTest::addColumn<bool>("negativo");
+        QTest::addColumn<bool>("inteiro");
+        QTest::addColumn<QString>("teclas");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("aceitas");
+        QTest::newRow("thousands key types the decimal comma") << false << false << u"1.5"_s << u"1,5"_s << 3;
+        QTest::newRow("second comma refused") << false << false << u"1,5,"_s << u"1,5"_s << 3;
+        QTest::newRow("second separator typed as point refused") << false << false << u"1,5.2"_s << u"1,52"_s << 4;
+        QTest::newRow("letters, plus, E and blank refused") << false << false << u"1a+E 2"_s << u"12"_s << 2;
+        QTest::newRow("minus refused unless negative") << false << false << u"-3"_s << u"3"_s << 1;
+        QTest::newRow("minus accepted when negative") << true << false << u"-3"_s << u"-3"_s << 2;
+        QTest::newRow("whole numbers take no separator") << false << true << u"1,5"_s << u"15"_s << 2;
+        QTest::newRow("comma first does not read as a number") << false << false << u","_s << QString() << 1;
+    }
+    void filtroDeTeclas() {
+        QFETCH(bool, negativo);
+        QFETCH(bool, inteiro);
+        QFETCH(QString, teclas);
+        QFETCH(QString, texto);
+        QFETCH(int, aceitas);
+        ed->SetMinimo(negativo ? -100 : 0);
+        ed->SetNegativo(negativo);
+        if (inteiro)
+            ed->SetFormato(TFormato::fInteger);
+        QTest::keyClicks(ed, teclas);
+        QCOMPARE(ed->text(), texto);
+        QCOMPARE(teclasAceitas, aceitas);
+    }
+
+    void enterEBackspace() {
+        QTest::keyClicks(ed, u"12"_s);
+        QTest::keyClick(ed, Qt::Key_Return);
+        QCOMPARE(ed->text(), u"12"_s);
+        QCOMPARE(teclasAceitas, 2);
+        QTest::keyClick(ed, Qt::Key_Backspace);
+        QCOMPARE(ed->text(), u"1"_s);
+        QCOMPARE(teclasAceitas, 3);
+        QCOMPARE(ed->Valor(), 1.0);
+    }
+
+    void englishSeparators() {
+        TEditNumero::DefinirSeparadores(u'.', u',');
+        TEditNumero campo;
+        campo.SetDecimais(2);
+        QTest::keyClicks(&campo, u"2,5,1"_s);
+        QCOMPARE(campo.text(), u"2.51"_s);
+        QCOMPARE(campo.Valor(), 2.51);
+        campo.SetValor(0.5);
+        QCOMPARE(campo.text(), u"0.50"_s);
+    }
+
+    void separadorComTextoSelecionado() {
+        ed->SetDecimais(3);
+        ed->SetValor(1.5);
+        QCOMPARE(ed->text(), u"1,500"_s);
+        outro->setFocus(Qt::TabFocusReason);
+        ed->setFocus(Qt::TabFocusReason);
+        QCOMPARE(ed->selectedText(), u"1,500"_s);
+        QTest::keyClick(ed, ',');
+        QCOMPARE(ed->text(), u"1,500"_s);
+        QCOMPARE(teclasAceitas, 0);
+        QTest::keyClick(ed, '7');
+        QCOMPARE(ed->text(), u"7"_s);
+        QCOMPARE(ed->Valor(), 7.0);
+    }
+
+    void manipuladorDescartaTecla() {
+        connect(ed, &TEditNumero::OnKeyPress, this, [](QChar& c) {
+            if (c == u'5')
+                c = QChar();
+        });
+        QTest::keyClicks(ed, u"152"_s);
+        QCOMPARE(ed->text(), u"12"_s);
+        QCOMPARE(ed->Valor(), 12.0);
+    }
+
+    // Text that does not read as a number goes back to the text before the last keystroke.
+    void textoInvalidoVolta() {
+        QTest::keyClicks(ed, u"12"_s);
+        ed->insert(u"x"_s); // as a paste would
+        QCOMPARE(ed->text(), u"1"_s);
+        QCOMPARE(ed->Valor(), 1.0);
+
+        ed->SetValor(4);
+        ed->setText(u"abc"_s); // set by code while settled: the value stays
+        QCOMPARE(ed->Valor(), 4.0);
+    }
+
+    void menosSozinhoValeZero() {
+        ed->SetMinimo(-10);
+        ed->SetNegativo(true);
+        QSignalSpy mudou(ed, &TEditNumero::OnChange);
+        QTest::keyClick(ed, '-');
+        QCOMPARE(ed->text(), u"-"_s);
+        QCOMPARE(mudou.count(), 1);
+        QCOMPARE(ed->Valor(), 0.0);
+    }
+
+    void limitesAoDigitar() {
+        ed->SetDecimais(2);
+        QTest::keyClicks(ed, u"3000000000"_s);
+        QCOMPARE(ed->text(), u"2147483647,00"_s);
+        QCOMPARE(ed->Valor(), 2147483647.0);
+        QVERIFY(!ed->Digitando());
+    }
+
+    void atribuicaoDeValor_data() {
+        QTest::addColumn<bool>("inteiro");
+        QTest::addColumn<int>("decimais");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("lido");
+        QTest::newRow("whole number, half to even down") << true << 0 << 2.5 << u"2"_s << 2.5;
+        QTest::newRow("whole number, half to even up") << true << 0 << 3.5 << u"4"_s << 3.5;
+        QTest::newRow("above the maximum") << false << 2 << 1e12 << u"2147483647,00"_s << 2147483647.0;
+        QTest::newRow("below the minimum") << false << 2 << -5.0 << u"0,00"_s << 0.0;
+        QTest::newRow("padded to two characters") << false << 0 << 5.0 << u" 5"_s << 5.0;
+        QTest::newRow("rounded half away from zero") << false << 3 << 1.2345 << u"1,235"_s << 1.2345;
+        QTest::newRow("not a number goes to the minimum") << false << 1 << qQNaN() << u"0,0"_s << 0.0;
+    }
+    void atribuicaoDeValor() {
+        QFETCH(bool, inteiro);
+        QFETCH(int, decimais);
+        QFETCH(double, valor);
+        QFETCH(QString, texto);
+        QFETCH(double, lido);
+        if (inteiro)
+            ed->SetFormato(TFormato::fInteger);
+        ed->SetDecimais(decimais);
+        ed->SetValor(valor);
+        QCOMPARE(ed->text(), texto);
+        QCOMPARE(ed->Valor(), lido);
+    }
+
+    // A refused key puts the field into typing mode without changing the text, so the text is read.
+    void textoFormatadoLidoDeVolta() {
+        ed->SetValor(5);
+        QTest::keyClick(ed, 'a');
+        QVERIFY(ed->Digitando());
+        QCOMPARE(ed->text(), u" 5"_s);
+        QCOMPARE(ed->Valor(), 5.0);
+    }
+
+    void saidaArredondaAoMostrado() {
+        ed->SetDecimais(3);
+        outro->setFocus(Qt::TabFocusReason);
+        ed->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(ed, u"1,23456"_s);
+        QString textoNaSaida;
+        connect(ed, &TEditNumero::OnExit, this, [&] { textoNaSaida = ed->text(); });
+        outro->setFocus(Qt::TabFocusReason);
+        QCOMPARE(textoNaSaida, u"1,235"_s);
+        QCOMPARE(ed->text(), u"1,235"_s);
+        QCOMPARE(ed->Valor(), 1.235);
+        QVERIFY(!ed->Digitando());
+    }
+
+    void campoVazio() {
+        ed->SetDecimais(2);
+        ed->SetValor(3);
+        ed->SetValorZero(7);
+        outro->setFocus(Qt::TabFocusReason);
+        ed->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(ed, Qt::Key_Backspace); // the whole text was selected on entry
+        QCOMPARE(ed->text(), QString());
+        QCOMPARE(ed->Valor(), 7.0);
+        outro->setFocus(Qt::TabFocusReason);
+        QCOMPARE(ed->text(), QString());
+        QCOMPARE(ed->Valor(), 7.0);
+    }
+
+    void limpezaPelaJanela() {
+        ed->SetDecimais(2);
+        ed->SetValor(8);
+        ed->SetValor(0);
+        ed->setText(QString());
+        QCOMPARE(ed->Valor(), 0.0);
+        QCOMPARE(ed->text(), QString());
+    }
+
+    void mensagensDePropriedades() {
+        ed->SetMaximo(5);
+        ed->SetMinimo(10);
+        QCOMPARE(ed->Minimo(), 0.0);
+        ed->SetMinimo(5); // a limit equal to the other is accepted
+        QCOMPARE(ed->Minimo(), 5.0);
+        ed->SetMaximo(2.5);
+        QCOMPARE(ed->Maximo(), 5.0);
+        ed->SetMaximo(5);
+        ed->SetFormato(TFormato::fInteger);
+        ed->SetDecimais(2);
+        QCOMPARE(ed->Decimais(), 0);
+        ed->SetDecimais(0); // zero is no fault
+        const std::vector<std::string> esperado = {
+            "Ocorreu um erro ao tentar atribuir para a propriedade Minimo um valor maior(10) que a propriedade "
+            "Maximo(5) .",
+            "Ocorreu um erro ao tentar atribuir para a propriedade Maximo um valor menor(2,5) que a propriedade "
+            "Minimo(5) .",
+            "Números inteiros não possuem casas decimais.",
+        };
+        QCOMPARE(erros.erros, esperado);
+    }
+
+    void mensagemPeloServicoDaAplicacao() {
+        ErrosGravados daAplicacao;
+        TEditNumero::DefinirServicoDialogosPadrao(&daAplicacao);
+        TEditNumero campo;
+        campo.SetMaximo(-1);
+        TEditNumero::DefinirServicoDialogosPadrao(nullptr);
+        QCOMPARE(daAplicacao.erros.size(), size_t(1));
+        QCOMPARE(campo.Maximo(), 2147483647.0);
+    }
+};
+
+QTEST_MAIN(EditNumeroTest)
+#include "EditNumeroTest.moc"
