@@ -49,9 +49,9 @@ struct CasoAvaliacao {
     double QDivisao;      // per √I
 };
 
-class AvaliacaoTest : public ::testing::TestWithParam<CasoAvaliacao> {};
+class IrregularAvaliacaoTest : public ::testing::TestWithParam<CasoAvaliacao> {};
 
-TEST_P(AvaliacaoTest, AreaPerimeterWidthAndBothDischarges) {
+TEST_P(IrregularAvaliacaoTest, AreaPerimeterWidthAndBothDischarges) {
     const CasoAvaliacao& c = GetParam();
     TSulvoIrregular s = Secao(c.pontos);
     PromptGravado prompt;
@@ -77,7 +77,7 @@ const double r2 = std::sqrt(2.0);
 const double r13 = std::sqrt(13.0) / 3; // a 2/3 m wide, 1 m deep segment
 
 INSTANTIATE_TEST_SUITE_P(
-    Secoes, AvaliacaoTest,
+    Secoes, IrregularAvaliacaoTest,
     ::testing::Values(
         // One trapezoid, one coefficient: three slices in the divided method.
         CasoAvaliacao{"Trapezio", kTrapezio, 1, 5, 4 + 2 * r2, 6, 270.80, 300.0},
@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Manning(0.5, r2, 0.015) + Manning(3, 3, 0.015)}),
     [](const ::testing::TestParamInfo<CasoAvaliacao>& info) { return std::string(info.param.nome); });
 
-TEST(Avaliacao, OneCoefficientEverywhereIsTheEquivalentRoughness) {
+TEST(IrregularAvaliacao, OneCoefficientEverywhereIsTheEquivalentRoughness) {
     // Q = (A/P)^(2/3)·A/n_e, so n_e follows from the discharge; any shape gives back the common n.
     const std::vector<std::vector<TPontoSecao>> formas = {
         kTrapezio,
@@ -155,7 +155,7 @@ TEST(Avaliacao, OneCoefficientEverywhereIsTheEquivalentRoughness) {
     }
 }
 
-TEST(Avaliacao, EquivalentRoughnessLiesBetweenTheBedCoefficients) {
+TEST(IrregularAvaliacao, EquivalentRoughnessLiesBetweenTheBedCoefficients) {
     TSulvoIrregular s = Secao({{0, 0, 0}, {0, -1, 0.012}, {1, -1, 0.012}, {2, -1, 0.04}, {2, 0, 0.04}});
     const TAvaliacao av = s.AvaliarConvencional(0.5, 1);
     const double nE = std::pow(av.A / av.P, 2.0 / 3.0) * av.A / av.Q;
@@ -163,13 +163,13 @@ TEST(Avaliacao, EquivalentRoughnessLiesBetweenTheBedCoefficients) {
     EXPECT_LT(nE, 0.04);
 }
 
-TEST(Avaliacao, EndSegmentRoughnessGivesTheHortonEinsteinComposite) {
+TEST(IrregularAvaliacao, EndSegmentRoughnessGivesTheHortonEinsteinComposite) {
     TSulvoIrregular s = Secao({{0, 0, 0}, {2, -2, 0.02}, {6, -2, 0.015}, {8, 0, 0.03}});
     const TAvaliacao av = s.AvaliarConvencional(1, 1);
     EXPECT_NEAR(std::pow(av.A / av.P, 2.0 / 3.0) * av.A / av.Q, 0.019572, 1e-6);
 }
 
-TEST(Avaliacao, DepthAboveTheSectionShowsEachOperationsOwnWording) {
+TEST(IrregularAvaliacao, DepthAboveTheSectionShowsEachOperationsOwnWording) {
     TSulvoIrregular s = Secao(kTrapezio);
     PromptGravado prompt;
     s.DefinirPrompt(prompt);
@@ -188,7 +188,7 @@ TEST(Avaliacao, DepthAboveTheSectionShowsEachOperationsOwnWording) {
                                                           "A altura maior que a profundidade do sulvo"}));
 }
 
-TEST(Avaliacao, SectionAtTheTopLevelHoldsNoWater) {
+TEST(IrregularAvaliacao, SectionAtTheTopLevelHoldsNoWater) {
     TSulvoIrregular s = Secao({{0, 0, 0.015}, {3, 0, 0.015}, {5, 0, 0.015}});
     PromptGravado prompt;
     s.DefinirPrompt(prompt);
@@ -201,7 +201,7 @@ TEST(Avaliacao, SectionAtTheTopLevelHoldsNoWater) {
     EXPECT_TRUE(prompt.mensagens.empty());
 }
 
-TEST(Avaliacao, LevelCrossingOfASlopingAndOfAVerticalSegment) {
+TEST(IrregularAvaliacao, LevelCrossingOfASlopingAndOfAVerticalSegment) {
     EXPECT_DOUBLE_EQ(TSulvoIrregular::InterseccaoNivel(0, 0, 2, -2, -1), 1);
     EXPECT_DOUBLE_EQ(TSulvoIrregular::InterseccaoNivel(5, -2, 6, 0, -0.5), 5.75);
     EXPECT_EQ(TSulvoIrregular::InterseccaoNivel(3, -2, 3, 0, -1), 3);
@@ -211,7 +211,7 @@ TEST(Avaliacao, LevelCrossingOfASlopingAndOfAVerticalSegment) {
 const std::vector<TPontoSecao> kDegrauSemRugosidadeEmCima = {{0, 0, 0},      {0, -2, 0.015}, {2, -2, 0.015},
                                                              {2, -1, 0.015}, {4, -1, 0},     {4, 0, 0}};
 
-TEST(Avaliacao, DryIntervalsNeedNoRoughness) {
+TEST(IrregularAvaliacao, DryIntervalsNeedNoRoughness) {
     TSulvoIrregular s = Secao(kDegrauSemRugosidadeEmCima);
     PromptGravado prompt;
     s.DefinirPrompt(prompt);
@@ -222,7 +222,7 @@ TEST(Avaliacao, DryIntervalsNeedNoRoughness) {
     EXPECT_TRUE(prompt.mensagens.empty());
 }
 
-TEST(Avaliacao, WettedIntervalWithoutRoughnessIsReportedByName) {
+TEST(IrregularAvaliacao, WettedIntervalWithoutRoughnessIsReportedByName) {
     TSulvoIrregular s = Secao(kDegrauSemRugosidadeEmCima);
     s.Pontos[5].Rug = -0.01;
     PromptGravado prompt;
@@ -245,7 +245,7 @@ TEST(Avaliacao, WettedIntervalWithoutRoughnessIsReportedByName) {
                                     "Coeficiente de rugosidade inválido no intervalo 5, de (3.5 ; -1) a (4 ; 0)."}));
 }
 
-TEST(Avaliacao, WetBankLeavesTheWaterOpenWithoutReadingPastTheEnd) {
+TEST(IrregularAvaliacao, WetBankLeavesTheWaterOpenWithoutReadingPastTheEnd) {
     TSulvoIrregular direita = Secao({{0, 0, 0}, {2, -2, 0.015}, {4, -1, 0.015}});
     TSulvoIrregular esquerda = Secao({{0, -1, 0}, {2, -2, 0.015}, {4, 0, 0.015}});
     for (TSulvoIrregular* s : {&direita, &esquerda}) {
