@@ -1,0 +1,59 @@
+#include "ImagemGraficoQt.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGraphicsView>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
+#include <QWidget>
+
+namespace sulvo {
+
+QImage DesenharGrafico(QWidget& grafico) {
+    QImage imagem(grafico.size(), QImage::Format_RGB32);
+    imagem.fill(Qt::white);
+    QPainter pintor(&imagem);
+    if (auto* vista = qobject_cast<QGraphicsView*>(&grafico)) {
+        // A chart view: its scene alone, so the view's own window-coloured fill stays out and the
+        // white shows wherever the chart leaves the picture unpainted (its rounded corners).
+        pintor.setRenderHint(QPainter::Antialiasing);
+        const QRect origem = vista->viewport()->rect();
+        vista->render(&pintor, QRectF(vista->viewport()->geometry()), origem);
+    } else {
+        grafico.render(&pintor, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    return imagem;
+}
+
+TImagemGrafico FotografarGraficoQt(QWidget& grafico, const QString& pasta) {
+    QImage imagem = DesenharGrafico(grafico);
+
+    // The picture stays on the clipboard for the user to paste elsewhere; the file is written from
+    // what the clipboard gives back, or from the drawing when the platform keeps no image there.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setImage(imagem);
+    const QImage copia = clipboard->image();
+    if (!copia.isNull())
+        imagem = copia;
+
+    const QString caminho =
+        QDir::toNativeSeparators(QDir(pasta).absoluteFilePath(QLatin1String(kArquivoImagemGrafico)));
+    auto falha = [&](const QString& motivo) {
+        return ErroImagemGrafico(QStringLiteral("Cannot create file \"%1\". %2").arg(caminho, motivo).toStdString());
+    };
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw falha(arquivo.errorString());
+    QImageWriter escritor(&arquivo, "BMP");
+    if (!escritor.write(imagem)) {
+        const QString motivo = escritor.errorString();
+        arquivo.close();
+        arquivo.remove();
+        throw falha(motivo);
+    }
+    return {imagem.height(), imagem.width()};
+}
+
+} // namespace sulvo

@@ -1,0 +1,262 @@
+#include "FRelatorio.h"
+
+#include "DialogService.h"
+#include "IdentProjeto.h"
+#include "ImagemGraficoQt.h"
+#include "uIrregular.h"
+#include "uRetangular.h"
+#include "uTrapezoidal.h"
+#include "uTriangular.h"
+#include "ucircular.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QLineSeries>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include <memory>
+#include <vector>
+
+using namespace sulvo;
+
+namespace {
+
+// Records the error boxes; any other dialog would be a fault of the report window.
+class ErrosRegistrados : public IDialogService {
+public:
+    std::vector<std::string> erros;
+    void Mensagem(const std::string& t) override { QFAIL(("unexpected message: " + t).c_str()); }
+    void Erro(const std::string& t) override { erros.push_back(t); }
+    bool PerguntarSimNao(const std::string&) override { return false; }
+    Resposta PerguntarSimNaoCancelar(const std::string&) override { return Resposta::Cancelar; }
+    std::optional<std::string> AbrirArquivo(const OpcoesArquivo&) override { return std::nullopt; }
+    std::optional<std::string> SalvarArquivo(const OpcoesArquivo&) override { return std::nullopt; }
+    void ConfigurarImpressora() override {}
+};
+
+// A section chart like the regular page's: a trapezoid drawn as a line series.
+std::unique_ptr<QChartView> Grafico(QSize tamanho) {
+    auto* serie = new QLineSeries;
+    *serie << QPointF(0, 1) << QPointF(1, 0) << QPointF(2, 0) << QPointF(3, 1);
+    auto* chart = new QChart;
+    chart->addSeries(serie);
+    chart->createDefaultAxes();
+    chart->legend()->hide();
+    auto view = std::make_unique<QChartView>(chart);
+    view->resize(tamanho);
+    view->show();
+    return view;
+}
+
+int ContarPaginasPdf(const QString& caminho) {
+    QFile f(caminho);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QString pdf = QString::fromLatin1(f.readAll());
+    return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
+
+} // namespace
+
+class FRelatorioTest : public QObject {
+    Q_OBJECT
+
+    TSulvoTriangular tri;
+    TSulvoTrapezoidal trap;
+    TSulvoRetangular ret;
+    TSulvoCircular cir;
+    TIDProjeto id;
+    std::unique_ptr<QChartView> graficos[4];
+
+    // A report window whose installation folder is a fresh temporary folder holding the banner.
+    std::unique_ptr<TFRelatorio> Janela(QTemporaryDir& pasta) {
+        QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/Cabecalho.jpg"),
+                    pasta.filePath(QStringLiteral("Cabecalho.jpg")));
+        return std::make_unique<TFRelatorio>(pasta.path());
+    }
+    bool GerarTrapezio(TFRelatorio& janela, IDialogService& dialogos) {
+        return janela.GerarRelatorioRegular(
+            1, {tri, trap, ret, cir}, "Profundidade Normal", id,
+            {graficos[0].get(), graficos[1].get(), graficos[2].get(), graficos[3].get()}, dialogos);
+    }
+
+private slots:
+    void initTestCase() {
+        for (int i = 0; i < 4; ++i)
+            graficos[i] = Grafico(QSize(300 + 40 * i, 200 + 10 * i));
+        trap.Q = 1.5;
+        trap.H = 0.8;
+        trap.Regime = "Subcrítico";
+        id.Nome = "Canal Norte";
+        QVERIFY(QTest::qWaitForWindowExposed(graficos[1].get()));
+    }
+
+    void picturesTheChartOfTheTypeOnWhiteAndShowsTheDocument() {
+        QTemporaryDir pasta;
+        auto janela = Janela(pasta);
+        ErrosRegistrados dialogos;
+        QVERIFY(GerarTrapezio(*janela, dialogos));
+        QVERIFY(dialogos.erros.empty());
+        QCOMPARE(janela->windowTitle(), QStringLiteral("Relatório - Dimensionamento de Canais Trapezoidais"));
+
+        // The trapezoid's chart, at its on-screen size, drawn on white.
+        QImage bit(pasta.filePath(QStringLiteral("Bit.bmp")), "BMP");
+        QCOMPARE(bit.size(), QSize(340, 210));
+        QCOMPARE(bit.pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(340, 210));
+
+        janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(janela.get()));
+        QVERIFY(janela->isMaximized());
+        QCOMPARE(janela->TituloDocumento(), QStringLiteral("Dimensionamento de Canais Trapezoidais"));
+        const QString texto = janela->Viewer->toPlainText();
+        QVERIFY(texto.contains(QStringLiteral("RELATÓRIO")));
+        QVERIFY(texto.contains(QStringLiteral("Canal Norte")));
+        QVERIFY(texto.contains(QStringLiteral("Subcrítico")));
+        QVERIFY(!texto.contains(QStringLiteral("<TD>"))); // rendered, not shown as source
+
+        // Both pictures the document names are found and decode: the chart by its bare name, the
+        // banner by the absolute name the regular report gives it.
+        const QVariant imagem =
+            janela->Viewer->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("Bit.bmp")));
+        QVERIFY(imagem.isValid());
+        QImage banner;
+        QVERIFY(banner.load(pasta.filePath(QStringLiteral("Cabecalho.jpg")), "JPEG"));
+        QCOMPARE(banner.size(), QSize(550, 62));
+        const QVariant bannerNoDocumento = janela->Viewer->loadResource(
+            QTextDocument::ImageResource, QUrl::fromLocalFile(pasta.filePath(QStringLiteral("Cabecalho.jpg"))));
+        QVERIFY(bannerNoDocumento.isValid());
+    }
+
+    void irregularReportFindsTheBannerByItsBareName() {
+        QTemporaryDir pasta;
+        auto janela = Janela(pasta);
+        ErrosRegistrados dialogos;
+        TSulvoIrregular irr;
+        irr.Yc = -1;
+        QVERIFY(janela->GerarRelatorioIrregular(irr, "Vazão", "Convencional", id, *graficos[2], dialogos));
+        QCOMPARE(janela->windowTitle(), QStringLiteral("Relatório - Dimensionamento de Canais Irregulares"));
+        janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(janela.get()));
+        QVERIFY(janela->Viewer->toPlainText().contains(QStringLiteral("Maior que altura")));
+        const QVariant banner =
+            janela->Viewer->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("Cabecalho.jpg")));
+        QVERIFY(banner.isValid());
+        QImage decodificada;
+        QVERIFY(decodificada.loadFromData(banner.toByteArray(), "JPEG"));
+        QCOMPARE(decodificada.size(), QSize(550, 62));
+    }
+
+    void destroyingTheWindowRemovesTheChartPictureOnly() {
+        QTemporaryDir pasta;
+        const QString bit = pasta.filePath(QStringLiteral("Bit.bmp"));
+        {
+            auto janela = Janela(pasta);
+            ErrosRegistrados dialogos;
+            QVERIFY(GerarTrapezio(*janela, dialogos));
+            janela->show();
+            QVERIFY(QFile::exists(bit));
+            janela->BFechar->click();
+            QVERIFY(!janela->isVisible());
+        }
+        QVERIFY(!QFile::exists(bit));
+        QVERIFY(QFile::exists(pasta.filePath(QStringLiteral("Cabecalho.jpg"))));
+    }
+
+    void aPictureThatCannotBeWrittenIsReportedAndNoReportIsMade() {
+        QTemporaryDir pai;
+        const QString ausente = pai.filePath(QStringLiteral("nao-existe"));
+        TFRelatorio janela(ausente);
+        ErrosRegistrados dialogos;
+        QVERIFY(!GerarTrapezio(janela, dialogos));
+        QCOMPARE(dialogos.erros.size(), std::size_t(1));
+        const QString esperado =
+            QStringLiteral("Cannot create file \"%1\". ").arg(QDir(ausente).filePath(QStringLiteral("Bit.bmp")));
+        QVERIFY2(QString::fromStdString(dialogos.erros[0]).startsWith(esperado), dialogos.erros[0].c_str());
+        QVERIFY(QString::fromStdString(dialogos.erros[0]).size() > esperado.size()); // the system's reason follows
+    }
+
+    void printsToAOnePagePdfWithTheTitleAsJobName() {
+        QTemporaryDir pasta;
+        auto janela = Janela(pasta);
+        ErrosRegistrados dialogos;
+        QVERIFY(GerarTrapezio(*janela, dialogos));
+        janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(janela.get()));
+
+        const QString pdf = pasta.filePath(QStringLiteral("relatorio.pdf"));
+        QString nomeTrabalho;
+        QMarginsF margens;
+        janela->DefinirDialogoImpressao([&](QPrinter& impressora) {
+            nomeTrabalho = impressora.docName();
+            margens = impressora.pageLayout().margins(QPageLayout::Millimeter);
+            impressora.setOutputFormat(QPrinter::PdfFormat);
+            impressora.setOutputFileName(pdf);
+            impressora.setPageSize(QPageSize(QPageSize::A4));
+            return true;
+        });
+        janela->ToolButton1->click();
+        QCOMPARE(nomeTrabalho, QStringLiteral("Dimensionamento de Canais Trapezoidais"));
+        QCOMPARE(margens, QMarginsF(20, 20, 20, 20));
+        QVERIFY(QFile::exists(pdf));
+        QCOMPARE(ContarPaginasPdf(pdf), 1);
+        if (qEnvironmentVariableIsSet("SULVO_GUARDAR_PDF"))
+            QFile::copy(pdf, qEnvironmentVariable("SULVO_GUARDAR_PDF"));
+    }
+
+    void cancellingThePrintDialogPrintsNothing() {
+        QTemporaryDir pasta;
+        auto janela = Janela(pasta);
+        ErrosRegistrados dialogos;
+        QVERIFY(GerarTrapezio(*janela, dialogos));
+        janela->show();
+        const QString pdf = pasta.filePath(QStringLiteral("cancelado.pdf"));
+        bool perguntou = false;
+        janela->DefinirDialogoImpressao([&](QPrinter& impressora) {
+            perguntou = true;
+            impressora.setOutputFormat(QPrinter::PdfFormat);
+            impressora.setOutputFileName(pdf);
+            return false;
+        });
+        janela->ToolButton1->click();
+        QVERIFY(perguntou);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void sizeLimitsComeFromTheScreenAndRestoringCentres() {
+        QTemporaryDir pasta;
+        auto janela = Janela(pasta);
+        const QSize tela = janela->screen()->geometry().size();
+        QCOMPARE(janela->maximumSize(), tela);
+        QCOMPARE(janela->minimumSize(), QSize(ArredondarPar(0.75 * tela.width()), ArredondarPar(0.75 * tela.height())));
+
+        janela->move(5, 5); // a position of its own, so nothing but the restore can centre it
+        janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(janela.get()));
+        QVERIFY(janela->isMaximized());
+        janela->setWindowState(Qt::WindowNoState);
+        // The platform gives the normal size back; here it is the smallest the window may take.
+        janela->resize(janela->minimumSize());
+        const QRect t = janela->screen()->geometry();
+        const QSize moldura = janela->frameGeometry().size();
+        QVERIFY(moldura.width() < t.width());
+        QTRY_COMPARE(janela->frameGeometry().topLeft(), QPoint(ArredondarPar((t.width() - moldura.width()) / 2.0),
+                                                               ArredondarPar((t.height() - moldura.height()) / 2.0)));
+    }
+};
+
+QTEST_MAIN(FRelatorioTest)
+#include "FRelatorioTest.moc"
