@@ -1,0 +1,326 @@
+#include "ArquivoProjeto.h"
+
+#include <string>
+
+namespace sulvo {
+namespace {
+
+// Every section carries "Versao"; a reader takes the section only when the trimmed text is
+// exactly this (case and form included: "1.00" or "01" do not match).
+constexpr const char* kVersaoSecao = "1";
+constexpr const char* kVersaoProjeto = "1.0";
+
+bool VersaoCerta(TCustomIniFile& ini, const char* secao) {
+    return ini.ReadString(secao, "Versao", "0") == kVersaoSecao;
+}
+
+// "Incognita" with default -1: stored only when it lies in 0..maximo.
+bool LerIncognita(TCustomIniFile& ini, const char* secao, int maximo, std::uint8_t& incognita) {
+    int valor = ini.ReadInteger(secao, "Incognita", -1);
+    if (valor < 0 || valor > maximo)
+        return false;
+    incognita = static_cast<std::uint8_t>(valor);
+    return true;
+}
+
+// The unknowns of the prismatic sections: the four common ones, then the side slope (all
+// three) and the base width (trapezoid only; the rectangle has no side slope to solve).
+constexpr int kMaxIncognitaTriangular = 4;
+constexpr int kMaxIncognitaTrapezoidal = 5;
+constexpr int kMaxIncognitaRetangular = 4;
+constexpr int kMaxIncognitaCircular = 5;
+constexpr int kMaxIncognitaIrregular = 3;
+constexpr int kMaxMetodologia = 1;
+
+template <class T> bool GravarTipo(const T& s, TCustomIniFile& ini, const char* secao) {
+    if (!GravarNoArquivo(static_cast<const TSulvoR&>(s), ini))
+        return false;
+    ini.WriteString(secao, "Versao", kVersaoSecao);
+    ini.WriteInteger(secao, "Incognita", s.Incognita);
+    return true;
+}
+
+template <class T> bool LerTipo(T& s, TCustomIniFile& ini, const char* secao, int maximo) {
+    if (!LerDoArquivo(static_cast<TSulvoR&>(s), ini))
+        return false;
+    if (!VersaoCerta(ini, secao))
+        return false;
+    return LerIncognita(ini, secao, maximo, s.Incognita);
+}
+
+} // namespace
+
+bool GravarNoArquivo(const TSulvo& s, TCustomIniFile& ini) {
+    const char* secao = "SULVO";
+    ini.WriteString(secao, "Versao", kVersaoSecao);
+    ini.WriteFloat(secao, "Q", s.Q);
+    ini.WriteFloat(secao, "H", s.H);
+    ini.WriteFloat(secao, "I", s.I);
+    ini.WriteFloat(secao, "n", s.n);
+    ini.WriteFloat(secao, "A", s.A);
+    ini.WriteFloat(secao, "P", s.P);
+    ini.WriteFloat(secao, "V", s.V);
+    ini.WriteFloat(secao, "S", s.S);
+    ini.WriteFloat(secao, "E", s.E);
+    ini.WriteFloat(secao, "Yc", s.Yc);
+    ini.WriteFloat(secao, "NF", s.NF);
+    ini.WriteString(secao, "Regime", s.Regime);
+    return true;
+}
+
+bool LerDoArquivo(TSulvo& s, TCustomIniFile& ini) {
+    const char* secao = "SULVO";
+    if (!VersaoCerta(ini, secao))
+        return false;
+    s.Q = ini.ReadFloat(secao, "Q", 0);
+    s.H = ini.ReadFloat(secao, "H", 0);
+    s.I = ini.ReadFloat(secao, "I", 0);
+    s.n = ini.ReadFloat(secao, "n", 0);
+    s.A = ini.ReadFloat(secao, "A", 0);
+    s.P = ini.ReadFloat(secao, "P", 0);
+    s.V = ini.ReadFloat(secao, "V", 0);
+    s.S = ini.ReadFloat(secao, "S", 0);
+    s.E = ini.ReadFloat(secao, "E", 0);
+    s.Yc = ini.ReadFloat(secao, "Yc", 0);
+    s.NF = ini.ReadFloat(secao, "NF", 0);
+    s.Regime = ini.ReadString(secao, "Regime", "");
+    return true;
+}
+
+bool GravarNoArquivo(const TSulvoR& s, TCustomIniFile& ini) {
+    if (!GravarNoArquivo(static_cast<const TSulvo&>(s), ini))
+        return false;
+    const char* secao = "SULVOR";
+    ini.WriteString(secao, "Versao", kVersaoSecao);
+    ini.WriteFloat(secao, "b", s.b);
+    ini.WriteFloat(secao, "Comp", s.Comp);
+    ini.WriteFloat(secao, "Vol_Terra", s.Vol_Terra);
+    ini.WriteFloat(secao, "z", s.z);
+    ini.WriteFloat(secao, "f", s.f);
+    return true;
+}
+
+bool LerDoArquivo(TSulvoR& s, TCustomIniFile& ini) {
+    if (!LerDoArquivo(static_cast<TSulvo&>(s), ini))
+        return false;
+    const char* secao = "SULVOR";
+    if (!VersaoCerta(ini, secao))
+        return false;
+    s.b = ini.ReadFloat(secao, "b", 0);
+    s.Comp = ini.ReadFloat(secao, "Comp", 0);
+    s.Vol_Terra = ini.ReadFloat(secao, "Vol_Terra", 0);
+    s.z = ini.ReadFloat(secao, "z", 0);
+    s.f = ini.ReadFloat(secao, "f", 0);
+    return true;
+}
+
+bool GravarNoArquivo(const TSulvoTriangular& s, TCustomIniFile& ini) {
+    return GravarTipo(s, ini, "SULVOTRIANGULAR");
+}
+bool GravarNoArquivo(const TSulvoTrapezoidal& s, TCustomIniFile& ini) {
+    return GravarTipo(s, ini, "SULVOTRAPEZOIDAL");
+}
+bool GravarNoArquivo(const TSulvoRetangular& s, TCustomIniFile& ini) {
+    return GravarTipo(s, ini, "SULVORETANGULAR");
+}
+
+bool LerDoArquivo(TSulvoTriangular& s, TCustomIniFile& ini) {
+    return LerTipo(s, ini, "SULVOTRIANGULAR", kMaxIncognitaTriangular);
+}
+bool LerDoArquivo(TSulvoTrapezoidal& s, TCustomIniFile& ini) {
+    return LerTipo(s, ini, "SULVOTRAPEZOIDAL", kMaxIncognitaTrapezoidal);
+}
+bool LerDoArquivo(TSulvoRetangular& s, TCustomIniFile& ini) {
+    return LerTipo(s, ini, "SULVORETANGULAR", kMaxIncognitaRetangular);
+}
+
+bool GravarNoArquivo(const TSulvoCircular& s, TCustomIniFile& ini) {
+    if (!GravarNoArquivo(static_cast<const TSulvo&>(s), ini))
+        return false;
+    const char* secao = "SULVOCIRCULAR";
+    ini.WriteString(secao, "Versao", kVersaoSecao);
+    ini.WriteFloat(secao, "D", s.D);
+    ini.WriteFloat(secao, "T", s.T);
+    ini.WriteInteger(secao, "Incognita", s.Incognita);
+    return true;
+}
+
+bool LerDoArquivo(TSulvoCircular& s, TCustomIniFile& ini) {
+    if (!LerDoArquivo(static_cast<TSulvo&>(s), ini))
+        return false;
+    const char* secao = "SULVOCIRCULAR";
+    if (!VersaoCerta(ini, secao))
+        return false;
+    s.D = ini.ReadFloat(secao, "D", 0);
+    s.T = ini.ReadFloat(secao, "T", 0);
+    return LerIncognita(ini, secao, kMaxIncognitaCircular, s.Incognita);
+}
+
+bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
+    const char* secao = "SULVOIRREGULAR";
+    ini.WriteString(secao, "Versao", kVersaoSecao);
+    ini.WriteFloat(secao, "Q", s.Q);
+    ini.WriteFloat(secao, "H", s.H);
+    ini.WriteFloat(secao, "I", s.I);
+    ini.WriteFloat(secao, "n", s.n);
+    ini.WriteFloat(secao, "A", s.A);
+    ini.WriteFloat(secao, "P", s.P);
+    ini.WriteFloat(secao, "V", s.V);
+    ini.WriteFloat(secao, "S", s.S);
+    ini.WriteFloat(secao, "E", s.E);
+    ini.WriteFloat(secao, "Yc", s.Yc);
+    ini.WriteFloat(secao, "NF", s.NF);
+    ini.WriteFloat(secao, "Comp", s.Comp);
+    ini.WriteFloat(secao, "Vol_Terra", s.Vol_Terra);
+    ini.WriteString(secao, "Regime", s.Regime);
+    ini.WriteInteger(secao, "Incognita", s.Incognita);
+    ini.WriteInteger(secao, "Metodologia", s.Metodologia);
+    ini.WriteInteger(secao, "NumPontos", static_cast<int>(s.Pontos.size()));
+    std::string k;
+    for (std::size_t i = 0; i < s.Pontos.size(); ++i) {
+        k = std::to_string(i + 1);
+        ini.WriteFloat(secao, "X" + k, s.Pontos[i].X);
+        ini.WriteFloat(secao, "Y" + k, s.Pontos[i].Y);
+        ini.WriteFloat(secao, "Rug" + k, s.Pontos[i].Rug);
+    }
+    return true;
+}
+
+bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
+    const char* secao = "SULVOIRREGULAR";
+    if (!VersaoCerta(ini, secao))
+        return false;
+    s.Q = ini.ReadFloat(secao, "Q", 0);
+    s.H = ini.ReadFloat(secao, "H", 0);
+    s.I = ini.ReadFloat(secao, "I", 0);
+    s.n = ini.ReadFloat(secao, "n", 0);
+    s.A = ini.ReadFloat(secao, "A", 0);
+    s.P = ini.ReadFloat(secao, "P", 0);
+    s.V = ini.ReadFloat(secao, "V", 0);
+    s.S = ini.ReadFloat(secao, "S", 0);
+    s.E = ini.ReadFloat(secao, "E", 0);
+    s.Yc = ini.ReadFloat(secao, "Yc", 0);
+    s.NF = ini.ReadFloat(secao, "NF", 0);
+    s.Comp = ini.ReadFloat(secao, "Comp", 0);
+    s.Vol_Terra = ini.ReadFloat(secao, "Vol_Terra", 0);
+    s.Regime = ini.ReadString(secao, "Regime", "");
+
+    bool certo = false;
+    if (LerIncognita(ini, secao, kMaxIncognitaIrregular, s.Incognita)) {
+        int metodologia = ini.ReadInteger(secao, "Metodologia", -1);
+        if (metodologia >= 0 && metodologia <= kMaxMetodologia) {
+            s.Metodologia = static_cast<std::uint8_t>(metodologia);
+            certo = true;
+        }
+    }
+
+    // The points are read whatever became of the unknown; a missing coordinate reads -1.
+    s.Pontos.clear();
+    int numPontos = ini.ReadInteger(secao, "NumPontos", -1);
+    if (numPontos > kMaxPontos)
+        return false;
+    if (numPontos > 0) {
+        s.Pontos.reserve(static_cast<std::size_t>(numPontos));
+        std::string k;
+        for (int i = 1; i <= numPontos; ++i) {
+            k = std::to_string(i);
+            TPontoSecao ponto;
+            ponto.X = ini.ReadFloat(secao, "X" + k, -1);
+            ponto.Y = ini.ReadFloat(secao, "Y" + k, -1);
+            ponto.Rug = ini.ReadFloat(secao, "Rug" + k, -1);
+            s.Pontos.push_back(ponto);
+        }
+    }
+    return certo;
+}
+
+bool GravarNoArquivo(const TIDProjeto& id, TCustomIniFile& ini) {
+    const char* secao = "IDENTIFICACAO";
+    ini.WriteString(secao, "Versao", kVersaoSecao);
+    ini.WriteString(secao, "Nome", id.Nome);
+    ini.WriteString(secao, "Empresa", id.Empresa);
+    ini.WriteString(secao, "Local", id.Local);
+    ini.WriteString(secao, "Estado", id.Estado);
+    ini.WriteString(secao, "Tecnico", id.Tecnico);
+    ini.WriteString(secao, "Data", id.Data);
+    return true;
+}
+
+bool LerDoArquivo(TIDProjeto& id, TCustomIniFile& ini) {
+    const char* secao = "IDENTIFICACAO";
+    if (!VersaoCerta(ini, secao))
+        return false;
+    try {
+        id.Nome = ini.ReadString(secao, "Nome", "");
+        id.Empresa = ini.ReadString(secao, "Empresa", "");
+        id.Local = ini.ReadString(secao, "Local", "");
+        id.Estado = ini.ReadString(secao, "Estado", "");
+        id.Tecnico = ini.ReadString(secao, "Tecnico", "");
+        id.Data = ini.ReadString(secao, "Data", "");
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+void EscreverArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto& m, char separadorDecimal) {
+    try {
+        TIniFile ini(PathProjeto, separadorDecimal);
+        ini.WriteString("SULVO1", "Versao", kVersaoProjeto);
+        ini.WriteInteger("SULVO1", "IndSulvoReg", m.IndSulvoReg);
+        ini.WriteInteger("SULVO1", "IndIncognita", m.IndIncognita);
+        GravarNoArquivo(m.IDProjeto, ini);
+        switch (m.IndSulvoReg) {
+        case 0:
+            GravarNoArquivo(m.SulvoTriangular, ini);
+            break;
+        case 1:
+            GravarNoArquivo(m.SulvoTrapezoidal, ini);
+            break;
+        case 2:
+            GravarNoArquivo(m.SulvoRetangular, ini);
+            break;
+        case 3:
+            GravarNoArquivo(m.SulvoCircular, ini);
+            break;
+        default:
+            break;
+        }
+        GravarNoArquivo(m.SulvoIrregular, ini);
+        ini.UpdateFile();
+    } catch (...) {
+        throw EArquivoProjeto("Não foi possível gravar o arquivo " + PathProjeto + ".");
+    }
+}
+
+void LerArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto& m, bool& LeuCerto) {
+    TIniFile ini(PathProjeto);
+    if (ini.ReadString("SULVO1", "Versao", "0.0") != kVersaoProjeto) {
+        LeuCerto = false;
+        throw EArquivoProjeto("Não foi possível abrir o arquivo " + PathProjeto + ".");
+    }
+    // Both indices are bytes: a larger integer keeps its low 8 bits.
+    m.IndSulvoReg = static_cast<std::uint8_t>(ini.ReadInteger("SULVO1", "IndSulvoReg", 0));
+    m.IndIncognita = static_cast<std::uint8_t>(ini.ReadInteger("SULVO1", "IndIncognita", 0));
+    LerDoArquivo(m.IDProjeto, ini);
+    switch (m.IndSulvoReg) {
+    case 0:
+        LerDoArquivo(m.SulvoTriangular, ini);
+        break;
+    case 1:
+        LerDoArquivo(m.SulvoTrapezoidal, ini);
+        break;
+    case 2:
+        LerDoArquivo(m.SulvoRetangular, ini);
+        break;
+    case 3:
+        LerDoArquivo(m.SulvoCircular, ini);
+        break;
+    default:
+        break;
+    }
+    LerDoArquivo(m.SulvoIrregular, ini);
+    LeuCerto = true;
+}
+
+} // namespace sulvo
