@@ -3,8 +3,8 @@
 // Source: UTF-8, one row a line, "descrição;mínimo;normal;máximo"; blank lines and lines starting
 // with "#" are ignored. A row that would make a misleading table stops the build with its line number.
 #include "ArqRugosidade.h"
+#include "Cp1252.h"
 #include "NumberFormat.h"
-#include "Texto1252.h"
 
 #include <cmath>
 #include <fstream>
@@ -40,9 +40,9 @@ std::string Verificar(const std::vector<std::string>& campos, sulvo::TRegistroRu
     registro.Descricao = Aparar(campos[0]);
     if (registro.Descricao.empty())
         return "empty description";
-    if (sulvo::texto1252::ParaUtf8(sulvo::texto1252::DeUtf8(registro.Descricao)) != registro.Descricao)
+    if (sulvo::Cp1252ParaUtf8(sulvo::Utf8ParaCp1252(registro.Descricao)) != registro.Descricao)
         return "description has characters outside Windows-1252";
-    if (sulvo::texto1252::DeUtf8(registro.Descricao).size() > sulvo::MaxDescricaoRugosidade)
+    if (sulvo::Utf8ParaCp1252(registro.Descricao).size() > sulvo::MaxDescricaoRugosidade)
         return "description longer than 255 characters";
     double valores[3];
     const char* nomes[3] = {"minimum", "normal", "maximum"};

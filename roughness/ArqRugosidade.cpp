@@ -1,6 +1,6 @@
 #include "ArqRugosidade.h"
 
-#include "Texto1252.h"
+#include "Cp1252.h"
 
 #include <bit>
 #include <cerrno>
@@ -80,7 +80,7 @@ bool EscreverTabela(std::FILE* f, const std::vector<TRegistroRugosidade>& regist
 
 std::array<unsigned char, TamanhoRegistroRugosidade> CodificarRegistro(const TRegistroRugosidade& registro) {
     std::array<unsigned char, TamanhoRegistroRugosidade> bytes{};
-    std::string descricao = texto1252::DeUtf8(registro.Descricao);
+    std::string descricao = Utf8ParaCp1252(registro.Descricao);
     if (descricao.size() > MaxDescricaoRugosidade)
         descricao.resize(MaxDescricaoRugosidade);
     bytes[0] = static_cast<unsigned char>(descricao.size());
@@ -94,7 +94,7 @@ std::array<unsigned char, TamanhoRegistroRugosidade> CodificarRegistro(const TRe
 TRegistroRugosidade DecodificarRegistro(const unsigned char* bytes) {
     TRegistroRugosidade registro;
     std::size_t tamanho = bytes[0]; // at most 255: always within the 255-byte field
-    registro.Descricao = texto1252::ParaUtf8(std::string_view(reinterpret_cast<const char*>(bytes + 1), tamanho));
+    registro.Descricao = Cp1252ParaUtf8(std::string_view(reinterpret_cast<const char*>(bytes + 1), tamanho));
     registro.Minima = LerDouble(bytes + PosMinima);
     registro.Maxima = LerDouble(bytes + PosMaxima);
     registro.Normal = LerDouble(bytes + PosNormal);
