@@ -2,7 +2,9 @@
 
 #include "NumberFormat.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace sulvo {
@@ -137,13 +139,30 @@ template <bool ComRugosidade> bool SomarTrecho(const TTrecho& t, TSomas& s) {
     return true;
 }
 
-// Manning discharge at unit slope of a flow area with its own perimeter and Horton–Einstein sum:
-// (A/P)^(2/3)·A/n with n = (K/P)^(2/3). Nothing flows through an area of no size.
-inline double ConducaoManning(double area, double perimetro, double k) {
+// x^(2/3) through the cube root, the divided method's one fractional power per slice. Dividing the bit
+// pattern of x by 3 divides its binary exponent by 3; the constant restores the exponent bias and leaves the
+// guess within 3.2 % of the cube root. Two Halley steps (cubic convergence) and one Newton step bring it to
+// about 2 units in the last place, closer than pow(x, 2.0/3.0), whose exponent is itself rounded, and about
+// twice as fast. Values far from any hydraulic ratio go to pow.
+inline double PotenciaDoisTercos(double x) {
+    if (!(x >= 1e-200 && x <= 1e200))
+        return std::pow(x, kDoisTercos);
+    double c = std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) / 3 + 0x2A9F7893782DA1CEull);
+    for (int passo = 0; passo < 2; ++passo) {
+        const double c3 = c * c * c;
+        c = c * (c3 + 2 * x) / (2 * c3 + x);
+    }
+    c -= (c * c * c - x) / (3 * c * c);
+    return c * c;
+}
+
+// Manning discharge at unit slope of a flow area with its Horton–Einstein sum K = Σ n^1.5·p:
+// (A/P)^(2/3)·A/n with n = (K/P)^(2/3), which is A·(A/K)^(2/3), one fractional power instead of two.
+// Nothing flows through an area of no size.
+inline double ConducaoManning(double area, double k) {
     if (!(area > 0) || !(k > 0))
         return 0;
-    const double nEquivalente = std::pow(k / perimetro, kDoisTercos);
-    return std::pow(area / perimetro, kDoisTercos) * area / nEquivalente;
+    return area * PotenciaDoisTercos(area / k);
 }
 
 // Cuts the stretch into vertical slices, one per interval between consecutive distinct X positions of its
@@ -178,7 +197,7 @@ bool SomarTrechoDividido(const TTrecho& t, TSomas& s) {
             xa = xb;
             da = db;
         }
-        s.Conducao += ConducaoManning(fatia.A, fatia.P, fatia.K);
+        s.Conducao += ConducaoManning(fatia.A, fatia.K);
         s.A += fatia.A;
         s.P += fatia.P;
         inicio = fim;
@@ -257,7 +276,7 @@ TAvaliacao TSulvoIrregular::AvaliarConvencional(double h, double I) {
     r.P = s.P;
     r.S = s.S;
     // One flow area whose roughness is the Horton–Einstein composite of the whole wetted boundary.
-    r.Q = ConducaoManning(s.A, s.P, s.K) * std::sqrt(I);
+    r.Q = ConducaoManning(s.A, s.K) * std::sqrt(I);
     return r;
 }
 
