@@ -76,6 +76,8 @@ TFRelatorio::TFRelatorio(const QString& pasta, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       pasta_(QDir(pasta).absolutePath()) {
     setObjectName(QStringLiteral("FRelatorio"));
+    // The window and every control in it share one help topic.
+    setProperty("helpContext", kContextoAjuda);
     setSizeGripEnabled(true);
     resize(640, 480);
 

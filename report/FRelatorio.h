@@ -24,6 +24,8 @@ class TFRelatorio : public QDialog {
     Q_OBJECT
 
 public:
+    static constexpr int kContextoAjuda = 223;
+
     // `pasta` is the installation folder: the chart picture is written there and the document's
     // pictures are looked up there.
     explicit TFRelatorio(const QString& pasta, QWidget* parent = nullptr);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -379,6 +380,10 @@ struct CasoIrregular {
     const char* celulaCritica;
 };
 
+void PrintTo(const CasoIrregular& c, std::ostream* os) {
+    *os << "Incognita " << int(c.incognita) << ", Yc " << c.yc << ", '" << c.separador << "'";
+}
+
 class RelatorioIrregularLinhas : public ::testing::TestWithParam<CasoIrregular> {};
 
 TEST_P(RelatorioIrregularLinhas, LengthRowAndCriticalDepthCell) {
@@ -418,6 +423,10 @@ struct CasoArredondar {
     double valor;
     int esperado;
 };
+
+void PrintTo(const CasoArredondar& c, std::ostream* os) {
+    *os << c.valor;
+}
 
 class ArredondarParTest : public ::testing::TestWithParam<CasoArredondar> {};
 
