@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLineSeries>
 #include <QLocale>
@@ -349,11 +350,16 @@ void TGraficoSecao::AjustarEixos() {
 TGraficoRegular::TGraficoRegular(QWidget* parent) : QStackedWidget(parent) {
     const char* nomes[] = {"Triangular", "Trapezoidal", "Retangular", "Circular"};
     for (int tipo = 0; tipo < 4; ++tipo) {
-        auto* secao = new TGraficoSecao(tipo == kCircular, this);
+        auto* secao = new TGraficoSecao(tipo == kCircular);
         secao->setObjectName(QStringLiteral("Chart") + QLatin1String(nomes[tipo]));
         secao->setWindowTitle(QLatin1String(nomes[tipo]));
         secoes_[static_cast<std::size_t>(tipo)] = secao;
-        addWidget(secao);
+        // The square chart of the circle sits in the middle of the page.
+        auto* pagina = new QWidget(this);
+        auto* caixa = new QHBoxLayout(pagina);
+        caixa->setContentsMargins(0, 0, 0, 0);
+        caixa->addWidget(secao, 0, Qt::AlignCenter);
+        addWidget(pagina);
     }
 }
 

@@ -1,0 +1,170 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace sulvo {
+
+class IDialogService;
+class TEditNumero;
+class TFRugosidade;
+class TGraficoRegular;
+class TSulvoCircular;
+class TSulvoRetangular;
+class TSulvoTrapezoidal;
+class TSulvoTriangular;
+
+// What the "Regulares" page works on, all owned by the main window for the whole run.
+struct ContextoPaginaRegular {
+    TSulvoTriangular& SulvoTriangular;
+    TSulvoTrapezoidal& SulvoTrapezoidal;
+    TSulvoRetangular& SulvoRetangular;
+    TSulvoCircular& SulvoCircular;
+    std::uint8_t& IndSulvoReg;  // selected regular type, 0 triangle ... 3 circle
+    std::uint8_t& IndIncognita; // position of the unknown last chosen on either page; 255 for none
+    IDialogService& Dialogos;
+    // Sets the document manager's Alterado to True.
+    std::function<void()> MarcarAlterado{};
+    // The roughness table dialog shared with the rest of the window; without one "..." offers nothing.
+    TFRugosidade* FRugosidade = nullptr;
+    // Shows a dialog modally and returns its result; empty: QDialog::exec.
+    std::function<int(QDialog&)> ExibirModal{};
+    // The window's field reader (both pages, through the document manager's OnLerCamposDados);
+    // empty: this page's own half.
+    std::function<void()> LerCamposDados{};
+};
+
+// The static picture beside the type selector: the section of the selected type with the symbols of
+// its dimensions (B, f, Yn, b and z:1 for the prismatic sections; D, Yn and θ for the circle).
+class TDesenhoTipoSulvo : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDesenhoTipoSulvo(QWidget* parent = nullptr);
+    void MostrarTipo(int tipo);
+    int Tipo() const { return tipo_; }
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    int tipo_ = 0;
+};
+
+// The "Regulares" page: choice of section type and unknown, the entry fields, the calculation with
+// its checks, the results and the section chart.
+class TPaginaRegular : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaginaRegular(ContextoPaginaRegular contexto, QWidget* parent = nullptr);
+    ~TPaginaRegular() override;
+
+    static constexpr int kSemIncognita = 255;
+
+    // Handlers of the page.
+    void CBTipoSulvoChange();
+    void CbIncognitaChange();
+    void BCalcularClick();
+    void EdProfundidadeExit();
+    // Every accepted keystroke in a numeric field of this page or of the irregular page: the project
+    // changed and the report no longer matches the fields. The key itself is left alone.
+    void EdVazaoKeyPress(QChar& tecla);
+    // Redraws the chart of the selected type from the dimensions in the entry fields.
+    void AtualizarGrafico();
+    // Opens the roughness popup beside "..." and the table of one of its entries.
+    void BtRugosidadeClick();
+    void AbrirTabelaRugosidade(int tipoTabela);
+    // "Ajuda": the topic of the selected type.
+    void Button1Click();
+
+    // Routes another window's numeric field through EdVazaoKeyPress (the irregular page's fields).
+    void ConectarCampoNumerico(TEditNumero* campo);
+
+    // The page's part of the project lifecycle.
+    void SelecionarTipo(int tipo);  // the "Tipos de Canais" menu: select and run the type change
+    void LerCamposDados();          // fields -> engine object of the selected type; IndSulvoReg
+    void PreencherCamposDados();    // engine object -> fields, after an open
+    void LimparCamposDados();       // empties fields and results, back to the triangle
+    void LimparSeries();            // empties the chart series (variables reset)
+    void HabilitarCampos(bool sim); // whether the page accepts input (a project is open)
+
+    int TipoSelecionado() const;
+    // The unknown fields of position k for the type: what CbIncognitaChange disables and paints.
+    std::vector<QWidget*> CamposDaIncognita(int tipo, int k) const;
+    TGraficoRegular* GraficoRegular() const { return Grafico; }
+
+    // Controls, named as the window's other parts refer to them.
+    QComboBox* CBTipoSulvo;
+    TDesenhoTipoSulvo* ImagemTipo;
+    QGroupBox* GBEntrada;
+    QComboBox* CbIncognita;
+    TEditNumero* EdVazao;
+    TEditNumero* EdProfundidade;
+    TEditNumero* EdDeclividade;
+    TEditNumero* EdRugosidade;
+    QPushButton* BtRugosidade;
+    QWidget* PanelCircular;
+    TEditNumero* EdDiametro;
+    TEditNumero* EdProDi;
+    QLabel* LabelProDi;
+    QLabel* LabelProDiUnidade;
+    QWidget* PanelPrismatico;
+    TEditNumero* EdFolga;
+    TEditNumero* EdComprimento;
+    TEditNumero* EdTalude;
+    QLabel* LabelTalude;
+    TEditNumero* EdLargura;
+    QLabel* LabelLargura;
+    QLabel* LabelLarguraUnidade;
+    QGroupBox* GBResultados;
+    QLineEdit* EdArea;
+    QLineEdit* EdPerimetro;
+    QLineEdit* EdSuperficie;
+    QLineEdit* EdProfCrit;
+    QLineEdit* EdNFroud;
+    QLineEdit* EdRegime;
+    QLineEdit* EdVelocidade;
+    QLineEdit* EdEnergia;
+    QWidget* PanelMovTerra;
+    QLineEdit* EdMovTerra;
+    QGroupBox* GBGrafico;
+    TGraficoRegular* Grafico;
+    QPushButton* Button1; // "Ajuda"
+    QPushButton* BCalcular;
+    QPushButton* BtRelatorio;
+    QPushButton* Button4; // "Fechar"
+    QMenu* PpMRugosidade;
+    QAction* CondutosCirculares1;
+    QAction* CanaisRevestidos1;
+    QAction* CursosDguaDragadosouEscavados1;
+    QAction* CusrosDguaNaturaisMenores1;
+    QAction* Enchentes1;
+    QAction* CursosDguaMaiores1;
+
+signals:
+    void PedirAjuda(int topico);
+    void PedirRelatorio();
+    void FecharProjeto();
+
+private:
+    void CriarControles();
+    void PreencherResultados();
+    void MarcarAlteracao();
+    void Avisar(const char* mensagem);
+    int IncognitaSelecionada() const; // -1 with nothing selected
+
+    ContextoPaginaRegular ctx_;
+};
+
+} // namespace sulvo
