@@ -1,4 +1,5 @@
 #include "ArqRugosidade.h"
+#include "PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 
@@ -14,23 +15,6 @@ using namespace sulvo;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A fresh folder per test, removed afterwards.
-class PastaTemporaria {
-public:
-    PastaTemporaria() {
-        std::string modelo = (fs::temp_directory_path() / "rugosidade-XXXXXX").string();
-        caminho_ = mkdtemp(modelo.data());
-    }
-    ~PastaTemporaria() {
-        std::error_code ec;
-        fs::remove_all(caminho_, ec);
-    }
-    std::string Arquivo(const std::string& nome) const { return (caminho_ / nome).string(); }
-
-private:
-    fs::path caminho_;
-};
 
 using Bytes = std::vector<unsigned char>;
 

@@ -412,13 +412,6 @@ private slots:
         QCOMPARE(janela_->RugosidadeEscolhida, 0.012);
     }
 
-    void tableNumbersOutsideTheRangeOpenTheLastTable() {
-        GravarTabela("6.cdb", {TresMateriais()[2]});
-        Abrir(9);
-        QCOMPARE(janela_->windowTitle(), QStringLiteral("Tabela de Rugosidade para Cursos D'Água Naturais Maiores"));
-        QCOMPARE(Celula(janela_->StringGrid1, 0, 0), QStringLiteral("Alvenaria de pedra argamassada"));
-    }
-
     void f1AsksForTheDialogsHelpTopic() {
         GravarTabela("1.cdb", TresMateriais());
         Abrir(0);
