@@ -18,8 +18,7 @@ if(NOT TARGET sulvo_irregular_core)
         add_library(sulvo_irregular_page STATIC
             ${CMAKE_CURRENT_LIST_DIR}/PaginaIrregular.cpp ${CMAKE_CURRENT_LIST_DIR}/PaginaIrregular.h
             ${CMAKE_CURRENT_LIST_DIR}/AltPonto.cpp ${CMAKE_CURRENT_LIST_DIR}/AltPonto.h
-            ${CMAKE_CURRENT_LIST_DIR}/DefinirRugosidade.cpp ${CMAKE_CURRENT_LIST_DIR}/DefinirRugosidade.h
-            ${CMAKE_CURRENT_LIST_DIR}/IrregularModal.h)
+            ${CMAKE_CURRENT_LIST_DIR}/DefinirRugosidade.cpp ${CMAKE_CURRENT_LIST_DIR}/DefinirRugosidade.h)
         target_link_libraries(sulvo_irregular_page PUBLIC sulvo_irregular_chart sulvo_controls sulvo_roughness
             sulvo_engine sulvo_common Qt6::Widgets)
         if(TARGET sulvo_project)

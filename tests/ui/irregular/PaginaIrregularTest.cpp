@@ -1,0 +1,659 @@
+// The "Irregulares" page driven as the user drives it: widths, points, the point and roughness windows,
+// the unknown and method, "Calcular", and the page's part of the project lifecycle.
+#include <QTest>
+
+#include "support/ScriptedDialogService.h"
+
+#include "AltPonto.h"
+#include "DefinirRugosidade.h"
+#include "EditNumero.h"
+#include "GraficoIrregular.h"
+#include "JanelasRoteiro.h"
+#include "PaginaIrregular.h"
+#include "uIrregular.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <cmath>
+#include <optional>
+
+using namespace sulvo;
+using sulvo::testing::JanelasRoteiro;
+using sulvo::testing::ScriptedDialogService;
+
+namespace {
+
+const std::string kLimpar = "Tem certeza que deseja eliminar todos os pontos?";
+
+struct Ambiente {
+    TSulvoIrregular secao;
+    std::uint8_t indIncognita = 0;
+    ScriptedDialogService dialogos;
+    JanelasRoteiro janelas;
+    int alterado = 0;
+    int relatorioRegular = 0;
+    TPaginaIrregular pagina;
+
+    Ambiente()
+        : pagina(ContextoPaginaIrregular{secao, indIncognita, dialogos, janelas, [this] { ++alterado; },
+                                         [this] { ++relatorioRegular; }}) {}
+
+    // Types the width B and leaves the field, confirming the new section.
+    void Largura(double b) {
+        dialogos.SimNao(kLimpar, true);
+        pagina.EdISuperficie->SetValor(b);
+        pagina.EdISuperficieExit();
+    }
+    void Inserir(double x, double profundidade) {
+        pagina.EdX->SetValor(x);
+        pagina.EdY->SetValor(profundidade);
+        pagina.BtInserirPonto->click();
+    }
+    // Chooses an item of a pick-only list as the user does, running its change handler.
+    void Incognita(int k) {
+        pagina.CbIncognitaIrregular->setCurrentIndex(k);
+        emit pagina.CbIncognitaIrregular->activated(k);
+    }
+    void Metodologia(int k) {
+        pagina.CBMetodologia->setCurrentIndex(k);
+        emit pagina.CBMetodologia->activated(k);
+    }
+    // Gives n to every interval through the roughness window.
+    void RugosidadeTodos(double n) {
+        janelas.Depois([n](QDialog& d) {
+            auto& f = static_cast<TFDefinirRugosidade&>(d);
+            f.CBInicio->setCurrentIndex(0);
+            f.CBFinal->setCurrentIndex(f.CBFinal->count() - 1);
+            f.EdRugosidade->SetValor(n);
+            f.BtAdicionar->click();
+            f.BtSair->click();
+        });
+        pagina.BtDefinirRugosidade->click();
+    }
+    // The worked trapezoid: 8 m wide, bed from x = 2 to 6 at 2 m, n = 0.015 on every interval.
+    void Trapezio() {
+        Largura(8);
+        Inserir(2, 2);
+        Inserir(6, 2);
+        RugosidadeTodos(0.015);
+    }
+};
+
+QList<QPointF> Coordenadas(const TSulvoIrregular& s) {
+    QList<QPointF> xy;
+    for (const auto& p : s.Pontos)
+        xy.append(QPointF(p.X, p.Y));
+    return xy;
+}
+
+bool Amarelo(const QWidget* w) {
+    return w->palette().color(QPalette::Base) == QColor(Qt::yellow);
+}
+
+} // namespace
+
+class PaginaIrregularTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TEditNumero::DefinirSeparadores(u',', u'.'); }
+
+    void LarguraCriaAsMargens() {
+        Ambiente a;
+        QVERIFY(!a.pagina.BtInserirPonto->isEnabled());
+        a.Largura(6);
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {6, 0}}));
+        QCOMPARE(a.pagina.IrregularChart1->PontosSecao(), Coordenadas(a.secao));
+        QCOMPARE(a.pagina.LarguraSuperficie, 6.0);
+        QVERIFY(a.pagina.BtInserirPonto->isEnabled());
+        QCOMPARE(a.alterado, 1);
+        // Leaving the field again with the same width asks nothing.
+        a.pagina.EdISuperficieExit();
+        QCOMPARE(a.secao.Pontos.size(), 2u);
+    }
+
+    void InsercaoMantemAsMargensNasPontas() {
+        Ambiente a;
+        a.Largura(6);
+        a.Inserir(2, 1);
+        QVERIFY(a.pagina.BtDefinirRugosidade->isEnabled());
+        a.Inserir(4, 1.5);
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {2, -1}, {4, -1.5}, {6, 0}}));
+        a.Inserir(6, 1); // a wall at the right bank
+        a.Inserir(0, 1); // a wall at the left bank
+        a.Inserir(4, 0.5);
+        QCOMPARE(Coordenadas(a.secao),
+                 (QList<QPointF>{{0, 0}, {0, -1}, {2, -1}, {4, -1.5}, {4, -0.5}, {6, -1}, {6, 0}}));
+        QCOMPARE(a.pagina.IrregularChart1->PontosSecao(), Coordenadas(a.secao));
+        QCOMPARE(a.alterado, 1 + 5);
+        QVERIFY(!a.pagina.RugosidadeDefinida);
+        // The water line is redrawn after each point, across the whole width.
+        QCOMPARE(a.pagina.IrregularChart1->PontosAgua(), (QList<QPointF>{{0, -1.5}, {6, -1.5}}));
+    }
+
+    void InserirSemTextoNadaFaz() {
+        Ambiente a;
+        a.Largura(6);
+        a.pagina.EdX->SetValor(2);
+        a.pagina.EdY->clear();
+        a.pagina.BtInserirPonto->click();
+        a.pagina.EdX->clear();
+        a.pagina.EdY->SetValor(1);
+        a.pagina.BtInserirPonto->click();
+        QCOMPARE(a.secao.Pontos.size(), 2u);
+        QCOMPARE(a.alterado, 1);
+    }
+
+    void InserirAlemDaLargura() {
+        Ambiente a;
+        a.Largura(6);
+        a.Inserir(2, 1);
+        a.pagina.RugosidadeDefinida = true;
+        const int antes = a.alterado;
+        a.dialogos.EsperarMensagem("A largura é maior que a largura total do sulvo");
+        a.Inserir(6.01, 1);
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {2, -1}, {6, 0}}));
+        QVERIFY(a.pagina.EdX->text().isEmpty());
+        QVERIFY(!a.pagina.RugosidadeDefinida);
+        QCOMPARE(a.alterado, antes);
+    }
+
+    void LimparPedeConfirmacao() {
+        Ambiente a;
+        a.Trapezio();
+        a.pagina.EdIAltura->SetValor(1);
+        a.pagina.EdIDeclividade->SetValor(0.001);
+        a.pagina.BtICalcular->click();
+        QVERIFY(a.pagina.BtIRelatorio->isEnabled());
+        a.pagina.EdX->SetValor(3);
+        a.pagina.EdY->SetValor(1);
+
+        a.dialogos.SimNao(kLimpar, false);
+        a.pagina.BtLimpar->click();
+        QCOMPARE(a.secao.Pontos.size(), 4u);
+        QVERIFY(a.pagina.BtIRelatorio->isEnabled());
+
+        a.dialogos.SimNao(kLimpar, true);
+        a.pagina.BtLimpar->click();
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {8, 0}}));
+        QCOMPARE(a.pagina.IrregularChart1->PontosSecao(), Coordenadas(a.secao));
+        QVERIFY(a.pagina.IrregularChart1->PontosAgua().isEmpty());
+        QVERIFY(a.pagina.IrregularChart2->IrregularSeries4->points().isEmpty());
+        QVERIFY(a.pagina.IrregularChart2->IrregularSeries5->points().isEmpty());
+        QVERIFY(a.pagina.EdIAltura->text().isEmpty());
+        QVERIFY(a.pagina.EdX->text().isEmpty());
+        QVERIFY(a.pagina.EdY->text().isEmpty());
+        for (const auto& texto : a.pagina.FDefinirRugosidade->TextosRugosidade())
+            QVERIFY(texto.empty());
+        QVERIFY(!a.pagina.BtIRelatorio->isEnabled());
+        QVERIFY(a.pagina.BtInserirPonto->isEnabled());
+
+        // A width of 0 leaves nothing to insert into.
+        a.pagina.EdISuperficie->SetValor(0);
+        a.dialogos.SimNao(kLimpar, true);
+        a.pagina.EdISuperficieExit();
+        QVERIFY(!a.pagina.BtInserirPonto->isEnabled());
+    }
+
+    void NaoDesfazALarguraDigitada() {
+        Ambiente a;
+        a.Largura(6);
+        a.Inserir(2, 1);
+        QTest::keyClicks(a.pagina.EdISuperficie, QStringLiteral("8"));
+        a.dialogos.SimNao(kLimpar, false);
+        a.pagina.EdISuperficieExit();
+        QCOMPARE(a.pagina.EdISuperficie->text(), QStringLiteral("6,00"));
+        QCOMPARE(a.pagina.LarguraSuperficie, 6.0);
+        QCOMPARE(a.secao.Pontos.size(), 3u);
+    }
+
+    // After a new project the section has no banks: "Inserir" must wait for a width.
+    void NovoProjetoExigeNovaLargura() {
+        Ambiente a;
+        a.Largura(6);
+        a.Inserir(2, 1);
+        a.pagina.LimparCamposDados();
+        a.secao.Zerar();
+        a.pagina.LimparSeries();
+        QVERIFY(!a.pagina.BtInserirPonto->isEnabled());
+        QCOMPARE(a.pagina.LarguraSuperficie, 0.0);
+        QVERIFY(a.pagina.EdISuperficie->text().isEmpty());
+        // The same width as before creates the banks again.
+        a.Largura(6);
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {6, 0}}));
+        QVERIFY(a.pagina.BtInserirPonto->isEnabled());
+    }
+
+    void DicaDeCoordenadas() {
+        Ambiente a;
+        a.pagina.resize(780, 470);
+        a.pagina.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a.pagina));
+        QCOMPARE(a.pagina.Timer1->interval(), 1000);
+        a.Largura(6);
+        a.Inserir(2, 1.5);
+        auto* grafico = a.pagina.IrregularChart1;
+        QTest::mouseClick(grafico->viewport(), Qt::LeftButton, {}, grafico->PosicaoDoPonto(1));
+        QVERIFY(a.pagina.Edit1->isVisible());
+        QCOMPARE(a.pagina.Edit1->text(), QStringLiteral("(2 , -1,5)"));
+        QVERIFY(a.pagina.Timer1->isActive());
+        QVERIFY(a.pagina.Edit1->width() >= qRound(a.pagina.Edit1->text().size() * 5.5));
+        QTRY_VERIFY_WITH_TIMEOUT(!a.pagina.Edit1->isVisible(), 3000);
+        QVERIFY(!a.pagina.Timer1->isActive());
+    }
+
+    void DuploCliqueAlteraOPonto() {
+        Ambiente a;
+        a.pagina.resize(780, 470);
+        a.pagina.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a.pagina));
+        a.Largura(6);
+        a.Inserir(2, 1);
+        a.Inserir(4, 1.5);
+        a.pagina.EdIAltura->SetValor(1);
+        const int antes = a.alterado;
+        a.janelas.Depois([](QDialog& d) {
+            auto& f = static_cast<TFAltPonto&>(d);
+            QCOMPARE(f.IndicePonto, 2);
+            QCOMPARE(f.EdX->text(), QStringLiteral("4,00"));
+            QCOMPARE(f.EdY->text(), QStringLiteral("1,50"));
+            f.EdX->SetValor(3);
+            f.EdY->SetValor(2);
+            f.btAlterar->click();
+        });
+        auto* grafico = a.pagina.IrregularChart1;
+        QTest::mouseDClick(grafico->viewport(), Qt::LeftButton, {}, grafico->PosicaoDoPonto(2));
+        QVERIFY(a.janelas.Cumprido());
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {2, -1}, {3, -2}, {6, 0}}));
+        QCOMPARE(grafico->PontosSecao(), Coordenadas(a.secao));
+        QCOMPARE(grafico->PontosAgua(), (QList<QPointF>{{0, -1}, {6, -1}}));
+        QCOMPARE(a.alterado, antes + 1);
+    }
+
+    // Moving the right bank widens the section and its water line, while the width field keeps the
+    // typed width until it is left again.
+    void MargemDireitaAlargaASecao() {
+        Ambiente a;
+        a.Largura(6);
+        a.Inserir(3, 1);
+        a.janelas.Depois([](QDialog& d) {
+            auto& f = static_cast<TFAltPonto&>(d);
+            QVERIFY(f.EdX->isEnabled());
+            QVERIFY(!f.EdY->isEnabled());
+            f.EdX->SetValor(8);
+            f.btAlterar->click();
+        });
+        a.pagina.IrregularSeries1DblClick(2);
+        QCOMPARE(a.pagina.LarguraSuperficie, 8.0);
+        QCOMPARE(a.secao.Pontos.back().X, 8.0);
+        QCOMPARE(a.pagina.IrregularChart1->PontosAgua().back().x(), 8.0);
+        QCOMPARE(a.pagina.EdISuperficie->text(), QStringLiteral("6,00"));
+        a.dialogos.SimNao(kLimpar, false);
+        a.pagina.EdISuperficieExit();
+        QCOMPARE(a.pagina.EdISuperficie->text(), QStringLiteral("8,00"));
+        QCOMPARE(a.secao.Pontos.size(), 3u);
+    }
+
+    void EliminarJuntaOsIntervalos() {
+        Ambiente a;
+        a.Largura(6);
+        a.Inserir(2, 1);
+        a.Inserir(4, 1);
+        a.secao.Pontos[2].Rug = 0.02;
+        a.secao.Pontos[3].Rug = 0.03;
+        a.dialogos.EsperarMensagem("Não é possivel eliminar este ponto!");
+        a.janelas.Depois([](QDialog& d) {
+            auto& f = static_cast<TFAltPonto&>(d);
+            f.BtEliminar->click(); // the left bank stays
+            f.btCancelar->click();
+        });
+        a.pagina.IrregularSeries1DblClick(0);
+        QCOMPARE(a.secao.Pontos.size(), 4u);
+        a.janelas.Depois([](QDialog& d) { static_cast<TFAltPonto&>(d).BtEliminar->click(); });
+        a.pagina.IrregularSeries1DblClick(2);
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {2, -1}, {6, 0}}));
+        QCOMPARE(a.secao.Pontos[2].Rug, 0.03);
+        QCOMPARE(a.pagina.IrregularChart1->PontosSecao(), Coordenadas(a.secao));
+    }
+
+    void RugosidadeDosIntervalosHabilitaOCalculo() {
+        Ambiente a;
+        a.Largura(8);
+        a.Inserir(2, 2);
+        QVERIFY(a.pagina.BtDefinirRugosidade->isEnabled());
+        a.Inserir(6, 2);
+        QVERIFY(!a.pagina.BtICalcular->isEnabled());
+        a.pagina.BtIRelatorio->setEnabled(true);
+        a.RugosidadeTodos(0.015);
+        QVERIFY(a.pagina.BtICalcular->isEnabled());
+        QVERIFY(a.pagina.RugosidadeDefinida);
+        QVERIFY(!a.pagina.BtIRelatorio->isEnabled());
+        for (std::size_t k = 1; k < 4; ++k)
+            QCOMPARE(a.secao.Pontos[k].Rug, 0.015);
+
+        // A new point leaves an interval without roughness: leaving the window with it disables Calcular.
+        a.Inserir(4, 2);
+        a.dialogos.SimNao("Existe valor de rugosidade inválido. Deseja realmente sair?", true);
+        a.janelas.Depois([](QDialog& d) {
+            auto& f = static_cast<TFDefinirRugosidade&>(d);
+            QCOMPARE(f.TextosRugosidade(), (std::vector<std::string>{"0,015", "", "0,015", "0,015"}));
+            f.BtSair->click();
+        });
+        a.pagina.BtDefinirRugosidade->click();
+        QVERIFY(!a.pagina.BtICalcular->isEnabled());
+        QCOMPARE(a.secao.Pontos[3].Rug, 0.015);
+    }
+
+    void IncognitaMudaOsCampos() {
+        Ambiente a;
+        a.Largura(8);
+        a.Inserir(2, 2);
+        a.Inserir(6, 2);
+        a.pagina.BtIRelatorio->setEnabled(true);
+        a.Incognita(3);
+        QCOMPARE(a.indIncognita, 3);
+        QCOMPARE(a.secao.Incognita, 3);
+        QVERIFY(!a.pagina.EdIRugosidade->isHidden());
+        QVERIFY(!a.pagina.Label67->isHidden());
+        QVERIFY(!a.pagina.EdIRugosidade->isEnabled());
+        QVERIFY(Amarelo(a.pagina.EdIRugosidade));
+        QVERIFY(!a.pagina.BtDefinirRugosidade->isEnabled());
+        QVERIFY(a.pagina.BtICalcular->isEnabled());
+        QVERIFY(!a.pagina.BtIRelatorio->isEnabled());
+        QVERIFY(a.pagina.EdIVazao->isEnabled());
+
+        a.Incognita(1);
+        QVERIFY(a.pagina.EdIRugosidade->isHidden());
+        QVERIFY(a.pagina.EdIRugosidade->isEnabled());
+        QVERIFY(!Amarelo(a.pagina.EdIRugosidade));
+        QVERIFY(!a.pagina.EdIAltura->isEnabled());
+        QVERIFY(Amarelo(a.pagina.EdIAltura));
+        QVERIFY(a.pagina.BtDefinirRugosidade->isEnabled());
+        QVERIFY(!a.pagina.BtICalcular->isEnabled()); // no interval roughness yet
+        QCOMPARE(a.indIncognita, 1);
+
+        const int antes = a.alterado;
+        a.Metodologia(1);
+        QCOMPARE(a.alterado, antes + 1);
+        QCOMPARE(a.pagina.TextoMetodologia(), QStringLiteral("Divisão do Sulvo em Seções"));
+        QCOMPARE(a.pagina.TextoIncognita(), QStringLiteral("Profundidade Normal"));
+    }
+
+    void ChecagensDoCalculoEmOrdem() {
+        Ambiente a;
+        a.Trapezio();
+        // Unknown depth: the discharge is checked first, the depth not at all.
+        a.Incognita(1);
+        a.pagina.BtICalcular->setEnabled(true);
+        a.dialogos.EsperarMensagem("A vazao deve ser maior do que 0.0!");
+        a.pagina.BtICalcular->click();
+        a.pagina.EdIVazao->SetValor(2);
+        a.dialogos.EsperarMensagem("A declividade deve ser maior do que 0.0!");
+        a.pagina.BtICalcular->click();
+        // Unknown discharge with an empty discharge field: the depth is the next check.
+        a.Incognita(0);
+        a.pagina.EdIVazao->clear();
+        a.dialogos.EsperarMensagem("A altura deve ser maior do que 0.0!");
+        a.pagina.BtICalcular->click();
+        a.pagina.EdIAltura->SetValor(1);
+        a.dialogos.EsperarMensagem("A declividade deve ser maior do que 0.0!");
+        a.pagina.BtICalcular->click();
+        QVERIFY(a.pagina.EdIArea->text().isEmpty());
+        QVERIFY(a.pagina.IrregularChart2->IrregularSeries4->points().isEmpty());
+    }
+
+    void VazaoPelosDoisMetodos() {
+        Ambiente a;
+        a.Trapezio();
+        a.pagina.EdIAltura->SetValor(1);
+        a.pagina.EdIDeclividade->SetValor(0.001);
+        a.pagina.EdIComprimento->SetValor(100);
+        a.pagina.BtICalcular->click();
+        QCOMPARE(a.pagina.EdIVazao->text(), QStringLiteral("8,56"));
+        QCOMPARE(a.pagina.EdIArea->text(), QStringLiteral("5,0000"));
+        QCOMPARE(a.pagina.EdIPerimetro->text(), QStringLiteral("6,828"));
+        QCOMPARE(a.pagina.EdIMovTerra->text(), QStringLiteral("500,000"));
+        QCOMPARE(a.pagina.EdIRegime->text(), QStringLiteral("Subcrítico"));
+        QVERIFY(a.pagina.BtIRelatorio->isEnabled());
+        const double velocidade = a.secao.Q / 5.0;
+        QCOMPARE(a.pagina.EdIVelocidade->text(), QString::number(velocidade, 'f', 3).replace(u'.', u','));
+
+        a.Metodologia(1);
+        QVERIFY(!a.pagina.BtIRelatorio->isEnabled());
+        QCOMPARE(a.pagina.EdIArea->text(), QStringLiteral("5,0000")); // results stay on display
+        a.pagina.BtICalcular->click();
+        QCOMPARE(a.pagina.EdIVazao->text(), QStringLiteral("9,49"));
+        QVERIFY(std::fabs(a.secao.Q - 300.0 * std::sqrt(0.001)) < 0.01);
+    }
+
+    void CurvasAposOCalculo() {
+        Ambiente a;
+        a.Trapezio();
+        a.pagina.EdIAltura->SetValor(1);
+        a.pagina.EdIDeclividade->SetValor(0.001);
+        a.pagina.BtICalcular->click();
+        const auto divisao = a.pagina.IrregularChart2->IrregularSeries4->points();
+        const auto convencional = a.pagina.IrregularChart2->IrregularSeries5->points();
+        QVERIFY(divisao.size() == 99 || divisao.size() == 100);
+        QCOMPARE(convencional.size(), divisao.size());
+        QVERIFY(std::fabs(divisao.front().x() - 0.02) < 1e-12);
+        QVERIFY(divisao.back().x() <= 2.0 && divisao.back().x() > 1.97);
+        for (qsizetype k = 0; k < divisao.size(); ++k) {
+            QCOMPARE(divisao[k].x(), convencional[k].x());
+            QVERIFY2(divisao[k].y() > convencional[k].y(), qPrintable(QString::number(divisao[k].x())));
+        }
+        QVERIFY(std::fabs(divisao[49].x() - 1.0) < 1e-9);
+        QVERIFY(std::fabs(divisao[49].y() - 300.0 * std::sqrt(0.001)) < 0.005);
+        QVERIFY(std::fabs(convencional[49].y() - 270.80 * std::sqrt(0.001)) < 0.005);
+    }
+
+    void ProfundidadeRedesenhaAAgua() {
+        Ambiente a;
+        a.Trapezio();
+        a.Incognita(1);
+        a.pagina.BtICalcular->setEnabled(true);
+        a.pagina.EdIVazao->SetValor(8.56);
+        a.pagina.EdIDeclividade->SetValor(0.001);
+        a.pagina.BtICalcular->click();
+        QVERIFY(std::fabs(a.secao.H - 1.0) < 0.005);
+        QCOMPARE(a.pagina.EdIAltura->Valor(), a.secao.H);
+        const auto agua = a.pagina.IrregularChart1->PontosAgua();
+        QCOMPARE(agua.size(), 2);
+        QCOMPARE(agua[0].y(), a.secao.H - 2.0);
+        QCOMPARE(agua[1].x(), 8.0);
+    }
+
+    void DeclividadeComecaEmUmDecimo() {
+        Ambiente a;
+        a.Trapezio();
+        a.Incognita(2);
+        a.pagina.BtICalcular->setEnabled(true);
+        a.pagina.EdIVazao->SetValor(8.56);
+        a.pagina.EdIAltura->SetValor(1);
+        a.pagina.BtICalcular->click();
+        QVERIFY(std::fabs(a.secao.I - 0.001) < 0.00002);
+        QCOMPARE(a.pagina.EdIDeclividade->text(), QStringLiteral("0,0010"));
+        QVERIFY(a.pagina.IrregularChart2->IrregularSeries5->points().size() >= 99);
+    }
+
+    void RugosidadeUnicaSemRugosidadeDosIntervalos() {
+        Ambiente a;
+        a.Largura(8);
+        a.Inserir(2, 2);
+        a.Inserir(6, 2);
+        a.Incognita(3);
+        a.pagina.EdIVazao->SetValor(8.5634);
+        a.pagina.EdIAltura->SetValor(1);
+        a.pagina.EdIDeclividade->SetValor(0.001);
+        a.pagina.BtICalcular->click(); // no interval warning for this unknown
+        QVERIFY(std::fabs(a.secao.n - 0.015) < 0.0002);
+        QCOMPARE(a.pagina.EdIRugosidade->text(), QStringLiteral("0,0150"));
+        // The curves show the section with the solved coefficient on every interval.
+        const auto convencional = a.pagina.IrregularChart2->IrregularSeries5->points();
+        QVERIFY(convencional.size() >= 99);
+        QVERIFY(std::fabs(convencional[49].y() - 8.5634) < 0.1);
+    }
+
+    void RugosidadeInvalidaAvisaEOMotorRecusa() {
+        Ambiente a;
+        a.Trapezio();
+        a.pagina.EdIAltura->SetValor(1);
+        a.pagina.EdIDeclividade->SetValor(0.001);
+        a.pagina.BtICalcular->click();
+        const QString area = a.pagina.EdIArea->text();
+        a.Inserir(4, 2); // splits the bed: the interval (2, -2) -> (4, -2) has no coefficient
+        a.dialogos.EsperarMensagem("Existe rugosidade inválida!");
+        a.dialogos.EsperarMensagem(std::nullopt); // the engine names the interval
+        a.pagina.BtICalcular->click();
+        QCOMPARE(a.pagina.EdIArea->text(), area);
+        QVERIFY(a.pagina.BtIRelatorio->isEnabled());
+    }
+
+    void ProfundidadeAcimaDaSecaoMantemResultados() {
+        Ambiente a;
+        a.Trapezio();
+        a.pagina.EdIAltura->SetValor(1);
+        a.pagina.EdIDeclividade->SetValor(0.001);
+        a.pagina.BtICalcular->click();
+        const auto curva = a.pagina.IrregularChart2->IrregularSeries4->points();
+        a.pagina.EdIAltura->SetValor(3);
+        a.dialogos.EsperarMensagem("A altura está maior que a profundidade do sulvo.");
+        a.pagina.BtICalcular->click();
+        QCOMPARE(a.pagina.EdIArea->text(), QStringLiteral("5,0000"));
+        QCOMPARE(a.pagina.EdIVazao->text(), QStringLiteral("8,56"));
+        QCOMPARE(a.pagina.IrregularChart2->IrregularSeries4->points(), curva);
+    }
+
+    void ProfundidadeCriticaMaiorQueAltura() {
+        Ambiente a;
+        a.Trapezio();
+        a.pagina.EdIAltura->SetValor(2);
+        a.pagina.EdIDeclividade->SetValor(0.5);
+        a.pagina.BtICalcular->click();
+        QCOMPARE(a.secao.Yc, -1.0);
+        QCOMPARE(a.pagina.EdIProfCrit->text(), QStringLiteral("Maior que altura"));
+        QCOMPARE(a.pagina.EdIRegime->text(), QStringLiteral("Supercrítico"));
+        // A gentle slope keeps the critical depth inside the section.
+        a.pagina.EdIDeclividade->SetValor(0.0001);
+        a.pagina.BtICalcular->click();
+        QVERIFY(a.secao.Yc > 0 && a.secao.Yc < 2);
+        QCOMPARE(a.pagina.EdIProfCrit->text(), QString::number(a.secao.Yc, 'f', 3).replace(u'.', u','));
+    }
+
+    void LeituraDosCampos() {
+        Ambiente a;
+        a.Largura(8);
+        a.Incognita(2);
+        a.Metodologia(1);
+        a.pagina.EdIVazao->SetValor(3.5);
+        a.pagina.EdIAltura->SetValor(1.25);
+        a.pagina.EdIComprimento->SetValor(120);
+        a.pagina.LerCamposDados();
+        QCOMPARE(a.secao.Q, 3.5);
+        QCOMPARE(a.secao.H, 1.25);
+        QCOMPARE(a.secao.I, 0.0);
+        QCOMPARE(a.secao.Comp, 120.0);
+        QCOMPARE(a.secao.S, 8.0);
+        QCOMPARE(a.secao.n, 0.0);
+        QCOMPARE(a.secao.Metodologia, 1);
+        QCOMPARE(a.secao.Incognita, 2);
+    }
+
+    void PreenchimentoDeUmProjetoAberto() {
+        Ambiente a;
+        a.secao.Pontos = {{0, 0, 0}, {2, -2, 0.015}, {6, -2, 0.015}, {8, 0, 0.015}};
+        a.secao.S = 8;
+        a.secao.H = 1;
+        a.secao.I = 0.001;
+        a.secao.Comp = 50;
+        a.secao.Incognita = 0;
+        a.secao.Metodologia = 1;
+        a.indIncognita = 2;
+        a.pagina.PreencherCamposDados();
+        QCOMPARE(a.pagina.CbIncognitaIrregular->currentIndex(), 0);
+        QCOMPARE(a.indIncognita, 0);
+        QCOMPARE(a.pagina.EdISuperficie->text(), QStringLiteral("8,00"));
+        QCOMPARE(a.pagina.LarguraSuperficie, 8.0);
+        QVERIFY(a.pagina.BtInserirPonto->isEnabled());
+        QVERIFY(a.pagina.EdIVazao->text().isEmpty());
+        QCOMPARE(a.pagina.EdIAltura->text(), QStringLiteral("1,000"));
+        QCOMPARE(a.pagina.EdIDeclividade->text(), QStringLiteral("0,0010"));
+        QCOMPARE(a.pagina.EdIComprimento->text(), QStringLiteral("50,0"));
+        QCOMPARE(a.pagina.CBMetodologia->currentIndex(), 1);
+        QVERIFY(a.pagina.BtICalcular->isEnabled());
+        QVERIFY(a.pagina.RugosidadeDefinida);
+        QVERIFY(a.pagina.BtDefinirRugosidade->isEnabled());
+        QCOMPARE(a.pagina.IrregularChart1->PontosSecao(), Coordenadas(a.secao));
+        QCOMPARE(a.pagina.IrregularChart1->PontosAgua(), (QList<QPointF>{{0, -1}, {8, -1}}));
+        // Loaded and calculated as it was saved.
+        a.pagina.BtICalcular->click();
+        QCOMPARE(a.pagina.EdIVazao->text(), QStringLiteral("9,49"));
+    }
+
+    void PreenchimentoSemMargensNaoOfereceInserir() {
+        Ambiente a;
+        a.secao.S = 6; // a width saved without its banks
+        a.pagina.PreencherCamposDados();
+        QCOMPARE(a.pagina.LarguraSuperficie, 6.0);
+        QVERIFY(!a.pagina.BtInserirPonto->isEnabled());
+        // "Limpar" creates them.
+        a.dialogos.SimNao(kLimpar, true);
+        a.pagina.BtLimpar->click();
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {6, 0}}));
+        QVERIFY(a.pagina.BtInserirPonto->isEnabled());
+    }
+
+    void LimpezaDosCampos() {
+        Ambiente a;
+        a.Trapezio();
+        a.Incognita(3);
+        a.pagina.EdIAltura->SetValor(1);
+        a.pagina.EdIDeclividade->SetValor(0.001);
+        a.pagina.EdIVazao->SetValor(8);
+        a.pagina.BtICalcular->click();
+        a.pagina.LimparCamposDados();
+        for (QLineEdit* campo :
+             {static_cast<QLineEdit*>(a.pagina.EdIVazao), static_cast<QLineEdit*>(a.pagina.EdIAltura),
+              static_cast<QLineEdit*>(a.pagina.EdIDeclividade), static_cast<QLineEdit*>(a.pagina.EdIRugosidade),
+              static_cast<QLineEdit*>(a.pagina.EdISuperficie)})
+            QVERIFY(campo->text().isEmpty());
+        QVERIFY(a.pagina.EdIArea->text().isEmpty());
+        QVERIFY(a.pagina.EdIProfCrit->text().isEmpty());
+        QCOMPARE(a.pagina.CbIncognitaIrregular->currentIndex(), 0);
+        QCOMPARE(a.pagina.CBMetodologia->currentIndex(), 0);
+        QVERIFY(a.pagina.EdIRugosidade->isHidden());
+        QVERIFY(Amarelo(a.pagina.EdIVazao));
+        QVERIFY(!a.pagina.BtICalcular->isEnabled());
+        QVERIFY(!a.pagina.BtIRelatorio->isEnabled());
+        QVERIFY(!a.pagina.RugosidadeDefinida);
+    }
+
+    void TeclasMarcamOProjeto() {
+        Ambiente a;
+        QTest::keyClicks(a.pagina.EdIVazao, QStringLiteral("5"));
+        QCOMPARE(a.alterado, 1);
+        QCOMPARE(a.relatorioRegular, 1);
+        QTest::keyClicks(a.pagina.EdX, QStringLiteral("a"));
+        QCOMPARE(a.alterado, 1);
+        QTest::keyClicks(a.pagina.EdY, QStringLiteral("1,"));
+        QCOMPARE(a.alterado, 3);
+        QCOMPARE(a.pagina.CamposNumericos().size(), 8u);
+    }
+
+    void AtivarMostraASecao() {
+        Ambiente a;
+        a.pagina.PageControl1->setCurrentWidget(a.pagina.TSVazao);
+        a.pagina.Ativar();
+        QCOMPARE(a.pagina.PageControl1->currentWidget(), a.pagina.TSSulvo);
+        QCOMPARE(a.pagina.PageControl1->tabText(1), QStringLiteral("Gráfico Vazão X Profundidade"));
+    }
+};
+
+QTEST_MAIN(PaginaIrregularTest)
+#include "PaginaIrregularTest.moc"
