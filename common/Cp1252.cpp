@@ -105,9 +105,29 @@ char32_t Dobrar(char32_t cp) {
     }
 }
 
+bool SoAscii(std::string_view texto) {
+    for (char c : texto)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// Lower case of every Windows-1252 byte, computed once.
+struct TabelaMinusculas {
+    std::array<char, 256> byte{};
+    TabelaMinusculas() {
+        for (int b = 0; b < 256; ++b) {
+            int novo = ByteDoCodigo(Dobrar(CodigoDoByte(static_cast<unsigned char>(b))));
+            byte[b] = static_cast<char>(novo < 0 ? b : novo);
+        }
+    }
+};
+
 } // namespace
 
 std::string Cp1252ParaUtf8(std::string_view texto) {
+    if (SoAscii(texto))
+        return std::string(texto);
     std::string saida;
     saida.reserve(texto.size() + texto.size() / 8);
     for (char c : texto)
@@ -116,6 +136,8 @@ std::string Cp1252ParaUtf8(std::string_view texto) {
 }
 
 std::string Utf8ParaCp1252(std::string_view texto) {
+    if (SoAscii(texto))
+        return std::string(texto);
     std::string saida;
     saida.reserve(texto.size());
     std::size_t pos = 0;
@@ -145,10 +167,8 @@ bool IguaisSemCaixa(std::string_view a, std::string_view b) {
 }
 
 char MinusculaCp1252(char c) {
-    auto b = static_cast<unsigned char>(c);
-    char32_t dobrado = Dobrar(CodigoDoByte(b));
-    int novo = ByteDoCodigo(dobrado);
-    return novo < 0 ? c : static_cast<char>(novo);
+    static const TabelaMinusculas tabela;
+    return tabela.byte[static_cast<unsigned char>(c)];
 }
 
 } // namespace sulvo

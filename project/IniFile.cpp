@@ -23,11 +23,11 @@ std::string_view Aparar(std::string_view t) {
     return t.substr(inicio, fim - inicio + 1);
 }
 
-std::string Dobrar(std::string_view cp1252) {
-    std::string s(cp1252);
-    for (char& c : s)
-        c = MinusculaCp1252(c);
-    return s;
+char Minuscula(char c) {
+    auto b = static_cast<unsigned char>(c);
+    if (b < 0x80)
+        return (b >= 'A' && b <= 'Z') ? static_cast<char>(b + ('a' - 'A')) : c;
+    return MinusculaCp1252(c);
 }
 
 // Decimal with an optional sign, or hexadecimal after "0x"/"0X"; the 32-bit range of the
@@ -167,12 +167,32 @@ TIniFile::TIniFile(std::string FileName, char separadorDecimal) : TCustomIniFile
 
 TIniFile::~TIniFile() = default;
 
+std::size_t TIniFile::HashSemCaixa::operator()(std::string_view nome) const noexcept {
+    std::uint64_t h = 14695981039346656037ULL; // FNV-1a
+    for (char c : nome) {
+        h ^= static_cast<unsigned char>(Minuscula(c));
+        h *= 1099511628211ULL;
+    }
+    return static_cast<std::size_t>(h);
+}
+
+bool TIniFile::IgualSemCaixa::operator()(std::string_view a, std::string_view b) const noexcept {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && Minuscula(a[i]) != Minuscula(b[i]))
+            return false;
+    return true;
+}
+
+std::string_view TIniFile::Guardar(std::string texto) {
+    return novos_.emplace_back(std::move(texto));
+}
+
 void TIniFile::Carregar() {
     if (carregado_)
         return;
     carregado_ = true;
-    secoes_.clear();
-    indice_.clear();
     struct stat st {};
     if (::stat(FileName().c_str(), &st) != 0) {
         // A missing file reads as empty; any other failure must also keep a later write off it.
@@ -180,23 +200,24 @@ void TIniFile::Carregar() {
         secoes_.emplace_back();
         return;
     }
-    std::string bytes;
     std::FILE* f = S_ISDIR(st.st_mode) ? nullptr : std::fopen(FileName().c_str(), "rb");
     if (!f) {
         falhaLeitura_ = true;
         secoes_.emplace_back();
         return;
     }
+    arquivo_.reserve(static_cast<std::size_t>(st.st_size) + 1);
     char buf[65536];
     std::size_t lidos;
     while ((lidos = std::fread(buf, 1, sizeof buf, f)) > 0)
-        bytes.append(buf, lidos);
+        arquivo_.append(buf, lidos);
     falhaLeitura_ = std::ferror(f) != 0;
     std::fclose(f);
-    Interpretar(bytes);
+    Interpretar();
 }
 
-void TIniFile::Interpretar(std::string_view bytes) {
+void TIniFile::Interpretar() {
+    std::string_view bytes = arquivo_;
     secoes_.emplace_back();
     std::size_t pos = 0;
     while (pos < bytes.size()) {
@@ -217,8 +238,8 @@ void TIniFile::Interpretar(std::string_view bytes) {
             auto fecha = t.find(']');
             auto nome = Aparar(t.substr(1, fecha == std::string_view::npos ? std::string_view::npos : fecha - 1));
             secoes_.emplace_back();
-            indice_.try_emplace(Dobrar(nome), secoes_.size() - 1);
-            secoes_.back().linhas.push_back(std::move(linha));
+            indice_.try_emplace(nome, secoes_.size() - 1);
+            secoes_.back().linhas.push_back(linha);
             continue;
         }
         Secao& secao = secoes_.back();
@@ -227,24 +248,32 @@ void TIniFile::Interpretar(std::string_view bytes) {
             if (igual != std::string_view::npos) {
                 auto chave = Aparar(t.substr(0, igual));
                 if (!chave.empty())
-                    secao.chaves.try_emplace(Dobrar(chave), secao.linhas.size());
+                    secao.chaves.try_emplace(chave, secao.linhas.size());
             }
         }
-        secao.linhas.push_back(std::move(linha));
+        secao.linhas.push_back(linha);
     }
 }
 
-TIniFile::Secao* TIniFile::Procurar(std::string_view secaoCp) {
+TIniFile::Secao* TIniFile::Procurar(std::string_view Section) {
     Carregar();
-    auto it = indice_.find(Dobrar(Aparar(secaoCp)));
-    return it == indice_.end() ? nullptr : &secoes_[it->second];
+    // A whole save or open asks for the same section many times in a row.
+    if (ultimaSecao_ && Section == ultimaSecao_->first)
+        return &secoes_[ultimaSecao_->second];
+    std::string nome = Utf8ParaCp1252(Section);
+    auto it = indice_.find(Aparar(nome));
+    if (it == indice_.end())
+        return nullptr;
+    ultimaSecao_.emplace(std::string(Section), it->second);
+    return &secoes_[it->second];
 }
 
 const TIniFile::Linha* TIniFile::ProcurarChave(std::string_view Section, std::string_view Ident) {
-    Secao* secao = Procurar(Utf8ParaCp1252(Section));
+    Secao* secao = Procurar(Section);
     if (!secao)
         return nullptr;
-    auto it = secao->chaves.find(Dobrar(Aparar(Utf8ParaCp1252(Ident))));
+    std::string chave = Utf8ParaCp1252(Ident);
+    auto it = secao->chaves.find(Aparar(chave));
     return it == secao->chaves.end() ? nullptr : &secao->linhas[it->second];
 }
 
@@ -260,7 +289,6 @@ std::string TIniFile::ReadString(std::string_view Section, std::string_view Iden
 }
 
 void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std::string_view Value) {
-    std::string secaoCp = Utf8ParaCp1252(Section);
     std::string chaveCp = Utf8ParaCp1252(Ident);
     std::string valorCp = Utf8ParaCp1252(Value);
     // A line break inside a value would start a new key of the caller's choosing.
@@ -268,7 +296,7 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
         if (c == '\r' || c == '\n')
             c = ' ';
 
-    Secao* secao = Procurar(secaoCp);
+    Secao* secao = Procurar(Section);
     if (!secao) {
         for (auto it = secoes_.rbegin(); it != secoes_.rend(); ++it)
             if (!it->linhas.empty()) {
@@ -276,18 +304,19 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
                     it->linhas.back().fim = Fim::CrLf;
                 break;
             }
+        std::string secaoCp = Utf8ParaCp1252(Section);
+        std::string_view cabecalho = Guardar("[" + secaoCp + "]");
         secoes_.emplace_back();
-        secoes_.back().linhas.push_back({"[" + secaoCp + "]", Fim::CrLf});
-        indice_.try_emplace(Dobrar(Aparar(secaoCp)), secoes_.size() - 1);
+        secoes_.back().linhas.push_back({cabecalho, Fim::CrLf});
+        indice_.try_emplace(Aparar(cabecalho.substr(1, secaoCp.size())), secoes_.size() - 1);
         secao = &secoes_.back();
     }
 
-    std::string dobrada = Dobrar(Aparar(chaveCp));
-    auto it = secao->chaves.find(dobrada);
+    auto it = secao->chaves.find(Aparar(chaveCp));
     if (it != secao->chaves.end()) {
         Linha& linha = secao->linhas[it->second];
         auto t = Aparar(linha.texto);
-        linha.texto = std::string(Aparar(t.substr(0, t.find('=')))) + "=" + valorCp;
+        linha.texto = Guardar(std::string(Aparar(t.substr(0, t.find('=')))) + "=" + valorCp);
     } else {
         // After the last line of the section that is not blank, so blank separators stay last.
         std::size_t pos = secao->linhas.size();
@@ -295,15 +324,15 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
             --pos;
         if (secao->linhas[pos - 1].fim == Fim::Nenhum)
             secao->linhas[pos - 1].fim = Fim::CrLf;
-        secao->linhas.insert(secao->linhas.begin() + static_cast<std::ptrdiff_t>(pos),
-                             Linha{chaveCp + "=" + valorCp, Fim::CrLf});
-        secao->chaves.emplace(std::move(dobrada), pos);
+        std::string_view texto = Guardar(chaveCp + "=" + valorCp);
+        secao->linhas.insert(secao->linhas.begin() + static_cast<std::ptrdiff_t>(pos), Linha{texto, Fim::CrLf});
+        secao->chaves.emplace(Aparar(texto.substr(0, chaveCp.size())), pos);
     }
     alterado_ = true;
 }
 
 bool TIniFile::SectionExists(std::string_view Section) {
-    return Procurar(Utf8ParaCp1252(Section)) != nullptr;
+    return Procurar(Section) != nullptr;
 }
 
 bool TIniFile::ValueExists(std::string_view Section, std::string_view Ident) {

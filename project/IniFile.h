@@ -2,10 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace sulvo {
@@ -81,26 +84,39 @@ public:
     static constexpr std::size_t kMaxValor = 2047;
 
 private:
+    // Names compare and hash with the letter case of Windows-1252 folded, so no folded copies are made.
+    struct HashSemCaixa {
+        std::size_t operator()(std::string_view nome) const noexcept;
+    };
+    struct IgualSemCaixa {
+        bool operator()(std::string_view a, std::string_view b) const noexcept;
+    };
+    using Indice = std::unordered_map<std::string_view, std::size_t, HashSemCaixa, IgualSemCaixa>;
+
     enum class Fim : std::uint8_t { CrLf, Lf, Nenhum };
     struct Linha {
-        std::string texto; // Windows-1252, without the line end
+        std::string_view texto; // Windows-1252, without the line end; in arquivo_ or in novos_
         Fim fim = Fim::CrLf;
     };
     struct Secao {
         std::vector<Linha> linhas; // [0] is the "[name]" line, except in the lines before the first section
-        std::unordered_map<std::string, std::size_t> chaves; // folded key name -> first line holding it
+        Indice chaves;             // key name -> first line holding it
     };
 
     void Carregar();
-    void Interpretar(std::string_view bytes);
-    Secao* Procurar(std::string_view secaoCp);
+    void Interpretar();
+    Secao* Procurar(std::string_view Section);
     const Linha* ProcurarChave(std::string_view Section, std::string_view Ident);
+    std::string_view Guardar(std::string texto);
 
     bool carregado_ = false;
     bool alterado_ = false;
-    bool falhaLeitura_ = false; // the file exists but could not be read: it must not be overwritten
-    std::vector<Secao> secoes_; // [0]: lines before the first section header
-    std::unordered_map<std::string, std::size_t> indice_; // folded section name -> first section so named
+    bool falhaLeitura_ = false;     // the file exists but could not be read: it must not be overwritten
+    std::string arquivo_;           // the file as read; the lines not rewritten point into it
+    std::deque<std::string> novos_; // texts of the lines written since (a deque never moves them)
+    std::vector<Secao> secoes_;     // [0]: lines before the first section header
+    Indice indice_;                 // section name -> first section so named
+    std::optional<std::pair<std::string, std::size_t>> ultimaSecao_; // last name asked for, as given, and its section
 };
 
 } // namespace sulvo
