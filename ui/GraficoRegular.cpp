@@ -229,19 +229,24 @@ TGraficoSecao::TGraficoSecao(bool circular, QWidget* parent)
     chart_->addAxis(eixoX_, Qt::AlignBottom);
     chart_->addAxis(eixoY_, Qt::AlignLeft);
 
-    // Fills back to front, then the lines; the whole red outline lies over the water, also where
-    // the water follows the upper arc of the circle closely on its steep sides.
+    // Back to front. Each outline's fill covers what lies behind it outside the section, the water's
+    // line included; the circle's upper arc is drawn last of all, so that its red line stays over the
+    // water where the water follows it closely on its steep sides.
     if (circular) {
         series_.push_back(CriarSerie(QStringLiteral("SCir3"), kVermelho, 3, fundo, false));
         series_.push_back(CriarSerie(QStringLiteral("SCir2"), kLinhaAgua, 2, kAgua, false));
         series_.push_back(CriarSerie(QStringLiteral("SCir1"), kVermelho, 3, fundo, false));
-        for (std::size_t i : {1, 2, 0})
-            AdicionarAoGrafico(series_[i].linha);
+        for (QAbstractSeries* serie :
+             std::initializer_list<QAbstractSeries*>{series_[0].area, series_[1].area, series_[1].linha,
+                                                     series_[2].area, series_[2].linha, series_[0].linha})
+            AdicionarAoGrafico(serie);
     } else {
         series_.push_back(CriarSerie(QStringLiteral("agua"), kLinhaAgua, 2, kAgua, false));
         series_.push_back(CriarSerie(QStringLiteral("contorno"), kVermelho, 3, fundo, true));
-        for (auto& serie : series_)
+        for (const Serie& serie : series_) {
+            AdicionarAoGrafico(serie.area);
             AdicionarAoGrafico(serie.linha);
+        }
     }
     AjustarEixos();
 }
@@ -266,7 +271,6 @@ TGraficoSecao::Serie TGraficoSecao::CriarSerie(const QString& nome, const QColor
         s.linha->setPointsVisible(true);
         s.linha->setMarkerSize(3);
     }
-    AdicionarAoGrafico(s.area);
     return s;
 }
 

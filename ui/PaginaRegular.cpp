@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace sulvo {
@@ -35,7 +37,15 @@ QString Q(const char* utf8) {
 constexpr double kMaximoCampo = 2147483647.0;
 constexpr int kLarguraCampo = 100;
 constexpr int kAlturaCampo = 21;
-constexpr int kLarguraRotulo = 172;
+
+// Width of a caption column: the widest caption in the page's font, so that the fields of the
+// shared panels line up with the fields above them.
+int LarguraRotulos(const QFontMetrics& metricas, std::initializer_list<const char*> legendas) {
+    int largura = 0;
+    for (const char* legenda : legendas)
+        largura = std::max(largura, metricas.horizontalAdvance(QString::fromUtf8(legenda)));
+    return largura + 6;
+}
 constexpr int kLarguraUnidade = 34;
 
 // Help topics of the "Ajuda" button, by type; note the rectangle's 214 and the circle's 213.
@@ -50,6 +60,8 @@ void ReservarLugar(QWidget* w) {
 
 void PintarFundo(QWidget* w, const QColor& cor) {
     QPalette paleta = w->palette();
+    // The solved value stays readable on the yellow of the unknown.
+    paleta.setColor(QPalette::Disabled, QPalette::Text, paleta.color(QPalette::Active, QPalette::Text));
     paleta.setColor(QPalette::Active, QPalette::Base, cor);
     paleta.setColor(QPalette::Inactive, QPalette::Base, cor);
     paleta.setColor(QPalette::Disabled, QPalette::Base, cor);
@@ -103,7 +115,7 @@ void TDesenhoTipoSulvo::paintEvent(QPaintEvent*) {
     if (tipo_ == kCircular) {
         const QPointF c(64, 52);
         const double r = 40;
-        const double yAgua = c.y() + 14; // water surface, below the centre
+        const double yAgua = c.y() + 18; // water surface, below the centre
         const double meia = std::sqrt(r * r - (yAgua - c.y()) * (yAgua - c.y()));
         QPainterPath circulo;
         circulo.addEllipse(c, r, r);
@@ -114,15 +126,16 @@ void TDesenhoTipoSulvo::paintEvent(QPaintEvent*) {
         p.drawLine(QPointF(c.x() - meia, yAgua), QPointF(c.x() + meia, yAgua));
         p.setPen(penContorno);
         p.drawEllipse(c, r, r);
-        // θ: the angle at the centre subtended by the water surface, opening towards the invert.
+        // θ: the angle at the centre subtended by the wetted perimeter, opening towards the invert.
         p.setPen(penCota);
         p.drawLine(c, QPointF(c.x() - meia, yAgua));
         p.drawLine(c, QPointF(c.x() + meia, yAgua));
         const double meioAngulo = std::atan2(meia, yAgua - c.y()) * 180.0 / M_PI;
-        const QRectF arco(c.x() - 9, c.y() - 9, 18, 18);
+        const double raioArco = 12;
+        const QRectF arco(c.x() - raioArco, c.y() - raioArco, 2 * raioArco, 2 * raioArco);
         p.drawArc(arco, static_cast<int>((270 - meioAngulo) * 16), static_cast<int>(2 * meioAngulo * 16));
         p.setPen(Qt::black);
-        Simbolo(p, QRectF(c.x() - 8, c.y() + 7, 16, 14), QStringLiteral("θ"));
+        Simbolo(p, QRectF(c.x() - 8, c.y() + 1, 16, raioArco - 1), QStringLiteral("θ"));
         // D beside the conduit, Yn from the invert to the surface.
         p.setPen(penCota);
         const double xD = c.x() + r + 14, xY = c.x() + r + 44;
@@ -222,7 +235,6 @@ struct Linha {
 
 Linha AdicionarLinha(QGridLayout* grade, int linha, const char* legenda, QWidget* campo, const char* unidade) {
     auto* rotulo = new QLabel(Q(legenda));
-    rotulo->setFixedWidth(kLarguraRotulo);
     grade->addWidget(rotulo, linha, 0);
     grade->addWidget(campo, linha, 1);
     QLabel* rotuloUnidade = nullptr;
@@ -233,12 +245,12 @@ Linha AdicionarLinha(QGridLayout* grade, int linha, const char* legenda, QWidget
     return {rotulo, rotuloUnidade};
 }
 
-QGridLayout* CriarGrade(QWidget* pai, int margem) {
+QGridLayout* CriarGrade(QWidget* pai, int margem, int larguraRotulo) {
     auto* grade = new QGridLayout(pai);
     grade->setContentsMargins(margem, margem, margem, margem);
     grade->setHorizontalSpacing(6);
     grade->setVerticalSpacing(4);
-    grade->setColumnMinimumWidth(0, kLarguraRotulo);
+    grade->setColumnMinimumWidth(0, larguraRotulo);
     grade->setColumnMinimumWidth(1, kLarguraCampo);
     grade->setColumnMinimumWidth(2, kLarguraUnidade);
     grade->setColumnStretch(3, 1);
@@ -280,6 +292,14 @@ QPushButton* CriarBotao(const char* nome, const char* legenda, const char* dica)
 } // namespace
 
 void TPaginaRegular::CriarControles() {
+    const int larguraRotulo = LarguraRotulos(
+        fontMetrics(), {"Incógnita do problema :", "Vazão (Q) :", "Profundidade Normal (Yn) :", "Declividade ( I ) :",
+                        "Coeficiente de Rugosidade (n) :", "Diâmetro (D) :", "Profundidade/Diâmetro :", "Folga ( f ) :",
+                        "Comprimento do Sulvo :", "Inclinação do Talude (z) :", "Largura da Base (b) :"});
+    const int larguraResultado = LarguraRotulos(
+        fontMetrics(), {"Área (A) :", "Perimetro Molhado (P) :", "Largura da Superfície (B) :",
+                        "Profundidade Crítica (Yc) :", "Número de Froude (Fr) :", "Regime de Escoamento :",
+                        "Velocidade (V) :", "Energia Específica (E) :", "Movimentação de Terra :"});
     // Top: the type selector with the sketch of the selected type beside it.
     auto* rotuloTipo = new QLabel(Q("Tipos de canais regulares :"));
     CBTipoSulvo = new QComboBox;
@@ -294,13 +314,14 @@ void TPaginaRegular::CriarControles() {
     // Entry group.
     GBEntrada = new QGroupBox(Q(" Entrada de dados "));
     GBEntrada->setObjectName(QStringLiteral("GBEntrada"));
-    auto* grade = CriarGrade(GBEntrada, 8);
+    auto* grade = CriarGrade(GBEntrada, 6, larguraRotulo);
     CbIncognita = new QComboBox;
     CbIncognita->setObjectName(QStringLiteral("CbIncognita"));
     CbIncognita->setStatusTip(Q("Incógnita do problema a ser calculada"));
     CbIncognita->setProperty("helpContext", 217);
     CbIncognita->setMaxVisibleItems(7);
-    CbIncognita->setFixedWidth(kLarguraCampo + 6 + 22 + 40);
+    CbIncognita->setFixedWidth(
+        std::max(kLarguraCampo, fontMetrics().horizontalAdvance(Q("Diâmetro e Profundidade")) + 30));
     auto* rotuloIncognita = new QLabel(Q("Incógnita do problema :"));
     grade->addWidget(rotuloIncognita, 0, 0);
     grade->addWidget(CbIncognita, 0, 1, 1, 3, Qt::AlignLeft);
@@ -321,7 +342,7 @@ void TPaginaRegular::CriarControles() {
     // The circular and the prismatic panels share one place; only one is shown.
     PanelCircular = new QWidget;
     PanelCircular->setObjectName(QStringLiteral("PanelCircular"));
-    auto* gradeCircular = CriarGrade(PanelCircular, 0);
+    auto* gradeCircular = CriarGrade(PanelCircular, 0, larguraRotulo);
     EdDiametro = CriarCampo("EdDiametro", 2, "Diâmetro do sulvo", 248);
     EdProDi = CriarCampo("EdProDi", 2, "Relação profundidade/diâmetro", 0);
     AdicionarLinha(gradeCircular, 0, "Diâmetro (D) :", EdDiametro, "m");
@@ -332,7 +353,7 @@ void TPaginaRegular::CriarControles() {
 
     PanelPrismatico = new QWidget;
     PanelPrismatico->setObjectName(QStringLiteral("PanelPrismatico"));
-    auto* gradePrismatica = CriarGrade(PanelPrismatico, 0);
+    auto* gradePrismatica = CriarGrade(PanelPrismatico, 0, larguraRotulo);
     EdFolga = CriarCampo("EdFolga", 2, "Folga da borda superior do sulvo", 247);
     EdComprimento = CriarCampo("EdComprimento", 1, "Comprimento do sulvo", 0);
     EdTalude = CriarCampo("EdTalude", 2, "Inclinação do talude", 0);
@@ -353,7 +374,7 @@ void TPaginaRegular::CriarControles() {
     // Results group.
     GBResultados = new QGroupBox(Q(" Resultados "));
     GBResultados->setObjectName(QStringLiteral("GBResultados"));
-    auto* gradeResultados = CriarGrade(GBResultados, 8);
+    auto* gradeResultados = CriarGrade(GBResultados, 6, larguraResultado);
     gradeResultados->setVerticalSpacing(3);
     EdArea = CriarResultado("EdArea");
     EdPerimetro = CriarResultado("EdPerimetro");
@@ -375,7 +396,7 @@ void TPaginaRegular::CriarControles() {
     PanelMovTerra = new QWidget;
     PanelMovTerra->setObjectName(QStringLiteral("PanelMovTerra"));
     ReservarLugar(PanelMovTerra);
-    auto* gradeTerra = CriarGrade(PanelMovTerra, 0);
+    auto* gradeTerra = CriarGrade(PanelMovTerra, 0, larguraResultado);
     AdicionarLinha(gradeTerra, 0, "Movimentação de Terra :", EdMovTerra, "m³");
     gradeResultados->addWidget(PanelMovTerra, 8, 0, 1, 4);
 
@@ -440,8 +461,8 @@ void TPaginaRegular::CriarControles() {
     direita->addStretch(1);
 
     auto* pagina = new QHBoxLayout(this);
-    pagina->setContentsMargins(6, 6, 6, 6);
-    pagina->setSpacing(8);
+    pagina->setContentsMargins(4, 4, 4, 4);
+    pagina->setSpacing(6);
     pagina->addLayout(esquerda);
     pagina->addLayout(direita);
 

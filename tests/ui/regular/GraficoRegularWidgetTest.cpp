@@ -88,6 +88,8 @@ private slots:
         QCOMPARE(CorEm(*grafico_, kTriangular, 0.3, -1.0), fundo_); // beside the V, under the water line
         QCOMPARE(CorEm(*grafico_, kTriangular, 3.3, -1.1), fundo_);
         QCOMPARE(CorEm(*grafico_, kTriangular, 1.8, -0.05), fundo_); // freeboard
+        QCOMPARE(CorEm(*grafico_, kTriangular, 0.1, -0.2), fundo_);  // the water line, beside the V
+        QCOMPARE(CorEm(*grafico_, kTriangular, 3.5, -0.2), fundo_);
         QVERIFY(Vermelho(CorEm(*grafico_, kTriangular, 1.8, -1.2)));
     }
 
@@ -115,6 +117,8 @@ private slots:
         QTest::newRow("meia, canto") << 0.5 << 0.05 << 0.05 << false;
         QTest::newRow("rasa, dentro") << 0.3 << 0.3 << 0.2 << true;
         QTest::newRow("rasa, fora sob a faixa") << 0.3 << 0.02 << 0.15 << false;
+        QTest::newRow("rasa, linha da agua fora") << 0.3 << 0.01 << 0.3 << false;
+        QTest::newRow("rasa, linha da agua fora a direita") << 0.3 << 0.99 << 0.3 << false;
         QTest::newRow("0,8, centro") << 0.8 << 0.5 << 0.5 << true;
         QTest::newRow("0,8, sob a superficie") << 0.8 << 0.5 << 0.7 << true;
         QTest::newRow("0,8, acima da superficie") << 0.8 << 0.5 << 0.9 << false;
