@@ -169,7 +169,9 @@ inline double ConducaoManning(double area, double k) {
 // boundary. A vertical wall belongs to the slice on its wet side: the slice takes the wall that falls from
 // its start and the wall that rises at its end. A zero-width slot at the right crossing ends at the last
 // vertex. The cutting lines carry no perimeter; each slice has its own roughness and discharge.
-bool SomarTrechoDividido(const TTrecho& t, TSomas& s) {
+// With `convencional` the same pass also sums the whole boundary for the conventional method, segment by
+// segment in the order that method uses, so its sums come out exactly as its own pass would give them.
+bool SomarTrechoDividido(const TTrecho& t, TSomas& s, TSomas* convencional = nullptr) {
     const std::size_t ultimo = t.Ultimo();
     std::size_t inicio = 0;
     while (inicio < ultimo) {
@@ -191,9 +193,15 @@ bool SomarTrechoDividido(const TTrecho& t, TSomas& s) {
                 return false;
             }
             const TSegmento seg = Segmento(xa, da, xb, db);
+            const double k = r * std::sqrt(r) * seg.comprimento;
             fatia.A += seg.area;
             fatia.P += seg.comprimento;
-            fatia.K += r * std::sqrt(r) * seg.comprimento;
+            fatia.K += k;
+            if (convencional) {
+                convencional->K += k;
+                convencional->A += seg.area;
+                convencional->P += seg.comprimento;
+            }
             xa = xb;
             da = db;
         }
@@ -203,6 +211,8 @@ bool SomarTrechoDividido(const TTrecho& t, TSomas& s) {
         inicio = fim;
     }
     s.S += t.xR - t.xL;
+    if (convencional)
+        convencional->S += t.xR - t.xL;
     return true;
 }
 
@@ -563,9 +573,16 @@ std::vector<TPontoCurva> TSulvoIrregular::CurvaVazaoProfundidade(double I) {
     if (AvaliarDivisao(cheia, I).Falha != TFalhaAvaliacao::Nenhuma)
         return curva;
     curva.reserve(101);
+    const double raizI = std::sqrt(I);
     // The depth advances by repeated addition, so rounding decides whether the full depth itself is drawn.
-    for (double h = passo; cheia >= h; h += passo)
-        curva.push_back({h, AvaliarDivisao(h, I).Q, AvaliarConvencional(h, I).Q});
+    // One pass per depth gives both methods, each exactly as AvaliarDivisao and AvaliarConvencional would.
+    for (double h = passo; cheia >= h; h += passo) {
+        TSomas divisao;
+        TSomas convencional;
+        VarrerTrechos(Pontos, h + YMinimo,
+                      [&](const TTrecho& t) { return SomarTrechoDividido(t, divisao, &convencional); });
+        curva.push_back({h, divisao.Conducao * raizI, ConducaoManning(convencional.A, convencional.K) * raizI});
+    }
     return curva;
 }
 

@@ -403,6 +403,20 @@ TEST(IrregularCurva, BothMethodsSampledUpToTheFullDepth) {
     EXPECT_TRUE(prompt.mensagens.empty());
 }
 
+TEST(IrregularCurva, EverySampleIsWhatTheTwoEvaluationsGive) {
+    // Islands, walls and a roughness that changes across the section.
+    TSulvoIrregular s;
+    s.Pontos = {{0, 0, 0},         {0, -1, 0.02},    {1, -2, 0.015}, {2, -2, 0.015}, {3, -0.5, 0.015},
+                {4, -2.5, 0.03},   {4, -3, 0.03},    {5, -3, 0.025}, {5, -1, 0.025}, {6, -1.2, 0.04},
+                {6.5, -0.2, 0.04}, {7, -1.5, 0.035}, {8, 0, 0.035}};
+    const std::vector<TPontoCurva> curva = s.CurvaVazaoProfundidade(0.0007);
+    ASSERT_GE(curva.size(), 99u);
+    for (const TPontoCurva& pt : curva) {
+        EXPECT_EQ(pt.QDivisao, s.AvaliarDivisao(pt.h, 0.0007).Q) << pt.h;
+        EXPECT_EQ(pt.QConvencional, s.AvaliarConvencional(pt.h, 0.0007).Q) << pt.h;
+    }
+}
+
 TEST(IrregularCurva, NoCurveWhenAWettedIntervalLacksRoughness) {
     // Only the upper bed lacks a coefficient, so only the upper depths would meet it.
     TSulvoIrregular s;
