@@ -13,15 +13,20 @@ std::string TextoDeUso() {
            "SECAO: triangular, trapezoidal, retangular, circular\n"
            "CAMPO: Q, H, I, n, b, z, f, Comp, D, T, Incognita (irregular: Q, H, I, n, Comp, Incognita, "
            "Metodologia)\n"
-           "Pontos: um por linha, X;Y;Rug (Y = 0 nas margens, negativo abaixo). Decimal com '.' ou ','.\n";
+           "Pontos: um por linha, X;Y;Rug (Y = 0 nas margens, negativo abaixo). Decimal com '.' ou ','.\n"
+           "     sulvo-calc --projeto ARQUIVO.svo (--regular | --irregular) [--curva] [--sim N] [--gravar]\n"
+           "--gravar: regrava o projeto inteiro no arquivo, com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n";
 }
 
 Argumentos LerArgumentos(const std::vector<std::string>& args) {
     if (args.empty())
         throw UsageError("falta a seção (triangular, trapezoidal, retangular, circular ou irregular)");
     Argumentos a;
-    a.secao = args[0];
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    // With --projeto the problem comes from the file and no section is named.
+    const bool semSecao = args[0].rfind("--", 0) == 0;
+    if (!semSecao)
+        a.secao = args[0];
+    for (std::size_t i = semSecao ? 0 : 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto proximo = [&]() -> const std::string& {
             if (i + 1 >= args.size())
@@ -38,6 +43,14 @@ Argumentos LerArgumentos(const std::vector<std::string>& args) {
             a.pontos = proximo();
         } else if (arg == "--curva") {
             a.curva = true;
+        } else if (arg == "--projeto") {
+            a.projeto = proximo();
+        } else if (arg == "--regular") {
+            a.regular = true;
+        } else if (arg == "--irregular") {
+            a.irregular = true;
+        } else if (arg == "--gravar") {
+            a.gravar = true;
         } else if (arg.rfind("--", 0) == 0) {
             throw UsageError("opção desconhecida: " + arg);
         } else {
@@ -54,6 +67,12 @@ Argumentos LerArgumentos(const std::vector<std::string>& args) {
             a.campos.emplace_back(campo, *valor);
         }
     }
+    if (a.projeto && !a.secao.empty())
+        throw UsageError("--projeto não leva seção: o tipo vem do arquivo");
+    if (!a.projeto && (a.regular || a.irregular || a.gravar))
+        throw UsageError("--regular, --irregular e --gravar valem só com --projeto");
+    if (!a.projeto && a.secao.empty())
+        throw UsageError("falta a seção (triangular, trapezoidal, retangular, circular ou irregular)");
     return a;
 }
 

@@ -14,6 +14,10 @@ struct Argumentos {
     long long sim = 0;                                  // --sim N: Yes to the first N questions
     std::optional<std::string> pontos;                  // --pontos FILE (irregular)
     bool curva = false;                                 // --curva (irregular)
+    std::optional<std::string> projeto;                 // --projeto FILE: the problem comes from a project file
+    bool regular = false;                               // --regular (with --projeto)
+    bool irregular = false;                             // --irregular (with --projeto)
+    bool gravar = false;                                // --gravar (with --projeto): write the project back
 };
 
 // Throws UsageError on a malformed line.
@@ -27,5 +31,7 @@ std::string TextoDeUso();
 // The two sections' runners: fill a fresh engine object, calculate, print one JSON object.
 int CalcularRegular(const Argumentos& args, std::string& saida);
 int CalcularIrregular(const Argumentos& args, std::string& saida);
+// --projeto: the regular or irregular problem of a project file, optionally written back.
+int CalcularProjeto(const Argumentos& args, std::string& saida);
 
 } // namespace sulvo::cli

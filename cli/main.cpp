@@ -14,7 +14,9 @@ int main(int argc, char** argv) {
     try {
         Argumentos a = LerArgumentos(args);
         std::string saida;
-        int status = a.secao == "irregular" ? CalcularIrregular(a, saida) : CalcularRegular(a, saida);
+        int status = a.projeto                ? CalcularProjeto(a, saida)
+                     : a.secao == "irregular" ? CalcularIrregular(a, saida)
+                                              : CalcularRegular(a, saida);
         std::cout << saida << '\n';
         return status;
     } catch (const UsageError& e) {

@@ -1,0 +1,99 @@
+#include "Saida.h"
+
+#include "Json.h"
+
+namespace sulvo::cli {
+namespace {
+
+std::string ListaDeTextos(const std::vector<std::string>& textos) {
+    std::string lista = "[";
+    for (const auto& texto : textos) {
+        if (lista.size() > 1)
+            lista += ", ";
+        lista += JsonTexto(texto);
+    }
+    return lista + "]";
+}
+
+void EscreverBase(JsonObject& json, const TSulvo& s) {
+    json.Numero("Q", s.Q);
+    json.Numero("H", s.H);
+    json.Numero("I", s.I);
+    json.Numero("n", s.n);
+    json.Numero("A", s.A);
+    json.Numero("P", s.P);
+    json.Numero("V", s.V);
+    json.Numero("S", s.S);
+    json.Numero("E", s.E);
+    json.Numero("Yc", s.Yc);
+    json.Numero("NF", s.NF);
+    json.Texto("Regime", s.Regime);
+}
+
+} // namespace
+
+std::string JsonPrismatico(const TSulvoR& s, std::uint8_t incognita, bool ok,
+                           const std::vector<std::string>& mensagens) {
+    JsonObject json;
+    json.Booleano("ok", ok);
+    EscreverBase(json, s);
+    json.Numero("b", s.b);
+    json.Numero("Comp", s.Comp);
+    json.Numero("Vol_Terra", s.Vol_Terra);
+    json.Numero("z", s.z);
+    json.Numero("f", s.f);
+    json.Inteiro("Incognita", incognita);
+    json.Bruto("mensagens", ListaDeTextos(mensagens));
+    return json.Fechar();
+}
+
+std::string JsonCircular(const TSulvoCircular& s, bool ok, const std::vector<std::string>& mensagens) {
+    JsonObject json;
+    json.Booleano("ok", ok);
+    EscreverBase(json, s);
+    json.Numero("D", s.D);
+    json.Numero("T", s.T);
+    json.Inteiro("Incognita", s.Incognita);
+    json.Bruto("mensagens", ListaDeTextos(mensagens));
+    return json.Fechar();
+}
+
+std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<TPontoCurva>* curva,
+                          const std::vector<std::string>& mensagens) {
+    JsonObject json;
+    json.Booleano("ok", ok);
+    json.Numero("Q", s.Q);
+    json.Numero("H", s.H);
+    json.Numero("I", s.I);
+    json.Numero("n", s.n);
+    json.Numero("A", s.A);
+    json.Numero("P", s.P);
+    json.Numero("V", s.V);
+    json.Numero("S", s.S);
+    json.Numero("E", s.E);
+    json.Numero("Yc", s.Yc);
+    json.Numero("NF", s.NF);
+    json.Numero("Comp", s.Comp);
+    json.Numero("Vol_Terra", s.Vol_Terra);
+    json.Texto("Regime", s.Regime);
+    json.Inteiro("Incognita", s.Incognita);
+    json.Inteiro("Metodologia", s.Metodologia);
+    json.Numero("YMinimo", s.YMinimo);
+    if (curva) {
+        std::string lista = "[";
+        for (const TPontoCurva& p : *curva) {
+            if (lista.size() > 1)
+                lista += ", ";
+            JsonObject ponto;
+            ponto.Numero("h", p.h);
+            ponto.Numero("Q_divisao", p.QDivisao);
+            ponto.Numero("Q_convencional", p.QConvencional);
+            lista += ponto.Fechar();
+        }
+        json.Bruto("curva", lista + "]");
+    }
+    json.Bruto("mensagens", ListaDeTextos(mensagens));
+    return json.Fechar();
+}
+
+} // namespace sulvo::cli

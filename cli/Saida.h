@@ -1,0 +1,22 @@
+#pragma once
+
+#include "uIrregular.h"
+#include "uSulvo.h"
+#include "ucircular.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The JSON objects sulvo-calc prints for a calculated section, keys in the order of the fields.
+namespace sulvo::cli {
+
+// A prismatic section (triangle, trapezoid, rectangle) with its unknown.
+std::string JsonPrismatico(const TSulvoR& s, std::uint8_t incognita, bool ok,
+                           const std::vector<std::string>& mensagens);
+std::string JsonCircular(const TSulvoCircular& s, bool ok, const std::vector<std::string>& mensagens);
+// The irregular section; `curva` adds the discharge–depth chart of both methods.
+std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<TPontoCurva>* curva,
+                          const std::vector<std::string>& mensagens);
+
+} // namespace sulvo::cli
