@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -47,7 +48,6 @@ TFDefinirRugosidade::TFDefinirRugosidade(TSulvoIrregular& secao, IDialogService&
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
-    setFixedSize(kLarguraCliente, kAlturaCliente);
 
     Label2 = new QLabel(QStringLiteral("Início do Intervalo (X ; Y):"), this);
     CBInicio = new QComboBox(this);
@@ -70,18 +70,26 @@ TFDefinirRugosidade::TFDefinirRugosidade(TSulvoIrregular& secao, IDialogService&
     Label1 = new QLabel(QStringLiteral("Tabela de Intervalos com seus respectivos coeficientes de rugosidade :"), this);
 
     SGTabela = new QTableWidget(0, 3, this);
-    SGTabela->setHorizontalHeaderLabels({QStringLiteral("   Início do Intervalo"),
-                                         QStringLiteral("    Final do Intervalo"),
-                                         QStringLiteral("       Rugosidade")});
+    const QStringList cabecalhos{QStringLiteral("   Início do Intervalo"), QStringLiteral("    Final do Intervalo"),
+                                 QStringLiteral("       Rugosidade")};
+    SGTabela->setHorizontalHeaderLabels(cabecalhos);
     SGTabela->verticalHeader()->hide();
     SGTabela->verticalHeader()->setDefaultSectionSize(kAlturaLinha);
     SGTabela->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int c = 0; c < 3; ++c)
-        SGTabela->setColumnWidth(c, kLarguraColuna);
+    SGTabela->horizontalHeader()->setHighlightSections(false);
+    // Columns of 113 pixels, wider only when the font would cut a header short.
+    int larguraTabela = 2 * SGTabela->frameWidth() + SGTabela->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < 3; ++c) {
+        const int largura = std::max(kLarguraColuna, SGTabela->fontMetrics().horizontalAdvance(cabecalhos[c]) + 12);
+        SGTabela->setColumnWidth(c, largura);
+        larguraTabela += largura;
+    }
+    SGTabela->setMinimumWidth(larguraTabela);
     SGTabela->setSelectionMode(QAbstractItemView::SingleSelection);
     SGTabela->setSelectionBehavior(QAbstractItemView::SelectItems);
     SGTabela->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    Label1->setWordWrap(true);
 
     BtSair = new QPushButton(QStringLiteral("&Sair"), this);
     BtSair->setAutoDefault(false);
@@ -115,6 +123,8 @@ TFDefinirRugosidade::TFDefinirRugosidade(TSulvoIrregular& secao, IDialogService&
     layout->addWidget(Label1);
     layout->addWidget(SGTabela, 1);
     layout->addLayout(rodape);
+    // 387 x 282, or what the user's font needs.
+    setFixedSize(std::max(kLarguraCliente, sizeHint().width()), std::max(kAlturaCliente, minimumSizeHint().height()));
 
     connect(BtAdicionar, &QPushButton::clicked, this, &TFDefinirRugosidade::BtAdicionarClick);
     connect(BtRugosidade, &QToolButton::clicked, this, &TFDefinirRugosidade::BtRugosidadeClick);

@@ -308,8 +308,9 @@ void TGraficoVazaoProfundidade::AtualizarEixos() {
         AplicarFaixa(eixoY_, {0, 1}, decimal_, milhar_);
         return;
     }
-    AplicarFaixa(eixoX_, FaixaAutomatica(e.menorX, e.maiorX), decimal_, milhar_);
-    AplicarFaixa(eixoY_, FaixaAutomatica(e.menorY, e.maiorY), decimal_, milhar_);
+    // Both curves start at no depth and no discharge: the scales start there too.
+    AplicarFaixa(eixoX_, FaixaAutomatica(std::min(0.0, e.menorX), e.maiorX), decimal_, milhar_);
+    AplicarFaixa(eixoY_, FaixaAutomatica(std::min(0.0, e.menorY), e.maiorY), decimal_, milhar_);
 }
 
 } // namespace sulvo

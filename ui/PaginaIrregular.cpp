@@ -29,7 +29,8 @@ namespace sulvo {
 namespace {
 
 constexpr int kLarguraCampo = 90;
-constexpr int kLarguraResultado = 86;
+constexpr int kLarguraCampoPonto = 76;
+constexpr int kLarguraResultado = 74;
 constexpr double kLarguraCaractereDica = 5.5; // pixels per character of the coordinate tip
 
 QLabel* Rotulo(const char* texto, QWidget* pai) {
@@ -73,21 +74,23 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     CriarResultados();
     CriarBotoes();
 
-    auto* esquerda = new QVBoxLayout;
-    esquerda->addWidget(GBEntrada);
-    esquerda->addWidget(GBPontosGrafico);
-    esquerda->addStretch(1);
+    // Entry and charts on top; the points beside the results below; the buttons at the foot.
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(GBEntrada, 0, Qt::AlignTop);
+    topo->addWidget(PageControl1, 1);
+    auto* meio = new QHBoxLayout;
+    meio->addWidget(GBPontosGrafico);
+    meio->addWidget(GBResultados, 1);
     auto* botoes = new QHBoxLayout;
+    botoes->addStretch(1);
     for (QPushButton* b : {BtICalcular, Button2, BtIRelatorio, Button6})
         botoes->addWidget(b);
-    auto* direita = new QVBoxLayout;
-    direita->addWidget(PageControl1, 1);
-    direita->addWidget(GBResultados);
-    direita->addLayout(botoes);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addLayout(esquerda);
-    layout->addLayout(direita, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addLayout(topo, 1);
+    layout->addLayout(meio);
+    layout->addLayout(botoes);
 
     Edit1 = new QLineEdit(this);
     Edit1->setReadOnly(true);
@@ -96,6 +99,7 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     Edit1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Edit1->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black; border: 1px solid gray; }"));
     Edit1->hide();
+    connect(PageControl1, &QTabWidget::currentChanged, Edit1, &QWidget::hide);
     // Runs from the start: its first tick only hides the (hidden) tip and stops it.
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -203,6 +207,8 @@ void TPaginaIrregular::CriarPontos() {
     GBPontosGrafico = new QGroupBox(QStringLiteral("Pontos do Gráfico"), this);
     EdX = NovoCampo("EdX", 2, "Largura do ponto (X)");
     EdY = NovoCampo("EdY", 2, "Profundidade do ponto (Y)");
+    EdX->setFixedWidth(kLarguraCampoPonto);
+    EdY->setFixedWidth(kLarguraCampoPonto);
     BtInserirPonto = new QPushButton(IconeInserir(), QStringLiteral("Inserir"), GBPontosGrafico);
     BtInserirPonto->setStatusTip(QStringLiteral("Inserir novo ponto"));
     BtInserirPonto->setEnabled(false);
@@ -252,14 +258,15 @@ void TPaginaIrregular::CriarGraficos() {
     Label80 = Rotulo("Metodologia de Divisão do Sulvo em Seções", TSVazao);
     Label79 = traco(QColor(255, 0, 0));
     Label81 = Rotulo("Metodologia Convencional", TSVazao);
-    auto* legenda = new QHBoxLayout;
-    legenda->addStretch(1);
-    legenda->addWidget(Label78);
-    legenda->addWidget(Label80);
-    legenda->addSpacing(24);
-    legenda->addWidget(Label79);
-    legenda->addWidget(Label81);
-    legenda->addStretch(1);
+    auto* legenda = new QGridLayout;
+    legenda->setHorizontalSpacing(6);
+    legenda->setVerticalSpacing(0);
+    legenda->setColumnStretch(0, 1);
+    legenda->setColumnStretch(3, 1);
+    legenda->addWidget(Label78, 0, 1);
+    legenda->addWidget(Label80, 0, 2);
+    legenda->addWidget(Label79, 1, 1);
+    legenda->addWidget(Label81, 1, 2);
     auto* l2 = new QVBoxLayout(TSVazao);
     l2->setContentsMargins(2, 2, 2, 2);
     l2->setSpacing(0);
@@ -294,7 +301,8 @@ void TPaginaIrregular::CriarResultados() {
     EdIVelocidade = resultado(1, 1, "Velocidade (V) :", "m/s");
     EdIEnergia = resultado(2, 1, "Energia Específica (E) :", "m");
     EdIMovTerra = resultado(3, 1, "Movimentação de Terra :", "m³");
-    g->setColumnMinimumWidth(3, 12);
+    g->setHorizontalSpacing(4);
+    g->setColumnMinimumWidth(3, 10);
     g->setColumnStretch(3, 1);
 }
 
