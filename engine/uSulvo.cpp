@@ -10,7 +10,7 @@ namespace {
 // Manning's exponents and the Newton tolerance, all in extended precision.
 constexpr long double kCincoTercos = 5.0L / 3.0L;
 constexpr long double kDoisTercos = 2.0L / 3.0L;
-constexpr long double kMenosUmTerco = -1.0L / 3.0L;
+constexpr long double kUmTerco = 1.0L / 3.0L;
 
 // Absolute tolerance of the Newton step, in the unknown's own unit (m, or m/m for the side slope).
 constexpr long double kTolerancia = 0.0001L;
@@ -126,7 +126,7 @@ bool TSulvoR::CalcularLargura(double Q, double H, double I, double n, double z, 
     return Iterar(Desconhecida::Largura, Q, H, b, I, n, z, Comp);
 }
 
-// Newton's method on F(x) = n·Q·P^(2/3) − √I·A^(5/3), with
+// Newton's method on Manning's residual F(x) = n·Q·P^(2/3) − √I·A^(5/3), with
 // F′(x) = (2/3)·n·Q·P^(−1/3)·dP/dx − (5/3)·√I·A^(2/3)·dA/dx.
 // The derivatives of A and P are taken at the x from before the step, A and P themselves after it; the last
 // step is not applied, so the answer is the x at which the step first fell below the tolerance.
@@ -164,11 +164,17 @@ bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, 
             !Guardar(P, base + 2 * y * std::sqrt(static_cast<Estendido>(talude) * talude + 1)))
             return false;
 
-        const Estendido nQ = static_cast<Estendido>(n) * Q;
+        // F and F′ both divided by A^(5/3) > 0, which leaves the step F/F′ as it is and needs one fractional
+        // power, ρ = P^(2/3) / A^(5/3) = (P² / A⁵)^(1/3), instead of four. A⁵ stays inside the extended range
+        // for any 64-bit area.
+        if (!(A > 0) || !(P > 0))
+            return false;
+        const Estendido area = A, perimetro = P;
+        const Estendido rho = Potencia(perimetro * perimetro / (area * area * area * area * area), kUmTerco);
+        const Estendido nQrho = static_cast<Estendido>(n) * Q * rho;
         const Estendido raizI = std::sqrt(static_cast<Estendido>(I));
-        const Estendido F = nQ * Potencia(P, kDoisTercos) - raizI * Potencia(A, kCincoTercos);
-        const Estendido dF =
-            kDoisTercos * nQ * Potencia(P, kMenosUmTerco) * dP - kCincoTercos * raizI * Potencia(A, kDoisTercos) * dA;
+        const Estendido F = nQrho - raizI;
+        const Estendido dF = kDoisTercos * nQrho * dP / perimetro - kCincoTercos * raizI * dA / area;
         delta = F / dF;
         if (!std::isfinite(delta))
             return false;

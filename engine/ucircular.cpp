@@ -1,5 +1,6 @@
 #include "ucircular.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sulvo {
@@ -160,8 +161,8 @@ bool TSulvoCircular::CalcularProfundidade(double Q, double D, double I, double n
 
 // Bisection on the diameter for a given depth. The narrowest admissible conduit is the one the depth just
 // fills; if that one already carries the discharge (within 0.001 m³/s) it is the answer, if it carries more
-// no conduit will do. Otherwise the diameter grows in steps of 10^11 m until it carries too much, and the
-// last step is halved down to the discharge.
+// no conduit will do. Otherwise the diameter grows until it carries too much, and the last step is halved down
+// to the discharge.
 bool TSulvoCircular::CalcularDiametro(double Q, double H, double I, double n) {
     if (H <= 0) {
         Prompt().Mensagem(kProfundidadeNula);
@@ -181,9 +182,11 @@ bool TSulvoCircular::CalcularDiametro(double Q, double H, double I, double n) {
     double lo = H, hi = H;
     while (R < 0) {
         lo = hi;
-        hi = hi + 1e11;
-        if (hi == lo)
-            return false; // the diameter no longer grows in 64 bits
+        // One step of 10^11 m brackets any discharge a real conduit meets; beyond it the step doubles, so that an
+        // absurd discharge is bracketed, or degenerates the geometry, in a few dozen steps rather than millions.
+        hi = hi + std::max(1e11, hi);
+        if (!std::isfinite(hi))
+            return false;
         D = hi;
         if (!Geometria(H, D, teta))
             return false;
