@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 namespace sulvo {
 namespace {
@@ -66,6 +67,8 @@ TFAltPonto::TFAltPonto(TSulvoIrregular& secao, IDialogService& dialogos, QWidget
 
 void TFAltPonto::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
+    if (QScreen* tela = screen())
+        move(tela->availableGeometry().center() - rect().center());
     FormActivate();
 }
 

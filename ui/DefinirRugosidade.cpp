@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
@@ -48,6 +49,7 @@ TFDefinirRugosidade::TFDefinirRugosidade(TSulvoIrregular& secao, IDialogService&
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
+    setProperty("helpContext", kContextoAjuda);
 
     Label2 = new QLabel(QStringLiteral("Início do Intervalo (X ; Y):"), this);
     CBInicio = new QComboBox(this);
@@ -138,6 +140,12 @@ TFDefinirRugosidade::TFDefinirRugosidade(TSulvoIrregular& secao, IDialogService&
             &TFDefinirRugosidade::CusrosDguaNaturaisMenores1Click);
     connect(Enchentes1, &QAction::triggered, this, &TFDefinirRugosidade::Enchentes1Click);
     connect(CursosDguaMaiores1, &QAction::triggered, this, &TFDefinirRugosidade::CursosDguaMaiores1Click);
+}
+
+void TFDefinirRugosidade::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (QScreen* tela = screen())
+        move(tela->availableGeometry().center() - rect().center());
 }
 
 void TFDefinirRugosidade::Executar(IJanelasModais& janelas) {

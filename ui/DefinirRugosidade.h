@@ -84,6 +84,9 @@ signals:
     // Every attempt to close: the report no longer matches the section's roughness.
     void RelatorioInvalidado();
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 public slots:
     // Closing by "&Sair", the close box or Escape runs the check of every interval first.
     void reject() override;

@@ -54,6 +54,11 @@ QIcon IconeInserir() {
     return QIcon(figura);
 }
 
+// F1 shows the topic of the focused control, read by the window's help from this property.
+void Contexto(QWidget* w, int contexto) {
+    w->setProperty("helpContext", contexto);
+}
+
 void Selecionar(QComboBox* lista, int posicao) {
     lista->setCurrentIndex(posicao >= 0 && posicao < lista->count() ? posicao : -1);
 }
@@ -195,6 +200,14 @@ void TPaginaIrregular::CriarEntrada() {
     g->addWidget(BtDefinirRugosidade, linha++, 0, 1, 3);
     Label67->hide();
     EdIRugosidade->hide();
+    Contexto(CbIncognitaIrregular, 217);
+    Contexto(EdIDeclividade, 236);
+    Contexto(EdIAltura, 237);
+    Contexto(EdISuperficie, 238);
+    Contexto(EdIVazao, 245);
+    Contexto(EdIRugosidade, 246);
+    Contexto(CBMetodologia, 249);
+    Contexto(BtDefinirRugosidade, 226);
 
     connect(CbIncognitaIrregular, &QComboBox::activated, this, &TPaginaIrregular::CbIncognitaIrregularChange);
     connect(CBMetodologia, &QComboBox::activated, this, &TPaginaIrregular::CBMetodologiaChange);
@@ -226,6 +239,8 @@ void TPaginaIrregular::CriarPontos() {
     botoes->addWidget(BtInserirPonto);
     botoes->addWidget(BtLimpar);
     g->addLayout(botoes, 2, 0, 1, 3);
+    for (QWidget* w : std::initializer_list<QWidget*>{GBPontosGrafico, EdX, EdY, BtInserirPonto, BtLimpar})
+        Contexto(w, 226);
 
     connect(BtInserirPonto, &QPushButton::clicked, this, &TPaginaIrregular::BtInserirPontoClick);
     connect(BtLimpar, &QPushButton::clicked, this, &TPaginaIrregular::BtLimparClick);
@@ -314,6 +329,7 @@ void TPaginaIrregular::CriarBotoes() {
     BtIRelatorio = new QPushButton(QStringLiteral("Relatório"), this);
     BtIRelatorio->setStatusTip(QStringLiteral("Relatório"));
     BtIRelatorio->setEnabled(false);
+    Contexto(BtIRelatorio, kContextoRelatorio);
     Button6 = new QPushButton(QStringLiteral("Fechar"), this);
     Button6->setStatusTip(QStringLiteral("Fechar projeto"));
 
