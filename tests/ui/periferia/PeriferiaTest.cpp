@@ -1,0 +1,155 @@
+#include <QTest>
+
+#include "Internet.h"
+#include "SplashSulvo.h"
+#include "support/ScriptedDialogService.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <vector>
+
+using namespace sulvo;
+using sulvo::testing::ScriptedDialogService;
+
+class PeriferiaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sobreCobreAJanelaEFechaComUmClique_data();
+    void sobreCobreAJanelaEFechaComUmClique();
+    void sobreSemFiguraAindaFecha();
+    void figuraGeradaTemOTamanhoDaJanela();
+    void paginasPorTag_data();
+    void paginasPorTag();
+    void falhaAoAbrirMostraAMensagem();
+    void dicasDaoNomeEEndereco();
+};
+
+void PeriferiaTest::sobreCobreAJanelaEFechaComUmClique_data() {
+    QTest::addColumn<QPoint>("clique");
+    QTest::newRow("centro da figura") << QPoint(280, 170);
+    QTest::newRow("canto superior esquerdo") << QPoint(1, 1);
+    QTest::newRow("canto inferior direito da figura") << QPoint(558, 339);
+    QTest::newRow("coluna da janela fora da figura") << QPoint(559, 170);
+}
+
+void PeriferiaTest::sobreCobreAJanelaEFechaComUmClique() {
+    QFETCH(QPoint, clique);
+    QTemporaryDir pasta;
+    QImage figura(559, 340, QImage::Format_RGB32);
+    figura.fill(QColor(30, 90, 160));
+    QVERIFY(figura.save(QDir(pasta.path()).filePath(QStringLiteral("Sobre.jpg"))));
+
+    TFSplashSulvo sobre(pasta.path());
+    QVERIFY(sobre.FiguraCarregada());
+    QVERIFY(sobre.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(sobre.size(), QSize(560, 340));
+    QCOMPARE(sobre.Image1->geometry(), QRect(0, 0, 559, 340));
+    QSignalSpy aceito(&sobre, &QDialog::accepted);
+    sobre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sobre));
+    const QRect tela = sobre.screen()->availableGeometry();
+    QVERIFY((sobre.frameGeometry().center() - tela.center()).manhattanLength() <= 2);
+
+    QWidget* alvo = sobre.childAt(clique);
+    if (!alvo)
+        alvo = &sobre;
+    QTest::mouseClick(alvo, Qt::LeftButton, {}, alvo->mapFrom(&sobre, clique));
+    QVERIFY(!sobre.isVisible());
+    QCOMPARE(aceito.count(), 1);
+}
+
+void PeriferiaTest::sobreSemFiguraAindaFecha() {
+    QTemporaryDir pasta;
+    TFSplashSulvo sobre(pasta.path());
+    QVERIFY(!sobre.FiguraCarregada());
+    QVERIFY(!sobre.Image1->pixmap().isNull());
+    sobre.show();
+    QTest::mouseClick(sobre.Image1, Qt::LeftButton, {}, QPoint(100, 100));
+    QVERIFY(!sobre.isVisible());
+}
+
+void PeriferiaTest::figuraGeradaTemOTamanhoDaJanela() {
+    const QString caminho = QStringLiteral(SULVO_PASTA_BIN "/Sobre.jpg");
+    if (!QFile::exists(caminho))
+        QSKIP("the about picture is drawn with the report pictures, which this build does not make");
+    TFSplashSulvo sobre(QStringLiteral(SULVO_PASTA_BIN));
+    QVERIFY(sobre.FiguraCarregada());
+    QCOMPARE(sobre.Image1->pixmap().size(), QSize(559, 340));
+}
+
+void PeriferiaTest::paginasPorTag_data() {
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<bool>("abre");
+    QTest::newRow("0") << 0 << false;
+    QTest::newRow("instituição") << 1 << true;
+    QTest::newRow("departamento") << 2 << true;
+    QTest::newRow("grupo") << 3 << true;
+    QTest::newRow("Sulvo") << 4 << true;
+    QTest::newRow("5") << 5 << false;
+    QTest::newRow("-1") << -1 << false;
+}
+
+void PeriferiaTest::paginasPorTag() {
+    QFETCH(int, tag);
+    QFETCH(bool, abre);
+    ScriptedDialogService dialogos;
+    std::vector<QUrl> abertas;
+    TInternet internet(dialogos, [&abertas](const QUrl& endereco) {
+        abertas.push_back(endereco);
+        return true;
+    });
+    QCOMPARE(internet.PaginaInternetClick(tag), abre);
+    QVERIFY(dialogos.Pedidos().empty());
+    if (!abre) {
+        QVERIFY(abertas.empty());
+        return;
+    }
+    QCOMPARE(abertas.size(), std::size_t{1});
+    const QUrl& endereco = abertas.front();
+    QVERIFY(endereco.isValid());
+    QCOMPARE(endereco.scheme(), QStringLiteral("https"));
+    QCOMPARE(endereco.toString(), PaginaInternet(tag)->Endereco);
+    // Each button has a page of its own.
+    QSet<QString> outras;
+    for (const TPaginaInternet& pagina : PaginasInternet())
+        if (pagina.Tag != tag)
+            outras.insert(pagina.Endereco);
+    QVERIFY(!outras.contains(endereco.toString()));
+}
+
+void PeriferiaTest::falhaAoAbrirMostraAMensagem() {
+    ScriptedDialogService dialogos;
+    dialogos.EsperarErro(std::string("Não foi possível abrir a página escolhida."));
+    int tentativas = 0;
+    TInternet internet(dialogos, [&tentativas](const QUrl&) {
+        ++tentativas;
+        return false;
+    });
+    QVERIFY(!internet.PaginaInternetClick(3));
+    QCOMPARE(tentativas, 1);
+    QVERIFY(dialogos.RoteiroCumprido());
+}
+
+void PeriferiaTest::dicasDaoNomeEEndereco() {
+    const char* const componentes[] = {"BtPaginaInstituicao", "BtPaginaDepartamento", "BtPaginaGrupo", "BtPaginaSulvo"};
+    const QRegularExpression forma(QStringLiteral("^Página .+ \\((https://\\S+)\\)$"));
+    for (int i = 0; i < 4; ++i) {
+        const TPaginaInternet& pagina = PaginasInternet()[i];
+        QCOMPARE(pagina.Tag, i + 1);
+        QCOMPARE(QLatin1String(pagina.Componente), QLatin1String(componentes[i]));
+        const auto achado = forma.match(pagina.Dica());
+        QVERIFY2(achado.hasMatch(), qPrintable(pagina.Dica()));
+        QCOMPARE(achado.captured(1), pagina.Endereco);
+    }
+}
+
+QTEST_MAIN(PeriferiaTest)
+#include "PeriferiaTest.moc"
