@@ -1,0 +1,36 @@
+#include "DialogosQt.h"
+#include "Pastas.h"
+#include "Principal.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <clocale>
+#include <exception>
+#include <memory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // QApplication switched the C library to the user's locale; numbers are converted by the program's
+    // own code, so the C library keeps "." whatever the regional settings say.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("Sulvo"));
+
+    // Qt's own message-box buttons and file dialogs in Brazilian Portuguese: "Sim", "Não", "Cancelar".
+    QTranslator traducaoQt;
+    if (traducaoQt.load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traducaoQt);
+
+    sulvo::TDialogosQt dialogos;
+    std::unique_ptr<sulvo::TFPrincipal> FPrincipal;
+    try {
+        FPrincipal = std::make_unique<sulvo::TFPrincipal>(dialogos, dialogos, sulvo::PastaDeInstalacao());
+    } catch (const std::exception& e) {
+        dialogos.Erro(e.what());
+        return 1;
+    }
+    dialogos.DefinirJanela(FPrincipal.get());
+    FPrincipal->show();
+    return QApplication::exec();
+}

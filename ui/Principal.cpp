@@ -1,0 +1,649 @@
+#include "Principal.h"
+
+#include "DialogService.h"
+#include "EditNumero.h"
+#include "FIdentProjeto.h"
+#include "FabricaPaginas.h"
+#include "Icones.h"
+#include "IniFile.h"
+#include "JanelasModais.h"
+#include "PaginaTrabalho.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace fs = std::filesystem;
+
+namespace sulvo {
+namespace {
+
+const char* const kSecaoPrincipal = "PRINCIPAL";
+const char* const kTituloPrograma = "Sulvo";
+const char* const kNomeDefault = "PROJETO.SVO";
+const char* const kFiltroProjeto = "*.svo";
+const char* const kExtensaoProjeto = "svo";
+
+QString Q(const std::string& texto) {
+    return QString::fromStdString(texto);
+}
+
+std::string ChaveRecente(int n) {
+    return "path" + std::to_string(n);
+}
+
+// The regional long time format without the time-zone part Qt adds to it: "HH:mm:ss" on a Brazilian
+// system, as the clock of a desktop shows it.
+QString FormatoHoraLonga() {
+    const QString formato = QLocale::system().timeFormat(QLocale::LongFormat);
+    QString semFuso;
+    bool citacao = false;
+    for (QChar c : formato) {
+        if (c == u'\'')
+            citacao = !citacao;
+        if (c == u't' && !citacao)
+            continue;
+        semFuso.append(c);
+    }
+    return semFuso.trimmed();
+}
+
+QAction* Acao(QObject* dono, const char* nome, const QString& texto, const QString& dica) {
+    auto* acao = new QAction(texto, dono);
+    acao->setObjectName(QString::fromLatin1(nome));
+    acao->setStatusTip(dica);
+    return acao;
+}
+
+} // namespace
+
+TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::path pastaInstalacao, QWidget* parent)
+    : QMainWindow(parent), GerenteSys1(dialogos), dialogos_(dialogos), modais_(modais), prompt_(dialogos),
+      pastaInstalacao_(fs::absolute(std::move(pastaInstalacao))) {
+    setObjectName(QStringLiteral("FPrincipal"));
+    setProperty("helpContext", kContextoAjuda);
+    // Fixed single border with a minimise button only.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(Icone(TIcone::Aplicacao));
+    setContextMenuPolicy(Qt::NoContextMenu);
+    if (!TEditNumero::ServicoDialogosPadrao())
+        TEditNumero::DefinirServicoDialogosPadrao(&dialogos_);
+
+    for (TSulvo* s :
+         std::initializer_list<TSulvo*>{&SulvoTriangular, &SulvoTrapezoidal, &SulvoRetangular, &SulvoCircular})
+        s->DefinirPrompt(prompt_);
+    SulvoIrregular.DefinirPrompt(prompt_);
+
+    GerenteSys1.TituloPrograma = kTituloPrograma;
+    GerenteSys1.NomeDefault = kNomeDefault;
+    GerenteSys1.Alterado = false;
+    for (OpcoesArquivo* dialogo : {&GerenteSys1.OpenDialog, &GerenteSys1.SaveDialog}) {
+        dialogo->filtro = kFiltroProjeto;
+        dialogo->extensaoPadrao = kExtensaoProjeto;
+    }
+    GerenteSys1.OnZerarVariaveis = [this](TGerenteSys&) { GerenteSys1ZerarVariaveis(); };
+    GerenteSys1.OnLerArquivo = [this](TGerenteSys&, bool& LeuCerto) { GerenteSys1LerArquivo(LeuCerto); };
+    GerenteSys1.OnEscreverArquivo = [this](TGerenteSys&) { GerenteSys1EscreverArquivo(); };
+    GerenteSys1.OnAbilitarCampos = [this](TGerenteSys&) { GerenteSys1AbilitarCampos(); };
+    GerenteSys1.OnDesabilitarCampos = [this](TGerenteSys&) { GerenteSys1DesabilitarCampos(); };
+    GerenteSys1.OnLerCamposDados = [this](TGerenteSys&) { GerenteSys1LerCamposDados(); };
+    GerenteSys1.OnPreencherCamposDados = [this](TGerenteSys&) { GerenteSys1PreencherCamposDados(); };
+    GerenteSys1.OnLimparCamposDados = [this](TGerenteSys&) { GerenteSys1LimparCamposDados(); };
+    GerenteSys1.OnTitulo = [this](const std::string& caption) { setWindowTitle(Q(caption)); };
+
+    CriarMenu();
+    CriarBarras();
+    CriarPaginas();
+    CriarBarraDeStatus();
+
+    FIdentProjeto = new TFIdentProjeto(
+        IDProjeto, [this] { GerenteSys1.Alterado = true; }, this);
+    connect(FIdentProjeto, &TFIdentProjeto::PedirAjuda, this, &TFPrincipal::MostrarAjuda);
+
+    FormCreate();
+
+    // The client area is 782 x 524 under the menu bar, not resizable.
+    setFixedSize(782, 524 + menuBar()->sizeHint().height());
+    if (QScreen* tela = QGuiApplication::primaryScreen())
+        move(tela->availableGeometry().center() - rect().center());
+    qApp->installEventFilter(this);
+}
+
+TFPrincipal::~TFPrincipal() {
+    if (TEditNumero::ServicoDialogosPadrao() == &dialogos_)
+        TEditNumero::DefinirServicoDialogosPadrao(nullptr);
+}
+
+ModelosProjeto TFPrincipal::Modelos() {
+    return {IDProjeto,     SulvoTriangular, SulvoTrapezoidal, SulvoRetangular,
+            SulvoCircular, SulvoIrregular,  IndSulvoReg,      IndIncognita};
+}
+
+char TFPrincipal::SeparadorDecimalRegional() {
+    const QChar c = TEditNumero::SeparadorDecimal();
+    return c.unicode() < 128 ? static_cast<char>(c.unicode()) : '.';
+}
+
+char TFPrincipal::SeparadorDataRegional() {
+    // The first character of the short date pattern that is not a day, month or year letter.
+    for (QChar c : QLocale::system().dateFormat(QLocale::ShortFormat))
+        if (!c.isLetterOrNumber() && c != u'\'' && c.unicode() < 128)
+            return static_cast<char>(c.unicode());
+    return '/';
+}
+
+void TFPrincipal::CriarMenu() {
+    QMenuBar* barra = menuBar();
+
+    Projeto1 = barra->addMenu(QStringLiteral("&Projeto"));
+    Projeto1->setObjectName(QStringLiteral("Projeto1"));
+    Projeto1->menuAction()->setStatusTip(QStringLiteral("Menu Projeto"));
+    Novo1 = Acao(this, "Novo1", QStringLiteral("&Novo"), QStringLiteral("Cria um novo projeto"));
+    Novo1->setShortcut(Qt::Key_F2);
+    Abrir1 = Acao(this, "Abrir1", QStringLiteral("&Abrir ..."), QStringLiteral("Abre um projeto gravado em disco"));
+    Abrir1->setShortcut(Qt::Key_F3);
+    Salvar1 = Acao(this, "Salvar1", QStringLiteral("&Salvar"), QStringLiteral("Salva o projeto atual"));
+    SalvarComo1 = Acao(this, "SalvarComo1", QStringLiteral("Salvar &Como ..."),
+                       QStringLiteral("Salva o projeto atual com outro nome"));
+    Fechar = Acao(this, "Fechar", QStringLiteral("&Fechar"), QStringLiteral("Fecha o projeto atual"));
+    ConfigurarImpressora1 = Acao(this, "ConfigurarImpressora1", QStringLiteral("Configurar &Impressora"),
+                                 QStringLiteral("Permite configurar a impressora"));
+    Sair1 = Acao(this, "Sair1", QStringLiteral("Sai&r"), QStringLiteral("Finaliza o Sulvo"));
+    Projeto1->addActions({Novo1, Abrir1, Salvar1, SalvarComo1, Fechar});
+    Projeto1->addSeparator();
+    Projeto1->addAction(ConfigurarImpressora1);
+    Projeto1->addSeparator();
+    for (int n = 1; n <= 4; ++n) {
+        QAction* entrada = Acao(this, "", QStringLiteral("&%1/ ").arg(n), QString());
+        entrada->setObjectName(QStringLiteral("proj%1").arg(n));
+        entrada->setData(n);
+        connect(entrada, &QAction::triggered, this, [this, n] { proj1Click(n); });
+        Projeto1->addAction(entrada);
+        proj[n - 1] = entrada;
+    }
+    Projeto1->addSeparator();
+    Projeto1->addAction(Sair1);
+
+    IdentificaodoProjeto1 = Acao(this, "IdentificaodoProjeto1", QStringLiteral("&Identificação do Projeto"),
+                                 QStringLiteral("Menu Identificação do Projeto"));
+    barra->addAction(IdentificaodoProjeto1);
+
+    TipodeCanais1 = barra->addMenu(QStringLiteral("&Tipos de Canais"));
+    TipodeCanais1->setObjectName(QStringLiteral("TipodeCanais1"));
+    TipodeCanais1->menuAction()->setStatusTip(QStringLiteral("Menu Tipos de Canais"));
+    Regulares1 = TipodeCanais1->addMenu(QStringLiteral("&Regulares"));
+    Regulares1->setObjectName(QStringLiteral("Regulares1"));
+    Regulares1->menuAction()->setStatusTip(QStringLiteral("Canais com seção regular"));
+    Triangulares1 = Acao(this, "Triangulares1", QStringLiteral("&Triangulares"),
+                         QStringLiteral("Canais com seção transversal do tipo triangular"));
+    Trapezoidais1 = Acao(this, "Trapezoidais1", QStringLiteral("Tr&apezoidais"),
+                         QStringLiteral("Canais com seção transversal do tipo trapezoidal"));
+    Retangulares1 = Acao(this, "Retangulares1", QStringLiteral("&Retangulares"),
+                         QStringLiteral("Canais com seção transversal do tipo retangular"));
+    Circulares1 = Acao(this, "Circulares1", QStringLiteral("&Circulares"),
+                       QStringLiteral("Canais com seção transversal do tipo circular"));
+    Regulares1->addActions({Triangulares1, Trapezoidais1, Retangulares1, Circulares1});
+    Irregular1 = Acao(this, "Irregular1", QStringLiteral("&Irregulares ou Compostos"),
+                      QStringLiteral("Canais com seção irregular"));
+    TipodeCanais1->addAction(Irregular1);
+
+    Ajuda1 = barra->addMenu(QStringLiteral("&Ajuda"));
+    Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
+    Ajuda1->menuAction()->setStatusTip(QStringLiteral("Menu Ajuda"));
+    Contedo1 = Acao(this, "Contedo1", QStringLiteral("&Conteúdo"),
+                    QStringLiteral("Exibe o conteúdo do sistema de ajuda do Sulvo"));
+    ObterAjudaSobre1 = Acao(this, "ObterAjudaSobre1", QStringLiteral("&Obter Ajuda Sobre ..."),
+                            QStringLiteral("Obtem ajuda sobre um item específico"));
+    SobreoSulvo1 = Acao(this, "SobreoSulvo1", QStringLiteral("&Sobre o Sulvo"),
+                        QStringLiteral("Exibe a tela de abertura do Sulvo"));
+    Ajuda1->addAction(Contedo1);
+    Ajuda1->addSeparator();
+    Ajuda1->addAction(ObterAjudaSobre1);
+    Ajuda1->addSeparator();
+    Ajuda1->addAction(SobreoSulvo1);
+
+    connect(Novo1, &QAction::triggered, this, &TFPrincipal::TBNovoClick);
+    connect(Abrir1, &QAction::triggered, this, &TFPrincipal::TBAbrirClick);
+    connect(Salvar1, &QAction::triggered, this, &TFPrincipal::TBSalvarClick);
+    connect(SalvarComo1, &QAction::triggered, this, &TFPrincipal::SalvarComo1Click);
+    connect(Fechar, &QAction::triggered, this, &TFPrincipal::TBFecharClick);
+    connect(ConfigurarImpressora1, &QAction::triggered, this, &TFPrincipal::ConfigurarImpressora1Click);
+    connect(Sair1, &QAction::triggered, this, &TFPrincipal::Sair1Click);
+    connect(IdentificaodoProjeto1, &QAction::triggered, this, &TFPrincipal::IdentificaodoProjeto1Click);
+    connect(Triangulares1, &QAction::triggered, this, &TFPrincipal::Triangulares1Click);
+    connect(Trapezoidais1, &QAction::triggered, this, &TFPrincipal::Trapezoidais1Click);
+    connect(Retangulares1, &QAction::triggered, this, &TFPrincipal::Retangulares1Click);
+    connect(Circulares1, &QAction::triggered, this, &TFPrincipal::Circulares1Click);
+    connect(Irregular1, &QAction::triggered, this, &TFPrincipal::Irregular1Click);
+    connect(Contedo1, &QAction::triggered, this, &TFPrincipal::Contedo1Click);
+    connect(ObterAjudaSobre1, &QAction::triggered, this, &TFPrincipal::ObterAjudaSobre1Click);
+    connect(SobreoSulvo1, &QAction::triggered, this, &TFPrincipal::TBSobreClick);
+
+    // The hint line follows the menu highlight, on the bar and inside the menus.
+    auto dicaDaAcao = [this](QAction* acao) { ExibirDica(acao ? acao->statusTip() : QString()); };
+    connect(barra, &QMenuBar::hovered, this, dicaDaAcao);
+    for (QMenu* menu : {Projeto1, TipodeCanais1, Regulares1, Ajuda1}) {
+        connect(menu, &QMenu::hovered, this, dicaDaAcao);
+        menu->setToolTipsVisible(false);
+    }
+}
+
+void TFPrincipal::CriarBarras() {
+    auto barra = [this](const char* nome, const QString& titulo) {
+        auto* b = new QToolBar(titulo, this);
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setIconSize(QSize(16, 16));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setAllowedAreas(Qt::TopToolBarArea);
+        addToolBar(Qt::TopToolBarArea, b);
+        return b;
+    };
+    auto botao = [this](QToolBar* b, const char* nome, TIcone icone, const QString& dica, int largura = 23) {
+        QAction* acao = Acao(this, nome, dica, dica);
+        acao->setIcon(Icone(icone));
+        b->addAction(acao);
+        if (QWidget* w = b->widgetForAction(acao)) {
+            w->setFixedSize(largura, 22);
+            w->installEventFilter(this);
+        }
+        return acao;
+    };
+
+    ToolBarProjeto = barra("ToolBarProjeto", QStringLiteral("Projeto"));
+    TBNovo = botao(ToolBarProjeto, "TBNovo", TIcone::Novo, QStringLiteral("Novo projeto"));
+    TBAbrir = botao(ToolBarProjeto, "TBAbrir", TIcone::Abrir, QStringLiteral("Abrir projeto"));
+    TBSalvar = botao(ToolBarProjeto, "TBSalvar", TIcone::Salvar, QStringLiteral("Salvar projeto"));
+    TBFechar = botao(ToolBarProjeto, "TBFechar", TIcone::Fechar, QStringLiteral("Fechar projeto"));
+    ToolBarProjeto->addSeparator();
+    IdentificacaoProjeto = botao(ToolBarProjeto, "IdentificacaoProjeto", TIcone::Identificacao,
+                                 QStringLiteral("Identificação do projeto"));
+
+    ToolbarTiposCanais = barra("ToolbarTiposCanais", QStringLiteral("Tipos de Canais"));
+    ToolbarTiposCanais->setProperty("helpContext", 209);
+    TBTri = botao(ToolbarTiposCanais, "TBTri", TIcone::Triangular, QStringLiteral("Sulvo triangular"));
+    TBTra = botao(ToolbarTiposCanais, "TBTra", TIcone::Trapezoidal, QStringLiteral("Sulvo trapezoidal"));
+    TBRet = botao(ToolbarTiposCanais, "TBRet", TIcone::Retangular, QStringLiteral("Sulvo retangular"));
+    TBCir = botao(ToolbarTiposCanais, "TBCir", TIcone::Circular, QStringLiteral("Sulvo circular"));
+    ToolbarTiposCanais->addSeparator();
+    TBIre = botao(ToolbarTiposCanais, "TBIre", TIcone::Irregular, QStringLiteral("Sulvo irregular"));
+
+    Toolbar971 = barra("Toolbar971", QString());
+    ToolbarButton972 =
+        botao(Toolbar971, "ToolbarButton972", TIcone::Impressora, QStringLiteral("Configurar impressora"));
+    Toolbar971->addSeparator();
+    TBSobre = botao(Toolbar971, "TBSobre", TIcone::Sobre, QStringLiteral("Sobre o Sulvo"));
+
+    Toolbar972 = barra("Toolbar972", QStringLiteral("Saída"));
+    ToolbarButton975 = botao(Toolbar972, "ToolbarButton975", TIcone::Sair, QStringLiteral("Sair"));
+
+    Toolbar976 = barra("Toolbar976", QStringLiteral("Internet"));
+    const struct {
+        const char* nome;
+        TIcone icone;
+        const char* dica;
+    } paginas[] = {
+        {"BtPaginaInstituicao", TIcone::Instituicao, "Página da instituição"},
+        {"BtPaginaDepartamento", TIcone::Departamento, "Página do departamento"},
+        {"BtPaginaGrupo", TIcone::Grupo, "Página do grupo de pesquisa"},
+        {"BtPaginaSulvo", TIcone::PaginaSulvo, "Página do Sulvo"},
+    };
+    for (int i = 0; i < 4; ++i) {
+        BtPaginas[i] = botao(Toolbar976, paginas[i].nome, paginas[i].icone, QString::fromUtf8(paginas[i].dica), 29);
+        BtPaginas[i]->setData(i + 1);
+        connect(BtPaginas[i], &QAction::triggered, this, [this, i] { PaginaInternetClick(i + 1); });
+    }
+
+    connect(TBNovo, &QAction::triggered, this, &TFPrincipal::TBNovoClick);
+    connect(TBAbrir, &QAction::triggered, this, &TFPrincipal::TBAbrirClick);
+    connect(TBSalvar, &QAction::triggered, this, &TFPrincipal::TBSalvarClick);
+    connect(TBFechar, &QAction::triggered, this, &TFPrincipal::TBFecharClick);
+    connect(IdentificacaoProjeto, &QAction::triggered, this, &TFPrincipal::IdentificaodoProjeto1Click);
+    connect(TBTri, &QAction::triggered, this, &TFPrincipal::Triangulares1Click);
+    connect(TBTra, &QAction::triggered, this, &TFPrincipal::Trapezoidais1Click);
+    connect(TBRet, &QAction::triggered, this, &TFPrincipal::Retangulares1Click);
+    connect(TBCir, &QAction::triggered, this, &TFPrincipal::Circulares1Click);
+    connect(TBIre, &QAction::triggered, this, &TFPrincipal::Irregular1Click);
+    connect(ToolbarButton972, &QAction::triggered, this, &TFPrincipal::ConfigurarImpressora1Click);
+    connect(TBSobre, &QAction::triggered, this, &TFPrincipal::TBSobreClick);
+    connect(ToolbarButton975, &QAction::triggered, this, &TFPrincipal::Sair1Click);
+}
+
+void TFPrincipal::CriarPaginas() {
+    Panel2 = new QFrame(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setLineWidth(1);
+    auto* layout = new QVBoxLayout(Panel2);
+    layout->setContentsMargins(3, 3, 3, 3);
+    Notebook1 = new QStackedWidget(Panel2);
+    Notebook1->setObjectName(QStringLiteral("Notebook1"));
+    Notebook1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    layout->addWidget(Notebook1);
+
+    auto* inicial = new QWidget(Notebook1);
+    inicial->setObjectName(QStringLiteral("inicial"));
+    inicial->setWindowTitle(QStringLiteral("inicial"));
+    auto* layoutInicial = new QVBoxLayout(inicial);
+    Image1 = new QLabel(inicial);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(FiguraAbertura(QSize(560, 340)));
+    Image1->setAlignment(Qt::AlignCenter);
+    layoutInicial->addWidget(Image1);
+    Notebook1->addWidget(inicial);
+
+    PaginaRegular = CriarPaginaRegular(*this, Notebook1);
+    PaginaRegular->setWindowTitle(QStringLiteral("Regulares"));
+    Notebook1->addWidget(PaginaRegular);
+    PaginaIrregular = CriarPaginaIrregular(*this, Notebook1);
+    PaginaIrregular->setWindowTitle(QStringLiteral("Irregulares"));
+    Notebook1->addWidget(PaginaIrregular);
+
+    setCentralWidget(Panel2);
+}
+
+void TFPrincipal::CriarBarraDeStatus() {
+    QStatusBar* barra = statusBar();
+    barra->setObjectName(QStringLiteral("StatusBar1"));
+    barra->setSizeGripEnabled(false);
+    barra->setFixedHeight(22);
+    PainelDica = new QLabel(barra);
+    PainelDica->setObjectName(QStringLiteral("PainelDica"));
+    PainelDica->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PainelDica->setMinimumWidth(0);
+    PainelRelogio = new QLabel(barra);
+    PainelRelogio->setObjectName(QStringLiteral("PainelRelogio"));
+    PainelRelogio->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PainelRelogio->setAlignment(Qt::AlignCenter);
+    PainelRelogio->setFixedWidth(100);
+    // Panel 0 takes whatever the clock leaves.
+    barra->addWidget(PainelDica, 1);
+    barra->addPermanentWidget(PainelRelogio);
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, &TFPrincipal::Timer2Timer);
+    Timer2->start();
+}
+
+void TFPrincipal::FormCreate() {
+    CarregandoCampos = false;
+    arquivoAjuda_ = pastaInstalacao_ / "Sulvo.hlp";
+    // The roughness tables are opened by relative name from here.
+    fs::current_path(pastaInstalacao_);
+    setWindowTitle(Q(GerenteSys1.TituloPrograma));
+
+    TIniFile ini(ArquivoConfiguracao().string(), SeparadorDecimalRegional());
+    for (int n = 1; n <= 4; ++n)
+        GerenteSys1.Recentes[n - 1] = ini.ReadString(kSecaoPrincipal, ChaveRecente(n), "");
+    AtualizarLegendasRecentes();
+
+    std::string pasta = pastaInstalacao_.string();
+    if (pasta.empty() || pasta.back() != '/')
+        pasta.push_back('/');
+    GerenteSys1.DefinirPastaInstalacao(pasta);
+    GerenteSys1.NomeProjeto = GerenteSys1.NomeDefault;
+    GerenteSys1.PathProjeto = pasta;
+    GerenteSys1.OpenDialog.pasta = GerenteSys1.PathProjeto;
+    GerenteSys1.SaveDialog.pasta = GerenteSys1.PathProjeto;
+
+    HabilitarCampos(false);
+    Notebook1->setCurrentIndex(kPaginaInicial);
+}
+
+void TFPrincipal::FormActivate() {
+    PaginaRegular->Ativar();
+    PaginaIrregular->Ativar();
+}
+
+void TFPrincipal::closeEvent(QCloseEvent* evento) {
+    bool fechou = false;
+    if (!Executar([&] { return fechou = GerenteSys1.Fechar(); }) || !fechou) {
+        evento->ignore();
+        return;
+    }
+    Notebook1->setCurrentIndex(kPaginaInicial);
+    try {
+        TIniFile ini(ArquivoConfiguracao().string(), SeparadorDecimalRegional());
+        for (int n = 1; n <= 4; ++n)
+            ini.WriteString(kSecaoPrincipal, ChaveRecente(n), GerenteSys1.Recentes[n - 1]);
+        ini.UpdateFile();
+    } catch (const std::exception& e) {
+        // The project is closed already; an unwritable settings file costs only the recent list.
+        dialogos_.Erro(e.what());
+    }
+    evento->accept();
+}
+
+template <typename F> bool TFPrincipal::Executar(F&& comando) {
+    try {
+        return comando();
+    } catch (const std::exception& e) {
+        dialogos_.Erro(e.what());
+        return false;
+    }
+}
+
+void TFPrincipal::HabilitarCampos(bool habilitar) {
+    for (QAction* a : {Salvar1, SalvarComo1, Fechar, TipodeCanais1->menuAction(), IdentificaodoProjeto1, TBSalvar,
+                       TBFechar, TBTra, TBTri, TBIre, TBCir, TBRet, IdentificacaoProjeto})
+        a->setEnabled(habilitar);
+}
+
+void TFPrincipal::AposFalhaAoAbrir() {
+    if (GerenteSys1.Aberto())
+        return;
+    GerenteSys1DesabilitarCampos();
+    Notebook1->setCurrentIndex(kPaginaInicial);
+}
+
+// ---- Document manager events ----
+
+void TFPrincipal::GerenteSys1ZerarVariaveis() {
+    IDProjeto.Zerar(SeparadorDataRegional());
+    SulvoCircular.Zerar();
+    SulvoTriangular.Zerar();
+    SulvoTrapezoidal.Zerar();
+    SulvoRetangular.Zerar();
+    SulvoIrregular.Zerar();
+    IndSulvoReg = 0;
+    IndIncognita = 0;
+    PaginaRegular->LimparSeries();
+    PaginaIrregular->LimparSeries();
+}
+
+void TFPrincipal::GerenteSys1AbilitarCampos() {
+    HabilitarCampos(true);
+}
+
+void TFPrincipal::GerenteSys1DesabilitarCampos() {
+    setWindowTitle(Q(GerenteSys1.TituloPrograma));
+    HabilitarCampos(false);
+}
+
+void TFPrincipal::GerenteSys1LerCamposDados() {
+    PaginaRegular->LerCamposDados();
+    PaginaIrregular->LerCamposDados();
+}
+
+void TFPrincipal::GerenteSys1PreencherCamposDados() {
+    PaginaRegular->PreencherCamposDados();
+    PaginaIrregular->PreencherCamposDados();
+    GerenteSys1.Alterado = false;
+}
+
+void TFPrincipal::GerenteSys1LimparCamposDados() {
+    PaginaRegular->LimparCamposDados();
+    PaginaIrregular->LimparCamposDados();
+    GerenteSys1.Alterado = false;
+}
+
+void TFPrincipal::GerenteSys1LerArquivo(bool& LeuCerto) {
+    LerArquivoProjeto(GerenteSys1.PathProjeto, Modelos(), LeuCerto);
+}
+
+void TFPrincipal::GerenteSys1EscreverArquivo() {
+    EscreverArquivoProjeto(GerenteSys1.PathProjeto, Modelos(), SeparadorDecimalRegional());
+}
+
+// ---- Commands ----
+
+void TFPrincipal::TBNovoClick() {
+    if (!Executar([this] { return GerenteSys1.Novo(); }))
+        return;
+    Notebook1->setCurrentIndex(kPaginaInicial);
+    modais_.ExibirModal(*FIdentProjeto);
+    Notebook1->setCurrentIndex(kPaginaRegulares);
+}
+
+void TFPrincipal::TBAbrirClick() {
+    if (!Executar([this] { return GerenteSys1.Abrir(); })) {
+        AposFalhaAoAbrir();
+        return;
+    }
+    Notebook1->setCurrentIndex(kPaginaRegulares);
+    AtualizarLegendasRecentes();
+}
+
+void TFPrincipal::TBSalvarClick() {
+    if (Executar([this] {
+            GerenteSys1.Salvar();
+            return true;
+        }))
+        AtualizarLegendasRecentes();
+}
+
+void TFPrincipal::SalvarComo1Click() {
+    if (Executar([this] {
+            GerenteSys1.SalvarComo();
+            return true;
+        }))
+        AtualizarLegendasRecentes();
+}
+
+void TFPrincipal::TBFecharClick() {
+    if (!Executar([this] { return GerenteSys1.Fechar(); }))
+        return;
+    Notebook1->setCurrentIndex(kPaginaInicial);
+    AtualizarLegendasRecentes();
+}
+
+void TFPrincipal::proj1Click(int tag) {
+    if (tag < 1 || tag > 4)
+        return;
+    // The entry opened is the list's entry now, not the caption's text.
+    const std::string arquivo = GerenteSys1.Recentes[tag - 1];
+    if (!Executar([&] { return GerenteSys1.AbrirArquivo(arquivo); })) {
+        AposFalhaAoAbrir();
+        return;
+    }
+    Notebook1->setCurrentIndex(kPaginaRegulares);
+    AtualizarLegendasRecentes();
+}
+
+void TFPrincipal::IdentificaodoProjeto1Click() {
+    modais_.ExibirModal(*FIdentProjeto);
+}
+
+void TFPrincipal::NavegarRegular(int indice) {
+    Notebook1->setCurrentIndex(kPaginaRegulares);
+    PaginaRegular->SelecionarTipo(indice);
+}
+
+void TFPrincipal::Irregular1Click() {
+    Notebook1->setCurrentIndex(kPaginaIrregulares);
+}
+
+void TFPrincipal::ConfigurarImpressora1Click() {
+    dialogos_.ConfigurarImpressora();
+}
+
+void TFPrincipal::Sair1Click() {
+    close();
+}
+
+// The help viewer, the about window and the web pages come with their own module; until then these
+// commands have nothing to show.
+void TFPrincipal::Contedo1Click() {}
+void TFPrincipal::ObterAjudaSobre1Click() {}
+void TFPrincipal::TBSobreClick() {}
+void TFPrincipal::PaginaInternetClick(int) {}
+void TFPrincipal::MostrarAjuda(int) {}
+
+void TFPrincipal::AtualizarLegendasRecentes() {
+    for (int n = 1; n <= 4; ++n) {
+        const QString nome = Q(fs::path(GerenteSys1.Recentes[n - 1]).filename().string());
+        QString escapado = nome;
+        escapado.replace(u'&', QStringLiteral("&&"));
+        proj[n - 1]->setText(QStringLiteral("&%1/ ").arg(n) + escapado);
+    }
+}
+
+void TFPrincipal::Timer2Timer() {
+    PainelRelogio->setText(QLocale::system().toString(QTime::currentTime(), FormatoHoraLonga()));
+}
+
+// ---- Hints ----
+
+void TFPrincipal::ExibirDica(const QString& dica) {
+    const qsizetype barra = dica.indexOf(u'|');
+    PainelDica->setText(barra < 0 ? dica : dica.mid(barra + 1));
+}
+
+QString TFPrincipal::DicaMaisProxima(QWidget* w) const {
+    for (; w; w = w->parentWidget()) {
+        if (!w->statusTip().isEmpty())
+            return w->statusTip();
+        if (w == this || w->isWindow())
+            break;
+    }
+    return {};
+}
+
+bool TFPrincipal::event(QEvent* evento) {
+    switch (evento->type()) {
+    case QEvent::StatusTip: {
+        const QString dica = static_cast<QStatusTipEvent*>(evento)->tip();
+        // An empty tip is sent when the pointer leaves a control or a menu entry: the hint of what lies
+        // under the pointer now takes over.
+        ExibirDica(dica.isEmpty() ? DicaMaisProxima(QApplication::widgetAt(QCursor::pos())) : dica);
+        return true;
+    }
+    case QEvent::WindowActivate:
+        FormActivate();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(evento);
+}
+
+bool TFPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::ToolTip && objeto->isWidgetType() && static_cast<QWidget*>(objeto)->window() == this)
+        return true; // the frame shows its hints in the status bar only
+    if (evento->type() == QEvent::Enter && objeto->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(objeto);
+        // Controls with a hint of their own announce it themselves; the others show their container's.
+        if (w->window() == this && w->statusTip().isEmpty())
+            ExibirDica(DicaMaisProxima(w));
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+} // namespace sulvo

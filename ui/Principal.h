@@ -1,0 +1,197 @@
+#pragma once
+
+#include "ArquivoProjeto.h"
+#include "GerenteSys.h"
+#include "IdentProjeto.h"
+#include "PromptDialogos.h"
+#include "uIrregular.h"
+#include "uRetangular.h"
+#include "uTrapezoidal.h"
+#include "uTriangular.h"
+#include "ucircular.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+
+namespace sulvo {
+
+class IDialogService;
+class IJanelasModais;
+class TFIdentProjeto;
+class TPaginaTrabalho;
+
+// The main window: menu bar, the toolbar row, the three-page work area ("inicial", "Regulares",
+// "Irregulares") and the status bar with the hint line and the clock. It owns the models of the open
+// project for the whole run and the document manager that runs new, open, save and close on them.
+class TFPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    // `pastaInstalacao` holds "Sulvo.ini", the roughness tables and the help file, and becomes the
+    // working folder; it cannot be made so, std::filesystem::filesystem_error leaves the constructor.
+    TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, std::filesystem::path pastaInstalacao,
+                QWidget* parent = nullptr);
+    ~TFPrincipal() override;
+
+    static constexpr int kContextoAjuda = 200;
+    static constexpr int kPaginaInicial = 0;
+    static constexpr int kPaginaRegulares = 1;
+    static constexpr int kPaginaIrregulares = 2;
+
+    // The models of the project, alive as long as the window.
+    TSulvoTriangular SulvoTriangular;
+    TSulvoTrapezoidal SulvoTrapezoidal;
+    TSulvoRetangular SulvoRetangular;
+    TSulvoCircular SulvoCircular;
+    TSulvoIrregular SulvoIrregular;
+    TIDProjeto IDProjeto;
+    std::uint8_t IndSulvoReg = 0;  // selected regular type: 0 triangular, 1 trapezoidal, 2 rectangular, 3 circular
+    std::uint8_t IndIncognita = 0; // position last chosen in either list of unknowns
+    // True only while the page fillers and clearers are at work.
+    bool CarregandoCampos = false;
+
+    TGerenteSys GerenteSys1;
+
+    ModelosProjeto Modelos();
+    IDialogService& Dialogos() { return dialogos_; }
+    IJanelasModais& Modais() { return modais_; }
+    IPrompt& Prompt() { return prompt_; }
+    const std::filesystem::path& PastaInstalacao() const { return pastaInstalacao_; }
+    const std::filesystem::path& ArquivoAjuda() const { return arquivoAjuda_; }
+    std::filesystem::path ArquivoConfiguracao() const { return pastaInstalacao_ / "Sulvo.ini"; }
+
+    // The regional separators the project file and the identification's date are written with.
+    static char SeparadorDecimalRegional();
+    static char SeparadorDataRegional();
+
+    // Menu entries (named as the menu's components).
+    QMenu* Projeto1;
+    QAction* Novo1;
+    QAction* Abrir1;
+    QAction* Salvar1;
+    QAction* SalvarComo1;
+    QAction* Fechar;
+    QAction* ConfigurarImpressora1;
+    std::array<QAction*, 4> proj{}; // proj1 ... proj4
+    QAction* Sair1;
+    QAction* IdentificaodoProjeto1;
+    QMenu* TipodeCanais1;
+    QMenu* Regulares1;
+    QAction* Triangulares1;
+    QAction* Trapezoidais1;
+    QAction* Retangulares1;
+    QAction* Circulares1;
+    QAction* Irregular1;
+    QMenu* Ajuda1;
+    QAction* Contedo1;
+    QAction* ObterAjudaSobre1;
+    QAction* SobreoSulvo1;
+
+    // Toolbars and their buttons.
+    QToolBar* ToolBarProjeto;
+    QToolBar* ToolbarTiposCanais;
+    QToolBar* Toolbar971;
+    QToolBar* Toolbar972;
+    QToolBar* Toolbar976;
+    QAction* TBNovo;
+    QAction* TBAbrir;
+    QAction* TBSalvar;
+    QAction* TBFechar;
+    QAction* IdentificacaoProjeto;
+    QAction* TBTri;
+    QAction* TBTra;
+    QAction* TBRet;
+    QAction* TBCir;
+    QAction* TBIre;
+    QAction* ToolbarButton972;
+    QAction* TBSobre;
+    QAction* ToolbarButton975;
+    std::array<QAction*, 4> BtPaginas{}; // BtPaginaInstituicao, BtPaginaDepartamento, BtPaginaGrupo, BtPaginaSulvo
+
+    QFrame* Panel2;
+    QStackedWidget* Notebook1;
+    QLabel* Image1;
+    TPaginaTrabalho* PaginaRegular;
+    TPaginaTrabalho* PaginaIrregular;
+    QLabel* PainelDica;    // status panel 0
+    QLabel* PainelRelogio; // status panel 1
+    QTimer* Timer2;
+    TFIdentProjeto* FIdentProjeto;
+
+    // Shows the long part of a hint (after the first "|") in status panel 0.
+    void ExibirDica(const QString& dica);
+
+    // Project commands and navigation.
+    void TBNovoClick();
+    void TBAbrirClick();
+    void TBSalvarClick();
+    void SalvarComo1Click();
+    void TBFecharClick();
+    void proj1Click(int tag);
+    void IdentificaodoProjeto1Click();
+    void Triangulares1Click() { NavegarRegular(0); }
+    void Trapezoidais1Click() { NavegarRegular(1); }
+    void Retangulares1Click() { NavegarRegular(2); }
+    void Circulares1Click() { NavegarRegular(3); }
+    void Irregular1Click();
+    void ConfigurarImpressora1Click();
+    void Sair1Click();
+    void Contedo1Click();
+    void ObterAjudaSobre1Click();
+    void TBSobreClick();
+    void PaginaInternetClick(int tag);
+    // Asks the help viewer for a topic.
+    void MostrarAjuda(int contexto);
+
+    // The document manager's events.
+    void GerenteSys1ZerarVariaveis();
+    void GerenteSys1AbilitarCampos();
+    void GerenteSys1DesabilitarCampos();
+    void GerenteSys1LerCamposDados();
+    void GerenteSys1PreencherCamposDados();
+    void GerenteSys1LimparCamposDados();
+    void GerenteSys1LerArquivo(bool& LeuCerto);
+    void GerenteSys1EscreverArquivo();
+
+    // Captions "&1/ " ... "&4/ " followed by the file names of the recent list.
+    void AtualizarLegendasRecentes();
+    void Timer2Timer();
+
+protected:
+    bool event(QEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void CriarMenu();
+    void CriarBarras();
+    void CriarPaginas();
+    void CriarBarraDeStatus();
+    void FormCreate();
+    void FormActivate();
+    void NavegarRegular(int indice);
+    void HabilitarCampos(bool habilitar);
+    // After an open that did not happen: when the manager says no project is open, the window shows so too.
+    void AposFalhaAoAbrir();
+    // Runs a command, showing any error it raises in the error box.
+    template <typename F> bool Executar(F&& comando);
+    QString DicaMaisProxima(QWidget* w) const;
+
+    IDialogService& dialogos_;
+    IJanelasModais& modais_;
+    TPromptDialogos prompt_;
+    std::filesystem::path pastaInstalacao_;
+    std::filesystem::path arquivoAjuda_;
+};
+
+} // namespace sulvo
