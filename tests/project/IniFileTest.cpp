@@ -205,17 +205,6 @@ TEST(IniFile, WritesMergeIntoTheFileAndKeepEverythingElseByteForByte) {
                                          "[NOVA]\r\nVersao=1\r\n");
 }
 
-TEST(IniFile, DuplicatesResolveToTheFirstSectionAndKey) {
-    PastaTemporaria pasta;
-    GravarBytes(pasta / "d.ini", "[S]\r\nK=1\r\nK=2\r\n[s]\r\nK=3\r\nJ=4\r\n");
-    TIniFile ini(pasta / "d.ini");
-    EXPECT_EQ(ini.ReadInteger("S", "K", 0), 1);
-    EXPECT_EQ(ini.ReadInteger("S", "J", 0), 0);
-    ini.WriteInteger("S", "K", 5);
-    ini.UpdateFile();
-    EXPECT_EQ(LerBytes(pasta / "d.ini"), "[S]\r\nK=5\r\nK=2\r\n[s]\r\nK=3\r\nJ=4\r\n");
-}
-
 TEST(IniFile, LineBreaksInAValueCannotStartAnotherKey) {
     PastaTemporaria pasta;
     TIniFile gravar(pasta / "q.ini");

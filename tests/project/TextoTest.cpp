@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using namespace sulvo;
 
 TEST(Cp1252, EveryByteSurvivesARoundTripThroughUtf8) {
@@ -82,32 +80,3 @@ INSTANTIATE_TEST_SUITE_P(Nomes, SeparadorLocaleTest,
                                            LocaleCaso{"C.UTF-8", '.'}, LocaleCaso{"POSIX", '.'},
                                            LocaleCaso{"es_MX", '.'}, LocaleCaso{"es_ES", ','}, LocaleCaso{"ja_JP", '.'},
                                            LocaleCaso{"", '.'}));
-
-TEST(Regional, TheFirstVariableSetDecides) {
-    struct Guarda {
-        std::string nome;
-        std::optional<std::string> valor;
-        explicit Guarda(const char* n) : nome(n) {
-            if (const char* v = std::getenv(n))
-                valor = v;
-        }
-        ~Guarda() {
-            if (valor)
-                setenv(nome.c_str(), valor->c_str(), 1);
-            else
-                unsetenv(nome.c_str());
-        }
-    } all("LC_ALL"), numeric("LC_NUMERIC"), lang("LANG");
-    unsetenv("LC_ALL");
-    unsetenv("LC_NUMERIC");
-    unsetenv("LANG");
-    EXPECT_EQ(SeparadorDecimalDoAmbiente(), '.');
-    setenv("LANG", "pt_BR.UTF-8", 1);
-    EXPECT_EQ(SeparadorDecimalDoAmbiente(), ',');
-    setenv("LC_NUMERIC", "en_GB.UTF-8", 1);
-    EXPECT_EQ(SeparadorDecimalDoAmbiente(), '.');
-    setenv("LC_ALL", "de_DE", 1);
-    EXPECT_EQ(SeparadorDecimalDoAmbiente(), ',');
-    setenv("LC_ALL", "", 1);
-    EXPECT_EQ(SeparadorDecimalDoAmbiente(), '.');
-}
