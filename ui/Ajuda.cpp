@@ -258,6 +258,10 @@ std::optional<TArquivoAjuda> TArquivoAjuda::Ler(const QString& texto, QString& e
 
 std::optional<TArquivoAjuda> TArquivoAjuda::Carregar(const QString& caminho, QString& erro) {
     QFile arquivo(caminho);
+    if (!arquivo.exists()) {
+        erro = QStringLiteral("O arquivo de ajuda \"%1\" não foi encontrado.").arg(QDir::toNativeSeparators(caminho));
+        return std::nullopt;
+    }
     if (!arquivo.open(QIODevice::ReadOnly)) {
         erro = QStringLiteral("Não foi possível abrir o arquivo de ajuda \"%1\": %2.")
                    .arg(QDir::toNativeSeparators(caminho), arquivo.errorString());
@@ -334,7 +338,7 @@ TFAjuda::TFAjuda(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Ajuda do Sulvo"));
     // The help outlives no window of its own: closing the main window ends the program even with help open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(820, 580);
+    resize(880, 600);
 
     BtConteudo = new QPushButton(QStringLiteral("&Conteúdo"), this);
     BtIndice = new QPushButton(QStringLiteral("Í&ndice"), this);
@@ -392,7 +396,7 @@ TFAjuda::TFAjuda(QWidget* parent) : QWidget(parent, Qt::Window) {
     divisor->addWidget(Texto);
     divisor->setStretchFactor(0, 0);
     divisor->setStretchFactor(1, 1);
-    divisor->setSizes({250, 570});
+    divisor->setSizes({280, 600});
     divisor->setChildrenCollapsible(false);
 
     auto* principal = new QVBoxLayout(this);

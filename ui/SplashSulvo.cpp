@@ -45,16 +45,16 @@ TFSplashSulvo::TFSplashSulvo(const QString& pasta, QWidget* parent)
     setWindowTitle(QStringLiteral("Sobre o Sulvo"));
     setModal(true);
     setFixedSize(kLargura, kAltura);
-    // The picture is one pixel narrower than the window; the last column takes the colour of its panel.
-    setStyleSheet(QStringLiteral("TFSplashSulvo { background-color: #0b3c6e; }"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, kLarguraFigura, kAltura);
     Image1->setScaledContents(true);
-    QPixmap figura(QDir(pasta).filePath(QLatin1String(kNomeFigura)));
-    figuraCarregada_ = !figura.isNull();
-    Image1->setPixmap(figuraCarregada_ ? figura : FiguraSubstituta(Image1->size()));
+    figura_ = QPixmap(QDir(pasta).filePath(QLatin1String(kNomeFigura)));
+    figuraCarregada_ = !figura_.isNull();
+    if (!figuraCarregada_)
+        figura_ = FiguraSubstituta(Image1->size());
+    Image1->setPixmap(figura_);
     Image1->installEventFilter(this);
     setCursor(Qt::PointingHandCursor);
 }
@@ -78,6 +78,14 @@ bool TFSplashSulvo::eventFilter(QObject* objeto, QEvent* evento) {
 void TFSplashSulvo::mouseReleaseEvent(QMouseEvent* evento) {
     evento->accept();
     Image1Click();
+}
+
+// The picture is one pixel narrower than the window: the last column repeats the picture's right edge, so
+// the window shows no seam.
+void TFSplashSulvo::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect resto(kLarguraFigura, 0, width() - kLarguraFigura, height());
+    p.drawPixmap(resto, figura_, QRect(figura_.width() - 1, 0, 1, figura_.height()));
 }
 
 void TFSplashSulvo::showEvent(QShowEvent* evento) {

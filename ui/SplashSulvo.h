@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QString>
 
 class QLabel;
@@ -30,9 +31,11 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
 
 private:
+    QPixmap figura_;
     bool figuraCarregada_ = false;
 };
 

@@ -317,7 +317,8 @@ void AjudaTest::arquivoAusenteEDepoisRecolocado() {
     QVERIFY(janela.isVisible());
     QVERIFY(!janela.TemArquivo());
     QCOMPARE(janela.TopicoAtual(), 0);
-    QVERIFY(janela.Texto->toPlainText().contains(QDir::toNativeSeparators(ajuda.Caminho())));
+    QVERIFY(janela.Texto->toPlainText().contains(QStringLiteral("O arquivo de ajuda \"%1\" não foi encontrado.")
+                                                     .arg(QDir::toNativeSeparators(ajuda.Caminho()))));
     QVERIFY(!janela.BtIndice->isEnabled());
 
     QVERIFY(QFile::copy(ArquivoGerado(), ajuda.Caminho()));

@@ -57,6 +57,9 @@ void PeriferiaTest::sobreCobreAJanelaEFechaComUmClique() {
     QVERIFY(QTest::qWaitForWindowExposed(&sobre));
     const QRect tela = sobre.screen()->availableGeometry();
     QVERIFY((sobre.frameGeometry().center() - tela.center()).manhattanLength() <= 2);
+    // The column the picture leaves uncovered shows the picture's edge, not the window's grey.
+    const QImage visto = sobre.grab().toImage();
+    QCOMPARE(visto.pixelColor(559, 170), visto.pixelColor(558, 170));
 
     QWidget* alvo = sobre.childAt(clique);
     if (!alvo)
