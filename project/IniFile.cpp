@@ -128,7 +128,7 @@ bool GravarAtomicamente(const std::string& caminho, const std::string& dados) {
     }
     if (existe)
         (void)::fchmod(fd, st.st_mode & 07777);
-    if (::fsync(fd) != 0)
+    if (::fdatasync(fd) != 0)
         return desistir();
     int fechou = ::close(fd);
     fd = -1;
