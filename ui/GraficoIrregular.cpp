@@ -72,10 +72,10 @@ struct TExtremos {
 
 } // namespace
 
-TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(parent) {
-    auto* grafico = new QChart;
+// Built around its own chart: the view's default chart would be released by setChart and never deleted.
+TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new QChart, parent) {
+    QChart* grafico = chart();
     ConfigurarGrafico(grafico, QStringLiteral("Seção Transversal do Sulvo"));
-    setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
 
@@ -247,10 +247,9 @@ QImage TGraficoSecaoIrregular::Imagem(const QColor& fundo) {
     return imagem;
 }
 
-TGraficoVazaoProfundidade::TGraficoVazaoProfundidade(QWidget* parent) : QChartView(parent) {
-    auto* grafico = new QChart;
+TGraficoVazaoProfundidade::TGraficoVazaoProfundidade(QWidget* parent) : QChartView(new QChart, parent) {
+    QChart* grafico = chart();
     ConfigurarGrafico(grafico, QStringLiteral("Gráfico Q X Yn"));
-    setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
 
