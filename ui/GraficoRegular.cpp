@@ -203,8 +203,9 @@ QCategoryAxis* CriarEixo(const QString& titulo) {
 
 } // namespace
 
-TGraficoSecao::TGraficoSecao(bool circular, QWidget* parent)
-    : QWidget(parent), circular_(circular), chart_(new QChart), view_(new QChartView(chart_, this)) {
+TGraficoSecao::TGraficoSecao(int tipo, QWidget* parent)
+    : QWidget(parent), circular_(tipo == kCircular), chart_(new QChart), view_(new QChartView(chart_, this)) {
+    const bool circular = circular_;
     const QSize tamanho = circular ? QSize(149, 149) : QSize(240, 149);
     setFixedSize(tamanho);
     view_->setFixedSize(tamanho);
@@ -233,16 +234,19 @@ TGraficoSecao::TGraficoSecao(bool circular, QWidget* parent)
     // line included; the circle's upper arc is drawn last of all, so that its red line stays over the
     // water where the water follows it closely on its steep sides.
     if (circular) {
-        series_.push_back(CriarSerie(QStringLiteral("SCir3"), kVermelho, 3, fundo, false));
-        series_.push_back(CriarSerie(QStringLiteral("SCir2"), kLinhaAgua, 2, kAgua, false));
-        series_.push_back(CriarSerie(QStringLiteral("SCir1"), kVermelho, 3, fundo, false));
+        series_.push_back(CriarSerie(QStringLiteral("SCir3"), kVermelho, 3, fundo, false, false));
+        series_.push_back(CriarSerie(QStringLiteral("SCir2"), kLinhaAgua, 2, kAgua, false, false));
+        series_.push_back(CriarSerie(QStringLiteral("SCir1"), kVermelho, 3, fundo, false, true));
         for (QAbstractSeries* serie :
              std::initializer_list<QAbstractSeries*>{series_[0].area, series_[1].area, series_[1].linha,
                                                      series_[2].area, series_[2].linha, series_[0].linha})
             AdicionarAoGrafico(serie);
     } else {
-        series_.push_back(CriarSerie(QStringLiteral("agua"), kLinhaAgua, 2, kAgua, false));
-        series_.push_back(CriarSerie(QStringLiteral("contorno"), kVermelho, 3, fundo, true));
+        const QString prefixo = QString::fromLatin1(tipo == kTriangular    ? "STri"
+                                                    : tipo == kTrapezoidal ? "STra"
+                                                                           : "SRet");
+        series_.push_back(CriarSerie(prefixo + u'2', kLinhaAgua, 2, kAgua, false, false));
+        series_.push_back(CriarSerie(prefixo + u'1', kVermelho, 3, fundo, true, true));
         for (const Serie& serie : series_) {
             AdicionarAoGrafico(serie.area);
             AdicionarAoGrafico(serie.linha);
@@ -252,10 +256,10 @@ TGraficoSecao::TGraficoSecao(bool circular, QWidget* parent)
 }
 
 TGraficoSecao::Serie TGraficoSecao::CriarSerie(const QString& nome, const QColor& linha, int largura,
-                                               const QColor& preenchimento, bool marcas) {
+                                               const QColor& preenchimento, bool marcas, bool cobreAgua) {
     Serie s;
     s.nome = nome;
-    s.estendeFundo = marcas || nome == QStringLiteral("SCir1");
+    s.estendeFundo = cobreAgua;
     // The area's own pen would also stroke its closing edges down to the bottom of the plot, so
     // the area is filled without a pen and the line is a series of its own drawn over it.
     s.borda = new QLineSeries(this);
@@ -354,7 +358,7 @@ void TGraficoSecao::AjustarEixos() {
 TGraficoRegular::TGraficoRegular(QWidget* parent) : QStackedWidget(parent) {
     const char* nomes[] = {"Triangular", "Trapezoidal", "Retangular", "Circular"};
     for (int tipo = 0; tipo < 4; ++tipo) {
-        auto* secao = new TGraficoSecao(tipo == kCircular);
+        auto* secao = new TGraficoSecao(tipo);
         secao->setObjectName(QStringLiteral("Chart") + QLatin1String(nomes[tipo]));
         secao->setWindowTitle(QLatin1String(nomes[tipo]));
         secoes_[static_cast<std::size_t>(tipo)] = secao;

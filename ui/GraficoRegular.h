@@ -63,7 +63,8 @@ QString FormatarRotuloEixo(double valor, QChar separadorDecimal, QChar separador
 class TGraficoSecao : public QWidget {
     Q_OBJECT
 public:
-    TGraficoSecao(bool circular, QWidget* parent = nullptr);
+    // The chart of one section type (0 triangle ... 3 circle), its series named as STri1, STri2 ... SCir3.
+    explicit TGraficoSecao(int tipo, QWidget* parent = nullptr);
 
     void Desenhar(const PontosSecao& pontos);
     void Limpar();
@@ -81,7 +82,8 @@ private:
         QLineSeries* borda = nullptr; // upper boundary of the area
         bool estendeFundo = false;    // an outline whose fill hides the water outside the section
     };
-    Serie CriarSerie(const QString& nome, const QColor& linha, int largura, const QColor& preenchimento, bool marcas);
+    Serie CriarSerie(const QString& nome, const QColor& linha, int largura, const QColor& preenchimento, bool marcas,
+                     bool cobreAgua);
     void AdicionarAoGrafico(QAbstractSeries* serie);
     void Preencher(Serie& serie, const SeriePontos& pontos);
     void AjustarEixos();

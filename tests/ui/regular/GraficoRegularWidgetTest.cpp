@@ -59,13 +59,16 @@ private slots:
                 QVERIFY(s->Pontos(QStringLiteral("SCir2")) == p.agua);
                 QVERIFY(s->Pontos(QStringLiteral("SCir3")) == p.contornoSuperior);
             } else {
-                QVERIFY(s->Pontos(QStringLiteral("contorno")) == p.contorno);
-                QVERIFY(s->Pontos(QStringLiteral("agua")) == p.agua);
+                const QString prefixo = QLatin1String(tipo == kTriangular    ? "STri"
+                                                      : tipo == kTrapezoidal ? "STra"
+                                                                             : "SRet");
+                QVERIFY(s->Pontos(prefixo + u'1') == p.contorno);
+                QVERIFY(s->Pontos(prefixo + u'2') == p.agua);
             }
         }
         grafico_->LimparSeries();
         for (int tipo = 0; tipo < 4; ++tipo)
-            for (const char* nome : {"contorno", "agua", "SCir1", "SCir2", "SCir3"})
+            for (const char* nome : {"STri1", "STri2", "STra1", "STra2", "SRet1", "SRet2", "SCir1", "SCir2", "SCir3"})
                 QVERIFY(grafico_->Secao(tipo)->Pontos(QLatin1String(nome)).empty());
     }
 

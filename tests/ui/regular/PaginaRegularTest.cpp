@@ -92,10 +92,11 @@ private:
         campo->setText(QString());
         QTest::keyClicks(campo, texto);
     }
+    // The outline series of the selected type (for the circle its lower half).
     SeriePontos Contorno() {
-        return P()
-            .Grafico->Secao(P().TipoSelecionado())
-            ->Pontos(P().TipoSelecionado() == kCircular ? QStringLiteral("SCir1") : QStringLiteral("contorno"));
+        static const char* const kNomes[] = {"STri1", "STra1", "SRet1", "SCir1"};
+        const int tipo = P().TipoSelecionado();
+        return P().Grafico->Secao(tipo)->Pontos(QLatin1String(kNomes[tipo]));
     }
     TEditNumero* Campo(const char* nome) { return P().findChild<TEditNumero*>(QLatin1String(nome)); }
 
@@ -439,6 +440,7 @@ private slots:
         P().EdLargura->setFocus();
         QTest::keyClicks(P().EdLargura, QStringLiteral("3"));
         P().EdFolga->setFocus(); // leaving the base width
+        QTRY_COMPARE(Contorno().size(), std::size_t(4));
         QTRY_COMPARE(Contorno().back().x, 3.0);
         QTest::keyClicks(P().EdFolga, QStringLiteral("0.25"));
         P().EdComprimento->setFocus();
