@@ -138,6 +138,10 @@ bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, 
     double& x = qual == Desconhecida::Profundidade ? y : qual == Desconhecida::Talude ? talude : base;
 
     x = qual == Desconhecida::Profundidade ? kInicioProfundidade : kInicioGeometria;
+    const Estendido nQ = static_cast<Estendido>(n) * Q;
+    const Estendido raizI = std::sqrt(static_cast<Estendido>(I)); // NaN for a negative slope: caught in Δ below
+    // √(z² + 1), the slant length of the side per unit of height; it changes only when z is the unknown.
+    Estendido lado = std::sqrt(static_cast<Estendido>(talude) * talude + 1);
     Estendido delta = 0;
     long long k = 0;
     iteracoes_ = 0;
@@ -146,11 +150,11 @@ bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, 
         switch (qual) {
         case Desconhecida::Profundidade:
             dA = base + 2 * static_cast<Estendido>(talude) * y; // the top width
-            dP = 2 * std::sqrt(static_cast<Estendido>(talude) * talude + 1);
+            dP = 2 * lado;
             break;
         case Desconhecida::Talude:
             dA = static_cast<Estendido>(y) * y;
-            dP = 2 * static_cast<Estendido>(y) * talude / std::sqrt(static_cast<Estendido>(talude) * talude + 1);
+            dP = 2 * static_cast<Estendido>(y) * talude / lado;
             break;
         case Desconhecida::Largura:
             dA = y;
@@ -160,22 +164,23 @@ bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, 
 
         if (!Guardar(x, x - delta))
             return false;
+        if (qual == Desconhecida::Talude)
+            lado = std::sqrt(static_cast<Estendido>(talude) * talude + 1);
         if (!Guardar(A, static_cast<Estendido>(talude) * y * y + static_cast<Estendido>(base) * y) ||
-            !Guardar(P, base + 2 * y * std::sqrt(static_cast<Estendido>(talude) * talude + 1)))
+            !Guardar(P, base + 2 * y * lado))
             return false;
 
-        // F and F′ both divided by A^(5/3) > 0, which leaves the step F/F′ as it is and needs one fractional
-        // power, ρ = P^(2/3) / A^(5/3) = (P² / A⁵)^(1/3), instead of four. A⁵ stays inside the extended range
-        // for any 64-bit area.
+        // F and F′ both divided by A^(5/3) > 0 leave the step F/F′ as it is and need one fractional power,
+        // ρ = P^(2/3) / A^(5/3) = (P² / A⁵)^(1/3), instead of four; A⁵ stays inside the extended range for any
+        // 64-bit area. Then numerator and denominator are multiplied by A·P to spare two divisions.
         if (!(A > 0) || !(P > 0))
             return false;
         const Estendido area = A, perimetro = P;
         const Estendido rho = Potencia(perimetro * perimetro / (area * area * area * area * area), kUmTerco);
-        const Estendido nQrho = static_cast<Estendido>(n) * Q * rho;
-        const Estendido raizI = std::sqrt(static_cast<Estendido>(I));
+        const Estendido nQrho = nQ * rho;
         const Estendido F = nQrho - raizI;
-        const Estendido dF = kDoisTercos * nQrho * dP / perimetro - kCincoTercos * raizI * dA / area;
-        delta = F / dF;
+        const Estendido dF = kDoisTercos * nQrho * dP * area - kCincoTercos * raizI * dA * perimetro;
+        delta = F * area * perimetro / dF;
         if (!std::isfinite(delta))
             return false;
 
