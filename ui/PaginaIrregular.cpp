@@ -326,6 +326,7 @@ void TPaginaIrregular::CriarBotoes() {
     BtICalcular->setStatusTip(QStringLiteral("Calcular"));
     BtICalcular->setEnabled(false);
     Button2 = new QPushButton(QStringLiteral("Ajuda"), this);
+    Button2->setStatusTip(QStringLiteral("Ajuda"));
     BtIRelatorio = new QPushButton(QStringLiteral("Relatório"), this);
     BtIRelatorio->setStatusTip(QStringLiteral("Relatório"));
     BtIRelatorio->setEnabled(false);
