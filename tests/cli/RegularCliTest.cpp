@@ -80,17 +80,6 @@ TEST(RegularCli, ProfundidadeInversaComDezesseteAlgarismos) {
     EXPECT_TRUE(Contem(inverso.out, "\"Incognita\": 1,")) << inverso.out;
 }
 
-TEST(RegularCli, TrianguloIgnoraBaseERetanguloIgnoraTalude) {
-    const CalcRun triangulo = RunCalc("triangular z=1.5 b=4 n=0.015 I=0.001 H=1 Comp=10");
-    ASSERT_EQ(triangulo.status, 0);
-    EXPECT_EQ(Numero(triangulo.out, "b"), 0);
-    EXPECT_NEAR(Numero(triangulo.out, "A"), 1.5, 1e-12);
-    const CalcRun retangulo = RunCalc("retangular b=2 z=3 n=0.015 I=0.001 H=1 Comp=10");
-    ASSERT_EQ(retangulo.status, 0);
-    EXPECT_EQ(Numero(retangulo.out, "z"), 0);
-    EXPECT_NEAR(Numero(retangulo.out, "A"), 2, 1e-12);
-}
-
 TEST(RegularCli, CirculoMeiaSecao) {
     const CalcRun r = RunCalc("circular D=1 n=0.013 I=0.001 H=0.5");
     ASSERT_EQ(r.status, 0) << r.out;
@@ -145,15 +134,6 @@ INSTANTIATE_TEST_SUITE_P(
               "retangular Q=1e13 H=1 n=0.015 I=0.001 Comp=1 Incognita=4 --sim 2",
               {kPergunta, kPergunta, kPergunta}}),
     [](const auto& info) { return std::string(info.param.nome); });
-
-TEST(RegularCli, FalhaDeixaOsCamposDeEntrada) {
-    // Nothing is computed for an unknown the triangle does not have: the output shows the inputs as given.
-    const CalcRun r = RunCalc("triangular z=1.5 n=0.015 I=0.001 H=1 Incognita=5");
-    ASSERT_EQ(r.status, 1);
-    EXPECT_EQ(Numero(r.out, "H"), 1);
-    EXPECT_EQ(Numero(r.out, "A"), 0);
-    EXPECT_TRUE(Contem(r.out, "\"Regime\": \"\"")) << r.out;
-}
 
 // ---------------------------------------------------------------------------------------------------------------
 // Usage errors: exit status 2 and nothing on standard output.

@@ -230,17 +230,6 @@ TEST(ProfundidadeCriticaSemDenominador, TaludeOuBaseNulosNaoDaoNumero) {
     EXPECT_FALSE(std::isfinite(TSulvoTrapezoidal().ProfundidadeCritica(1, 1.5, 0)));
 }
 
-TEST(MovimentacaoDeTerra, FolgaAumentaASecaoEscavada) {
-    TSulvoTrapezoidal s;
-    s.b = 2, s.z = 1.5, s.n = 0.015, s.I = 0.001, s.H = 1, s.Comp = 100;
-    ASSERT_TRUE(s.Calcular());
-    EXPECT_NEAR(s.Vol_Terra, s.A * s.Comp, 1e-9);
-    s.f = 0.5;
-    ASSERT_TRUE(s.Calcular());
-    // (1 + 0.5) · (2 + 1.5 · 1.5) · 100
-    EXPECT_NEAR(s.Vol_Terra, 637.5, 1e-9);
-}
-
 // ---------------------------------------------------------------------------------------------------------------
 // Failures: the solver stops at the fault, returns false and shows nothing; fields written before the fault keep
 // their new values, the others their old ones.
@@ -347,16 +336,6 @@ INSTANTIATE_TEST_SUITE_P(
                         "Nenhuma largura de base positiva conduz esta vazão."}),
     [](const auto& info) { return std::string(info.param.nome); });
 
-TEST(TaludePositivo, VazaoLogoAcimaDoRetanguloAindaTemTalude) {
-    TSulvoTrapezoidal s;
-    s.Incognita = 4;
-    s.b = 2, s.H = 1, s.n = 0.015, s.I = 0.001;
-    s.Q = Manning(1, 2, 0, 0.001, 0.015) * 1.05;
-    ASSERT_TRUE(s.Calcular());
-    EXPECT_GT(s.z, 0);
-    EXPECT_NEAR(Manning(1, 2, s.z, 0.001, 0.015), s.Q, 1e-3);
-}
-
 // ---------------------------------------------------------------------------------------------------------------
 // Non-convergence. A rectangle carrying 10^13 m³/s at 1 m depth needs a base near 4.7 × 10^12 m; there
 // consecutive 64-bit reals lie 2^-10 m ≈ 0.001 m apart, ten times the tolerance, so Newton settles on the
@@ -402,21 +381,6 @@ TEST(RegularNaoConvergencia, CalculoQueConvergeNaoPergunta) {
     EXPECT_NEAR(s.b, 2, 1e-4);
     EXPECT_LT(s.Iteracoes(), 1000);
     EXPECT_TRUE(prompt.perguntas.empty());
-}
-
-// ---------------------------------------------------------------------------------------------------------------
-
-TEST(ZerarPrismatico, LimpaTodosOsCamposEAIncognita) {
-    TSulvoTrapezoidal s;
-    s.Q = s.H = s.I = s.n = s.A = s.P = s.V = s.S = s.E = s.Yc = s.NF = 1;
-    s.b = s.Comp = s.Vol_Terra = s.z = s.f = 1;
-    s.Regime = "Crítico";
-    s.Incognita = 5;
-    s.Zerar();
-    for (double campo : {s.Q, s.H, s.I, s.n, s.A, s.P, s.V, s.S, s.E, s.Yc, s.NF, s.b, s.Comp, s.Vol_Terra, s.z, s.f})
-        EXPECT_EQ(campo, 0.0);
-    EXPECT_TRUE(s.Regime.empty());
-    EXPECT_EQ(s.Incognita, 0);
 }
 
 } // namespace
