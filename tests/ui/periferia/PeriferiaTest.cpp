@@ -5,10 +5,8 @@
 #include "support/ScriptedDialogService.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QSignalSpy>
@@ -25,11 +23,9 @@ private slots:
     void sobreCobreAJanelaEFechaComUmClique_data();
     void sobreCobreAJanelaEFechaComUmClique();
     void sobreSemFiguraAindaFecha();
-    void figuraGeradaTemOTamanhoDaJanela();
     void paginasPorTag_data();
     void paginasPorTag();
     void falhaAoAbrirMostraAMensagem();
-    void dicasDaoNomeEEndereco();
 };
 
 void PeriferiaTest::sobreCobreAJanelaEFechaComUmClique_data() {
@@ -79,15 +75,6 @@ void PeriferiaTest::sobreSemFiguraAindaFecha() {
     QVERIFY(!sobre.isVisible());
 }
 
-void PeriferiaTest::figuraGeradaTemOTamanhoDaJanela() {
-    const QString caminho = QStringLiteral(SULVO_PASTA_BIN "/Sobre.jpg");
-    if (!QFile::exists(caminho))
-        QSKIP("the about picture is drawn with the report pictures, which this build does not make");
-    TFSplashSulvo sobre(QStringLiteral(SULVO_PASTA_BIN));
-    QVERIFY(sobre.FiguraCarregada());
-    QCOMPARE(sobre.Image1->pixmap().size(), QSize(559, 340));
-}
-
 void PeriferiaTest::paginasPorTag_data() {
     QTest::addColumn<int>("tag");
     QTest::addColumn<bool>("abre");
@@ -120,6 +107,7 @@ void PeriferiaTest::paginasPorTag() {
     QVERIFY(endereco.isValid());
     QCOMPARE(endereco.scheme(), QStringLiteral("https"));
     QCOMPARE(endereco.toString(), PaginaInternet(tag)->Endereco);
+    QVERIFY(PaginaInternet(tag)->Dica().endsWith(QStringLiteral(" (%1)").arg(endereco.toString())));
     // Each button has a page of its own.
     QSet<QString> outras;
     for (const TPaginaInternet& pagina : PaginasInternet())
@@ -139,19 +127,6 @@ void PeriferiaTest::falhaAoAbrirMostraAMensagem() {
     QVERIFY(!internet.PaginaInternetClick(3));
     QCOMPARE(tentativas, 1);
     QVERIFY(dialogos.RoteiroCumprido());
-}
-
-void PeriferiaTest::dicasDaoNomeEEndereco() {
-    const char* const componentes[] = {"BtPaginaInstituicao", "BtPaginaDepartamento", "BtPaginaGrupo", "BtPaginaSulvo"};
-    const QRegularExpression forma(QStringLiteral("^Página .+ \\((https://\\S+)\\)$"));
-    for (int i = 0; i < 4; ++i) {
-        const TPaginaInternet& pagina = PaginasInternet()[i];
-        QCOMPARE(pagina.Tag, i + 1);
-        QCOMPARE(QLatin1String(pagina.Componente), QLatin1String(componentes[i]));
-        const auto achado = forma.match(pagina.Dica());
-        QVERIFY2(achado.hasMatch(), qPrintable(pagina.Dica()));
-        QCOMPARE(achado.captured(1), pagina.Endereco);
-    }
 }
 
 QTEST_MAIN(PeriferiaTest)
