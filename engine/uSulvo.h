@@ -75,6 +75,7 @@ public:
     void Zerar();
 
     // Critical depth (m) for discharge Q, side slope z and base width b; each section has its own.
+    // NaN on a floating-point fault (a zero side slope or base width in the denominator).
     virtual double ProfundidadeCritica(double Q, double z, double b) = 0;
 
     bool CalcularVazao(double H, double b, double I, double n, double z, double Comp);

@@ -23,6 +23,7 @@ public:
     bool CalcularDiametro(double Q, double H, double I, double n);
     bool CalcularDiametroProfundidade(double Q, double I, double n, double T);
 
+    // Auxiliaries, in metres or dimensionless; NaN on a floating-point fault (no water, no conduit).
     double ProfundidadeHidraulica(double teta, double D);
     double NumeroFroude(double V, double Dh);
     double ProfundidadeCritica(double Q, double D);
