@@ -98,7 +98,9 @@ bool TTeclaAjuda::eventFilter(QObject* objeto, QEvent* evento) {
         if (tecla->key() == Qt::Key_F1 && tecla->modifiers() == Qt::NoModifier) {
             const int contexto = ContextoAjuda(static_cast<const QWidget*>(objeto));
             if (contexto > 0) {
-                ajuda_.Topico(contexto);
+                // Holding the key down asks once.
+                if (!tecla->isAutoRepeat())
+                    ajuda_.Topico(contexto);
                 return true;
             }
         }
@@ -338,7 +340,7 @@ TFAjuda::TFAjuda(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Ajuda do Sulvo"));
     // The help outlives no window of its own: closing the main window ends the program even with help open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(880, 600);
+    resize(900, 600);
 
     BtConteudo = new QPushButton(QStringLiteral("&Conteúdo"), this);
     BtIndice = new QPushButton(QStringLiteral("Í&ndice"), this);
@@ -396,7 +398,7 @@ TFAjuda::TFAjuda(QWidget* parent) : QWidget(parent, Qt::Window) {
     divisor->addWidget(Texto);
     divisor->setStretchFactor(0, 0);
     divisor->setStretchFactor(1, 1);
-    divisor->setSizes({280, 600});
+    divisor->setSizes({300, 600});
     divisor->setChildrenCollapsible(false);
 
     auto* principal = new QVBoxLayout(this);
