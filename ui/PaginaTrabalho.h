@@ -20,6 +20,8 @@ public:
     virtual void PreencherCamposDados() {}
     // Empties the page's fields (new, open and close).
     virtual void LimparCamposDados() {}
+    // Whether the page takes input: a project is open (enabled together with the project commands).
+    virtual void HabilitarCampos(bool habilitar) { Q_UNUSED(habilitar); }
     // The main window became the active window again (also when a modal dialog above it closed).
     virtual void Ativar() {}
     // The "Tipos de Canais" menu chose a regular section type (0 triangular ... 3 circular).

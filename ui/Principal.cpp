@@ -444,6 +444,8 @@ void TFPrincipal::HabilitarCampos(bool habilitar) {
     for (QAction* a : {Salvar1, SalvarComo1, Fechar, TipodeCanais1->menuAction(), IdentificaodoProjeto1, TBSalvar,
                        TBFechar, TBTra, TBTri, TBIre, TBCir, TBRet, IdentificacaoProjeto})
         a->setEnabled(habilitar);
+    PaginaRegular->HabilitarCampos(habilitar);
+    PaginaIrregular->HabilitarCampos(habilitar);
 }
 
 void TFPrincipal::AposFalhaAoAbrir() {
