@@ -77,17 +77,6 @@ private slots:
         janela = nullptr;
     }
 
-    void novoCampo() {
-        TEditNumero novo;
-        QCOMPARE(novo.Valor(), 0.0);
-        QCOMPARE(novo.text(), QString());
-        QCOMPARE(novo.Maximo(), 2147483647.0);
-        QCOMPARE(novo.Minimo(), 0.0);
-        QCOMPARE(novo.Decimais(), 0);
-        QVERIFY(novo.alignment() & Qt::AlignRight);
-        QCOMPARE(novo.size(), QSize(121, 21));
-    }
-
     void filtroDeTeclas_data() {
         QTest::addColumn<bool>("negativo");
         QTest::addColumn<bool>("inteiro");
@@ -258,15 +247,6 @@ private slots:
         outro->setFocus(Qt::TabFocusReason);
         QCOMPARE(ed->text(), QString());
         QCOMPARE(ed->Valor(), 7.0);
-    }
-
-    void limpezaPelaJanela() {
-        ed->SetDecimais(2);
-        ed->SetValor(8);
-        ed->SetValor(0);
-        ed->setText(QString());
-        QCOMPARE(ed->Valor(), 0.0);
-        QCOMPARE(ed->text(), QString());
     }
 
     void mensagensDePropriedades() {
