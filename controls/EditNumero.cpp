@@ -4,6 +4,7 @@
 #include "NumberFormat.h"
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QtGlobal>
@@ -241,6 +242,22 @@ void TEditNumero::keyPressEvent(QKeyEvent* evento) {
         insert(QString(tecla));
         evento->accept();
     }
+}
+
+// Text committed by an input method is typed, character by character, through the key filter.
+void TEditNumero::inputMethodEvent(QInputMethodEvent* evento) {
+    const QString digitado = evento->commitString();
+    if (digitado.isEmpty() || isReadOnly()) {
+        QLineEdit::inputMethodEvent(evento);
+        return;
+    }
+    QInputMethodEvent semTexto(evento->preeditString(), evento->attributes());
+    QLineEdit::inputMethodEvent(&semTexto);
+    for (QChar c : digitado) {
+        QKeyEvent tecla(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        keyPressEvent(&tecla);
+    }
+    evento->accept();
 }
 
 void TEditNumero::focusInEvent(QFocusEvent* evento) {

@@ -71,6 +71,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    void inputMethodEvent(QInputMethodEvent* evento) override;
     void focusInEvent(QFocusEvent* evento) override;
     void focusOutEvent(QFocusEvent* evento) override;
 

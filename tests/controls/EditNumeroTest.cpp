@@ -118,6 +118,14 @@ private slots:
         QCOMPARE(ed->Valor(), 1.0);
     }
 
+    void textoDeMetodoDeEntrada() {
+        QInputMethodEvent evento;
+        evento.setCommitString(u"1a.5"_s);
+        QCoreApplication::sendEvent(ed, &evento);
+        QCOMPARE(ed->text(), u"1,5"_s);
+        QCOMPARE(teclasAceitas, 3);
+    }
+
     void englishSeparators() {
         TEditNumero::DefinirSeparadores(u'.', u',');
         TEditNumero campo;
