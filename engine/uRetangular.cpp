@@ -13,18 +13,10 @@ bool TSulvoRetangular::Calcular() {
     // A rectangle is the trapezoid with vertical sides, whatever the field held before.
     z = 0;
     switch (Incognita) {
-    case 0:
-        return CalcularVazao(H, b, I, n, z, Comp);
-    case 1:
-        return CalcularProfundidade(Q, b, I, n, z, Comp);
-    case 2:
-        return CalcularDeclividade(Q, H, b, n, z, Comp);
-    case 3:
-        return CalcularRugosidade(Q, H, b, I, z, Comp);
     case 4:
         return CalcularLargura(Q, H, I, n, z, Comp);
     default:
-        return false;
+        return CalcularIncognitaComum(Incognita);
     }
 }
 

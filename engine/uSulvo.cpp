@@ -207,4 +207,19 @@ bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, 
     return true;
 }
 
+bool TSulvoR::CalcularIncognitaComum(std::uint8_t incognita) {
+    switch (incognita) {
+    case 0:
+        return CalcularVazao(H, b, I, n, z, Comp);
+    case 1:
+        return CalcularProfundidade(Q, b, I, n, z, Comp);
+    case 2:
+        return CalcularDeclividade(Q, H, b, n, z, Comp);
+    case 3:
+        return CalcularRugosidade(Q, H, b, I, z, Comp);
+    default:
+        return false;
+    }
+}
+
 } // namespace sulvo

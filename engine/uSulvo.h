@@ -88,6 +88,11 @@ public:
     // Newton steps taken by the last depth, side-slope or base-width solve, those granted after a Yes included.
     long long Iteracoes() const { return iteracoes_; }
 
+protected:
+    // The unknowns every prismatic section lists first (0 discharge, 1 depth, 2 slope, 3 roughness), solved with the
+    // object's own fields; false for any other position, which each section handles itself.
+    bool CalcularIncognitaComum(std::uint8_t incognita);
+
 private:
     enum class Desconhecida { Profundidade, Talude, Largura };
 

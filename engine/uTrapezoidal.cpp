@@ -11,20 +11,12 @@ void TSulvoTrapezoidal::Zerar() {
 
 bool TSulvoTrapezoidal::Calcular() {
     switch (Incognita) {
-    case 0:
-        return CalcularVazao(H, b, I, n, z, Comp);
-    case 1:
-        return CalcularProfundidade(Q, b, I, n, z, Comp);
-    case 2:
-        return CalcularDeclividade(Q, H, b, n, z, Comp);
-    case 3:
-        return CalcularRugosidade(Q, H, b, I, z, Comp);
     case 4:
         return CalcularTalude(Q, H, b, I, n, Comp);
     case 5:
         return CalcularLargura(Q, H, I, n, z, Comp);
     default:
-        return false;
+        return CalcularIncognitaComum(Incognita);
     }
 }
 

@@ -13,18 +13,10 @@ bool TSulvoTriangular::Calcular() {
     // A triangle is the trapezoid without a base, whatever the field held before.
     b = 0;
     switch (Incognita) {
-    case 0:
-        return CalcularVazao(H, b, I, n, z, Comp);
-    case 1:
-        return CalcularProfundidade(Q, b, I, n, z, Comp);
-    case 2:
-        return CalcularDeclividade(Q, H, b, n, z, Comp);
-    case 3:
-        return CalcularRugosidade(Q, H, b, I, z, Comp);
     case 4:
         return CalcularTalude(Q, H, b, I, n, Comp);
     default:
-        return false;
+        return CalcularIncognitaComum(Incognita);
     }
 }
 
