@@ -32,6 +32,40 @@ constexpr int kMaxIncognitaCircular = 5;
 constexpr int kMaxIncognitaIrregular = 3;
 constexpr int kMaxMetodologia = 1;
 
+// Real fields of one section in the order the file lists them; reading and writing walk the same table.
+template <class T> struct CampoReal {
+    const char* chave;
+    double T::*membro;
+};
+
+template <class T, std::size_t N>
+void GravarReais(TCustomIniFile& ini, const char* secao, const T& s, const CampoReal<T> (&campos)[N]) {
+    for (const auto& c : campos)
+        ini.WriteFloat(secao, c.chave, s.*c.membro);
+}
+
+template <class T, std::size_t N>
+void LerReais(TCustomIniFile& ini, const char* secao, T& s, const CampoReal<T> (&campos)[N]) {
+    for (const auto& c : campos)
+        s.*c.membro = ini.ReadFloat(secao, c.chave, 0);
+}
+
+// The eleven results every section shares, then the irregular section's length and earthwork.
+#define SULVO_CAMPOS_BASE(T)                                                                                           \
+    {"Q", &T::Q}, {"H", &T::H}, {"I", &T::I}, {"n", &T::n}, {"A", &T::A}, {"P", &T::P}, {"V", &T::V}, {"S", &T::S},    \
+        {"E", &T::E}, {"Yc", &T::Yc}, {                                                                                \
+        "NF", &T::NF                                                                                                   \
+    }
+const CampoReal<TSulvo> kCamposSulvo[] = {SULVO_CAMPOS_BASE(TSulvo)};
+const CampoReal<TSulvoIrregular> kCamposIrregular[] = {
+    SULVO_CAMPOS_BASE(TSulvoIrregular), {"Comp", &TSulvoIrregular::Comp}, {"Vol_Terra", &TSulvoIrregular::Vol_Terra}};
+#undef SULVO_CAMPOS_BASE
+const CampoReal<TSulvoR> kCamposSulvoR[] = {{"b", &TSulvoR::b},
+                                            {"Comp", &TSulvoR::Comp},
+                                            {"Vol_Terra", &TSulvoR::Vol_Terra},
+                                            {"z", &TSulvoR::z},
+                                            {"f", &TSulvoR::f}};
+
 template <class T> bool GravarTipo(const T& s, TCustomIniFile& ini, const char* secao) {
     if (!GravarNoArquivo(static_cast<const TSulvoR&>(s), ini))
         return false;
@@ -53,17 +87,7 @@ template <class T> bool LerTipo(T& s, TCustomIniFile& ini, const char* secao, in
 bool GravarNoArquivo(const TSulvo& s, TCustomIniFile& ini) {
     const char* secao = "SULVO";
     ini.WriteString(secao, "Versao", kVersaoSecao);
-    ini.WriteFloat(secao, "Q", s.Q);
-    ini.WriteFloat(secao, "H", s.H);
-    ini.WriteFloat(secao, "I", s.I);
-    ini.WriteFloat(secao, "n", s.n);
-    ini.WriteFloat(secao, "A", s.A);
-    ini.WriteFloat(secao, "P", s.P);
-    ini.WriteFloat(secao, "V", s.V);
-    ini.WriteFloat(secao, "S", s.S);
-    ini.WriteFloat(secao, "E", s.E);
-    ini.WriteFloat(secao, "Yc", s.Yc);
-    ini.WriteFloat(secao, "NF", s.NF);
+    GravarReais(ini, secao, s, kCamposSulvo);
     ini.WriteString(secao, "Regime", s.Regime);
     return true;
 }
@@ -72,17 +96,7 @@ bool LerDoArquivo(TSulvo& s, TCustomIniFile& ini) {
     const char* secao = "SULVO";
     if (!VersaoCerta(ini, secao))
         return false;
-    s.Q = ini.ReadFloat(secao, "Q", 0);
-    s.H = ini.ReadFloat(secao, "H", 0);
-    s.I = ini.ReadFloat(secao, "I", 0);
-    s.n = ini.ReadFloat(secao, "n", 0);
-    s.A = ini.ReadFloat(secao, "A", 0);
-    s.P = ini.ReadFloat(secao, "P", 0);
-    s.V = ini.ReadFloat(secao, "V", 0);
-    s.S = ini.ReadFloat(secao, "S", 0);
-    s.E = ini.ReadFloat(secao, "E", 0);
-    s.Yc = ini.ReadFloat(secao, "Yc", 0);
-    s.NF = ini.ReadFloat(secao, "NF", 0);
+    LerReais(ini, secao, s, kCamposSulvo);
     s.Regime = ini.ReadString(secao, "Regime", "");
     return true;
 }
@@ -92,11 +106,7 @@ bool GravarNoArquivo(const TSulvoR& s, TCustomIniFile& ini) {
         return false;
     const char* secao = "SULVOR";
     ini.WriteString(secao, "Versao", kVersaoSecao);
-    ini.WriteFloat(secao, "b", s.b);
-    ini.WriteFloat(secao, "Comp", s.Comp);
-    ini.WriteFloat(secao, "Vol_Terra", s.Vol_Terra);
-    ini.WriteFloat(secao, "z", s.z);
-    ini.WriteFloat(secao, "f", s.f);
+    GravarReais(ini, secao, s, kCamposSulvoR);
     return true;
 }
 
@@ -106,11 +116,7 @@ bool LerDoArquivo(TSulvoR& s, TCustomIniFile& ini) {
     const char* secao = "SULVOR";
     if (!VersaoCerta(ini, secao))
         return false;
-    s.b = ini.ReadFloat(secao, "b", 0);
-    s.Comp = ini.ReadFloat(secao, "Comp", 0);
-    s.Vol_Terra = ini.ReadFloat(secao, "Vol_Terra", 0);
-    s.z = ini.ReadFloat(secao, "z", 0);
-    s.f = ini.ReadFloat(secao, "f", 0);
+    LerReais(ini, secao, s, kCamposSulvoR);
     return true;
 }
 
@@ -159,19 +165,7 @@ bool LerDoArquivo(TSulvoCircular& s, TCustomIniFile& ini) {
 bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
     const char* secao = "SULVOIRREGULAR";
     ini.WriteString(secao, "Versao", kVersaoSecao);
-    ini.WriteFloat(secao, "Q", s.Q);
-    ini.WriteFloat(secao, "H", s.H);
-    ini.WriteFloat(secao, "I", s.I);
-    ini.WriteFloat(secao, "n", s.n);
-    ini.WriteFloat(secao, "A", s.A);
-    ini.WriteFloat(secao, "P", s.P);
-    ini.WriteFloat(secao, "V", s.V);
-    ini.WriteFloat(secao, "S", s.S);
-    ini.WriteFloat(secao, "E", s.E);
-    ini.WriteFloat(secao, "Yc", s.Yc);
-    ini.WriteFloat(secao, "NF", s.NF);
-    ini.WriteFloat(secao, "Comp", s.Comp);
-    ini.WriteFloat(secao, "Vol_Terra", s.Vol_Terra);
+    GravarReais(ini, secao, s, kCamposIrregular);
     ini.WriteString(secao, "Regime", s.Regime);
     ini.WriteInteger(secao, "Incognita", s.Incognita);
     ini.WriteInteger(secao, "Metodologia", s.Metodologia);
@@ -190,19 +184,7 @@ bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
     const char* secao = "SULVOIRREGULAR";
     if (!VersaoCerta(ini, secao))
         return false;
-    s.Q = ini.ReadFloat(secao, "Q", 0);
-    s.H = ini.ReadFloat(secao, "H", 0);
-    s.I = ini.ReadFloat(secao, "I", 0);
-    s.n = ini.ReadFloat(secao, "n", 0);
-    s.A = ini.ReadFloat(secao, "A", 0);
-    s.P = ini.ReadFloat(secao, "P", 0);
-    s.V = ini.ReadFloat(secao, "V", 0);
-    s.S = ini.ReadFloat(secao, "S", 0);
-    s.E = ini.ReadFloat(secao, "E", 0);
-    s.Yc = ini.ReadFloat(secao, "Yc", 0);
-    s.NF = ini.ReadFloat(secao, "NF", 0);
-    s.Comp = ini.ReadFloat(secao, "Comp", 0);
-    s.Vol_Terra = ini.ReadFloat(secao, "Vol_Terra", 0);
+    LerReais(ini, secao, s, kCamposIrregular);
     s.Regime = ini.ReadString(secao, "Regime", "");
 
     bool certo = false;
