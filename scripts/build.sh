@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Configures and builds Sulvo. Usage: build.sh [--sanitize] [--bench] [--no-gui]
+# Configures and builds Sulvo; prints the build folder on its last line.
+# Usage: build.sh [--sanitize] [--bench] [--no-gui]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-dir=build
-opts=(-DCMAKE_BUILD_TYPE=Release)
+dir=build type=Release sanitize=OFF bench=OFF gui=ON
 for arg in "$@"; do
     case "$arg" in
-    --sanitize) dir=build-sanitize; opts=(-DCMAKE_BUILD_TYPE=Debug -DSULVO_SANITIZE=ON) ;;
-    --bench) opts+=(-DSULVO_BENCH=ON) ;;
-    --no-gui) opts+=(-DSULVO_GUI=OFF) ;;
+    --sanitize) dir=build-sanitize type=Debug sanitize=ON ;;
+    --bench) bench=ON ;;
+    --no-gui) gui=OFF ;;
     *) echo "build.sh: unknown option $arg" >&2; exit 2 ;;
     esac
 done
-cmake -S . -B "$dir" -G Ninja "${opts[@]}" >/dev/null
-cmake --build "$dir" -j "$(nproc)"
+# Every option is passed each time, so a choice cached by an earlier run never sticks.
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=$type -DSULVO_SANITIZE=$sanitize -DSULVO_BENCH=$bench \
+    -DSULVO_GUI=$gui >/dev/null
+cmake --build "$dir" -j "$(nproc)" >&2
 echo "$dir"
