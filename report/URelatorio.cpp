@@ -156,19 +156,49 @@ void TConstrutorRelatorio::CabecalhoRelatorio(const std::string& titulo, const s
     Anexar("<P>");
 }
 
+namespace {
+
+// The identification is typed by the user: a name such as "Canal <Norte>" or "A & B" must print as typed
+// instead of being taken for markup by the viewer.
+std::string EscaparHtml(const std::string& texto) {
+    std::string saida;
+    saida.reserve(texto.size());
+    for (char c : texto) {
+        switch (c) {
+        case '&':
+            saida += "&amp;";
+            break;
+        case '<':
+            saida += "&lt;";
+            break;
+        case '>':
+            saida += "&gt;";
+            break;
+        case '"':
+            saida += "&quot;";
+            break;
+        default:
+            saida.push_back(c);
+        }
+    }
+    return saida;
+}
+
+} // namespace
+
 void TConstrutorRelatorio::IdentificacaoRelatorio(const TIDProjeto& id) {
     Anexar(kTabela);
     Anexar("<TR>");
-    Celula("<TD>&nbsp;&nbsp;&nbsp;&nbsp;<B>Nome: </B>", id.Nome, "</TD>");
-    Celula("<TD><B>Empresa: </B>", id.Empresa, "</TD>");
+    Celula("<TD>&nbsp;&nbsp;&nbsp;&nbsp;<B>Nome: </B>", EscaparHtml(id.Nome), "</TD>");
+    Celula("<TD><B>Empresa: </B>", EscaparHtml(id.Empresa), "</TD>");
     Anexar("</TR>");
     Anexar("<TR>");
-    Celula("<TD>&nbsp;&nbsp;&nbsp;&nbsp;<B>Técnico: </B>", id.Tecnico, "</TD>");
-    Celula("<TD><B>Local: </B>", id.Local, "</TD>");
+    Celula("<TD>&nbsp;&nbsp;&nbsp;&nbsp;<B>Técnico: </B>", EscaparHtml(id.Tecnico), "</TD>");
+    Celula("<TD><B>Local: </B>", EscaparHtml(id.Local), "</TD>");
     Anexar("</TR>");
     Anexar("<TR>");
-    Celula("<TD>&nbsp;&nbsp;&nbsp;&nbsp;<B>Estado: </B>", id.Estado, "</TD>");
-    Celula("<TD><B>Data: </B>", id.Data, "</TD>");
+    Celula("<TD>&nbsp;&nbsp;&nbsp;&nbsp;<B>Estado: </B>", EscaparHtml(id.Estado), "</TD>");
+    Celula("<TD><B>Data: </B>", EscaparHtml(id.Data), "</TD>");
     Anexar("</TR>");
     Anexar("</TABLE>");
 }

@@ -38,7 +38,7 @@ const char* const kBannerIrregular = "<CENTER><IMG SRC=\"Cabecalho.jpg\" HEIGHT=
 
 const char* const kIdentificacao = "<FONT SIZE=3><B>IDENTIFICAÇÃO DO PROJETO</B></FONT>"
                                    "<TABLE COLS=2 WIDTH=\"100%\">"
-                                   "<TR><TD>" NB4 "<B>Nome: </B>Canal & <Norte></TD>"
+                                   "<TR><TD>" NB4 "<B>Nome: </B>Canal &amp; &lt;Norte&gt;</TD>"
                                    "<TD><B>Empresa: </B>Cooperativa Água Boa</TD></TR>"
                                    "<TR><TD>" NB4 "<B>Técnico: </B>Eng. Luísa Prado</TD>"
                                    "<TD><B>Local: </B>Petrolina</TD></TR>"
