@@ -1,21 +1,30 @@
 #include "Principal.h"
 
+#include "Ajuda.h"
 #include "DialogService.h"
 #include "EditNumero.h"
 #include "FIdentProjeto.h"
-#include "FabricaPaginas.h"
+#include "FRelatorio.h"
+#include "FRugosidade.h"
+#include "GraficoIrregular.h"
+#include "GraficoRegular.h"
 #include "Icones.h"
 #include "IniFile.h"
+#include "Internet.h"
 #include "JanelasModais.h"
-#include "PaginaTrabalho.h"
+#include "PaginaIrregular.h"
+#include "PaginaRegular.h"
+#include "SplashSulvo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCursor>
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -24,6 +33,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -72,9 +82,10 @@ QAction* Acao(QObject* dono, const char* nome, const QString& texto, const QStri
 
 } // namespace
 
-TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::path pastaInstalacao, QWidget* parent)
+TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::path pastaInstalacao, IAjuda* ajuda,
+                         QWidget* parent)
     : QMainWindow(parent), GerenteSys1(dialogos), dialogos_(dialogos), modais_(modais), prompt_(dialogos),
-      pastaInstalacao_(fs::absolute(std::move(pastaInstalacao))) {
+      pastaInstalacao_(fs::absolute(std::move(pastaInstalacao))), ajuda_(ajuda) {
     setObjectName(QStringLiteral("FPrincipal"));
     setProperty("helpContext", kContextoAjuda);
     // Fixed single border with a minimise button only.
@@ -89,6 +100,13 @@ TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::p
          std::initializer_list<TSulvo*>{&SulvoTriangular, &SulvoTrapezoidal, &SulvoRetangular, &SulvoCircular})
         s->DefinirPrompt(prompt_);
     SulvoIrregular.DefinirPrompt(prompt_);
+    SulvoIrregular.DefinirSeparadorDecimal(SeparadorDecimalRegional());
+
+    if (!ajuda_) {
+        ajudaPropria_ = std::make_unique<TAjudaViewer>(Q(pastaInstalacao_.string()));
+        ajuda_ = ajudaPropria_.get();
+    }
+    internet_ = std::make_unique<TInternet>(dialogos_);
 
     GerenteSys1.TituloPrograma = kTituloPrograma;
     GerenteSys1.NomeDefault = kNomeDefault;
@@ -107,6 +125,13 @@ TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::p
     GerenteSys1.OnLimparCamposDados = [this](TGerenteSys&) { GerenteSys1LimparCamposDados(); };
     GerenteSys1.OnTitulo = [this](const std::string& caption) { setWindowTitle(Q(caption)); };
 
+    // The roughness tables serve both pages, so the dialog exists before them; its tables lie in the
+    // installation folder whatever the working folder is.
+    FRugosidade = new TFRugosidade(dialogos_, this);
+    FRugosidade->setObjectName(QStringLiteral("FRugosidade"));
+    FRugosidade->DefinirPasta(pastaInstalacao_.string());
+    connect(FRugosidade, &TFRugosidade::PedirAjuda, this, &TFPrincipal::MostrarAjuda);
+
     CriarMenu();
     CriarBarras();
     CriarPaginas();
@@ -114,7 +139,10 @@ TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::p
 
     FIdentProjeto = new TFIdentProjeto(
         IDProjeto, [this] { GerenteSys1.Alterado = true; }, this);
+    FIdentProjeto->setProperty("helpContext", TFIdentProjeto::kContextoAjuda);
     connect(FIdentProjeto, &TFIdentProjeto::PedirAjuda, this, &TFPrincipal::MostrarAjuda);
+    // F1 anywhere in the program asks for the topic of the focused control.
+    InstalarTeclaAjuda(*ajuda_, this);
 
     FormCreate();
 
@@ -293,20 +321,12 @@ void TFPrincipal::CriarBarras() {
     ToolbarButton975 = botao(Toolbar972, "ToolbarButton975", TIcone::Sair, QStringLiteral("Sair"));
 
     Toolbar976 = barra("Toolbar976", QStringLiteral("Internet"));
-    const struct {
-        const char* nome;
-        TIcone icone;
-        const char* dica;
-    } paginas[] = {
-        {"BtPaginaInstituicao", TIcone::Instituicao, "Página da instituição"},
-        {"BtPaginaDepartamento", TIcone::Departamento, "Página do departamento"},
-        {"BtPaginaGrupo", TIcone::Grupo, "Página do grupo de pesquisa"},
-        {"BtPaginaSulvo", TIcone::PaginaSulvo, "Página do Sulvo"},
-    };
+    const TIcone icones[] = {TIcone::Instituicao, TIcone::Departamento, TIcone::Grupo, TIcone::PaginaSulvo};
     for (int i = 0; i < 4; ++i) {
-        BtPaginas[i] = botao(Toolbar976, paginas[i].nome, paginas[i].icone, QString::fromUtf8(paginas[i].dica), 29);
-        BtPaginas[i]->setData(i + 1);
-        connect(BtPaginas[i], &QAction::triggered, this, [this, i] { PaginaInternetClick(i + 1); });
+        const TPaginaInternet& pagina = PaginasInternet()[static_cast<std::size_t>(i)];
+        BtPaginas[i] = botao(Toolbar976, pagina.Componente, icones[i], pagina.Dica(), 29);
+        BtPaginas[i]->setData(pagina.Tag);
+        connect(BtPaginas[i], &QAction::triggered, this, [this, tag = pagina.Tag] { PaginaInternetClick(tag); });
     }
 
     connect(TBNovo, &QAction::triggered, this, &TFPrincipal::TBNovoClick);
@@ -347,14 +367,51 @@ void TFPrincipal::CriarPaginas() {
     layoutInicial->addWidget(Image1);
     Notebook1->addWidget(inicial);
 
-    PaginaRegular = CriarPaginaRegular(*this, Notebook1);
+    CriarPaginaRegular();
     PaginaRegular->setWindowTitle(QStringLiteral("Regulares"));
     Notebook1->addWidget(PaginaRegular);
-    PaginaIrregular = CriarPaginaIrregular(*this, Notebook1);
+    CriarPaginaIrregular();
     PaginaIrregular->setWindowTitle(QStringLiteral("Irregulares"));
     Notebook1->addWidget(PaginaIrregular);
 
     setCentralWidget(Panel2);
+}
+
+int TFPrincipal::ExibirModal(QDialog& dialogo) {
+    return modais_.ExibirModal(dialogo);
+}
+
+void TFPrincipal::CriarPaginaRegular() {
+    ContextoPaginaRegular ctx{SulvoTriangular, SulvoTrapezoidal, SulvoRetangular, SulvoCircular,
+                              IndSulvoReg,     IndIncognita,     dialogos_};
+    ctx.MarcarAlterado = [this] { GerenteSys1.Alterado = true; };
+    ctx.FRugosidade = FRugosidade;
+    ctx.ExibirModal = [this](QDialog& dialogo) { return ExibirModal(dialogo); };
+    // The calculation reads the fields the way a save does: both pages, through the manager's event.
+    ctx.LerCamposDados = [this] {
+        if (GerenteSys1.OnLerCamposDados)
+            GerenteSys1.OnLerCamposDados(GerenteSys1);
+    };
+    PaginaRegular = new TPaginaRegular(std::move(ctx), Notebook1);
+    connect(PaginaRegular, &TPaginaRegular::PedirAjuda, this, &TFPrincipal::MostrarAjuda);
+    connect(PaginaRegular, &TPaginaRegular::PedirRelatorio, this, &TFPrincipal::BtRelatorioClick);
+    connect(PaginaRegular, &TPaginaRegular::FecharProjeto, this, &TFPrincipal::TBFecharClick);
+}
+
+void TFPrincipal::CriarPaginaIrregular() {
+    ContextoPaginaIrregular ctx{SulvoIrregular, IndIncognita, dialogos_, modais_};
+    ctx.MarcarAlterado = [this] { GerenteSys1.Alterado = true; };
+    // The regular report quotes the fields of the whole window, so any keystroke outdates it.
+    ctx.DesabilitarRelatorioRegular = [this] { PaginaRegular->BtRelatorio->setEnabled(false); };
+    ctx.FRugosidade = FRugosidade;
+    ctx.LerCamposDados = [this] {
+        if (GerenteSys1.OnLerCamposDados)
+            GerenteSys1.OnLerCamposDados(GerenteSys1);
+    };
+    ctx.AbrirRelatorio = [this] { BtIRelatorioClick(); };
+    ctx.FecharProjeto = [this] { TBFecharClick(); };
+    ctx.MostrarAjuda = [this](int contexto) { MostrarAjuda(contexto); };
+    PaginaIrregular = new TPaginaIrregular(std::move(ctx), Notebook1);
 }
 
 void TFPrincipal::CriarBarraDeStatus() {
@@ -408,7 +465,6 @@ void TFPrincipal::FormCreate() {
 }
 
 void TFPrincipal::FormActivate() {
-    PaginaRegular->Ativar();
     PaginaIrregular->Ativar();
 }
 
@@ -444,8 +500,9 @@ void TFPrincipal::HabilitarCampos(bool habilitar) {
     for (QAction* a : {Salvar1, SalvarComo1, Fechar, TipodeCanais1->menuAction(), IdentificaodoProjeto1, TBSalvar,
                        TBFechar, TBTra, TBTri, TBIre, TBCir, TBRet, IdentificacaoProjeto})
         a->setEnabled(habilitar);
+    // The pages take input only while a project is open.
     PaginaRegular->HabilitarCampos(habilitar);
-    PaginaIrregular->HabilitarCampos(habilitar);
+    PaginaIrregular->setEnabled(habilitar);
 }
 
 void TFPrincipal::AposFalhaAoAbrir() {
@@ -463,9 +520,10 @@ void TFPrincipal::GerenteSys1ZerarVariaveis() {
     SulvoTriangular.Zerar();
     SulvoTrapezoidal.Zerar();
     SulvoRetangular.Zerar();
-    SulvoIrregular.Zerar();
+    SulvoIrregular.Zerar(); // and its points
     IndSulvoReg = 0;
     IndIncognita = 0;
+    // STri1 ... SCir3, then the irregular section, water and both discharge curves.
     PaginaRegular->LimparSeries();
     PaginaIrregular->LimparSeries();
 }
@@ -484,15 +542,28 @@ void TFPrincipal::GerenteSys1LerCamposDados() {
     PaginaIrregular->LerCamposDados();
 }
 
+// The models of a project just read go into both pages. The page's own change handlers run on the
+// way (type, unknowns, method), and each marks the project as changed: the mark is undone at the end,
+// since nothing was edited.
 void TFPrincipal::GerenteSys1PreencherCamposDados() {
+    CarregandoCampos = true;
+    // The type with its layout and list of unknowns, the section's unknown, its fields (a zero as an
+    // empty field) and its chart.
     PaginaRegular->PreencherCamposDados();
+    // The irregular unknown and method, the width with its banks, the fields, the points and the water
+    // line at the loaded depth.
     PaginaIrregular->PreencherCamposDados();
+    CarregandoCampos = false;
     GerenteSys1.Alterado = false;
 }
 
 void TFPrincipal::GerenteSys1LimparCamposDados() {
+    CarregandoCampos = true;
+    // Results and fields emptied, the triangle with "Vazão" shown again.
     PaginaRegular->LimparCamposDados();
+    // The point fields, results and fields emptied, "Calcular" off, "Convencional" and "Vazão".
     PaginaIrregular->LimparCamposDados();
+    CarregandoCampos = false;
     GerenteSys1.Alterado = false;
 }
 
@@ -580,13 +651,58 @@ void TFPrincipal::Sair1Click() {
     close();
 }
 
-// The help viewer, the about window and the web pages come with their own module; until then these
-// commands have nothing to show.
-void TFPrincipal::Contedo1Click() {}
-void TFPrincipal::ObterAjudaSobre1Click() {}
-void TFPrincipal::TBSobreClick() {}
-void TFPrincipal::PaginaInternetClick(int) {}
-void TFPrincipal::MostrarAjuda(int) {}
+void TFPrincipal::Contedo1Click() {
+    ajuda_->Conteudo();
+}
+
+void TFPrincipal::ObterAjudaSobre1Click() {
+    ajuda_->Pesquisar(QString());
+}
+
+void TFPrincipal::MostrarAjuda(int contexto) {
+    ajuda_->Topico(contexto);
+}
+
+void TFPrincipal::TBSobreClick() {
+    TFSplashSulvo sobre(Q(pastaInstalacao_.string()), this);
+    modais_.ExibirModal(sobre);
+}
+
+void TFPrincipal::PaginaInternetClick(int tag) {
+    internet_->PaginaInternetClick(tag);
+}
+
+void TFPrincipal::DefinirNavegador(std::function<bool(const QUrl&)> navegador) {
+    internet_ = std::make_unique<TInternet>(dialogos_, std::move(navegador));
+}
+
+// ---- Reports ----
+
+void TFPrincipal::ExibirRelatorio(TFRelatorio& relatorio) {
+    if (DialogoImpressao)
+        relatorio.DefinirDialogoImpressao(DialogoImpressao);
+    modais_.ExibirModal(relatorio);
+}
+
+void TFPrincipal::BtRelatorioClick() {
+    // Made for this report and gone when it closes, with the chart picture it wrote.
+    TFRelatorio relatorio(Q(pastaInstalacao_.string()), this);
+    TGraficoRegular* grafico = PaginaRegular->Grafico;
+    const std::array<QWidget*, 4> graficos = {grafico->Secao(kTriangular), grafico->Secao(kTrapezoidal),
+                                              grafico->Secao(kRetangular), grafico->Secao(kCircular)};
+    const SecoesRegulares secoes{SulvoTriangular, SulvoTrapezoidal, SulvoRetangular, SulvoCircular};
+    if (relatorio.GerarRelatorioRegular(IndSulvoReg, secoes, PaginaRegular->CbIncognita->currentText().toStdString(),
+                                        IDProjeto, graficos, dialogos_))
+        ExibirRelatorio(relatorio);
+}
+
+void TFPrincipal::BtIRelatorioClick() {
+    TFRelatorio relatorio(Q(pastaInstalacao_.string()), this);
+    if (relatorio.GerarRelatorioIrregular(SulvoIrregular, PaginaIrregular->TextoIncognita().toStdString(),
+                                          PaginaIrregular->TextoMetodologia().toStdString(), IDProjeto,
+                                          *PaginaIrregular->GraficoSecao(), dialogos_))
+        ExibirRelatorio(relatorio);
+}
 
 void TFPrincipal::AtualizarLegendasRecentes() {
     for (int n = 1; n <= 4; ++n) {

@@ -15,21 +15,31 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 class QAction;
+class QDialog;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class QUrl;
 
 namespace sulvo {
 
+class IAjuda;
 class IDialogService;
 class IJanelasModais;
 class TFIdentProjeto;
-class TPaginaTrabalho;
+class TFRelatorio;
+class TFRugosidade;
+class TInternet;
+class TPaginaIrregular;
+class TPaginaRegular;
 
 // The main window: menu bar, the toolbar row, the three-page work area ("inicial", "Regulares",
 // "Irregulares") and the status bar with the hint line and the clock. It owns the models of the open
@@ -38,9 +48,10 @@ class TFPrincipal : public QMainWindow {
     Q_OBJECT
 public:
     // `pastaInstalacao` holds "Sulvo.ini", the roughness tables and the help file, and becomes the
-    // working folder; it cannot be made so, std::filesystem::filesystem_error leaves the constructor.
+    // working folder; if it cannot be made so, std::filesystem::filesystem_error leaves the constructor.
+    // Without `ajuda` the window opens "Sulvo.hlp" of that folder in its own help viewer.
     TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, std::filesystem::path pastaInstalacao,
-                QWidget* parent = nullptr);
+                IAjuda* ajuda = nullptr, QWidget* parent = nullptr);
     ~TFPrincipal() override;
 
     static constexpr int kContextoAjuda = 200;
@@ -66,6 +77,7 @@ public:
     IDialogService& Dialogos() { return dialogos_; }
     IJanelasModais& Modais() { return modais_; }
     IPrompt& Prompt() { return prompt_; }
+    IAjuda& Ajuda() { return *ajuda_; }
     const std::filesystem::path& PastaInstalacao() const { return pastaInstalacao_; }
     const std::filesystem::path& ArquivoAjuda() const { return arquivoAjuda_; }
     std::filesystem::path ArquivoConfiguracao() const { return pastaInstalacao_ / "Sulvo.ini"; }
@@ -121,12 +133,19 @@ public:
     QFrame* Panel2;
     QStackedWidget* Notebook1;
     QLabel* Image1;
-    TPaginaTrabalho* PaginaRegular;
-    TPaginaTrabalho* PaginaIrregular;
+    TPaginaRegular* PaginaRegular;
+    TPaginaIrregular* PaginaIrregular;
     QLabel* PainelDica;    // status panel 0
     QLabel* PainelRelogio; // status panel 1
     QTimer* Timer2;
     TFIdentProjeto* FIdentProjeto;
+    TFRugosidade* FRugosidade;
+
+    // The print dialog of the report windows: sets up the printer and answers whether to print.
+    // Empty: the report window's own (the platform's print dialog).
+    std::function<bool(QPrinter&)> DialogoImpressao;
+    // Opens a web address; empty: the user's browser.
+    void DefinirNavegador(std::function<bool(const QUrl&)> navegador);
 
     // Shows the long part of a hint (after the first "|") in status panel 0.
     void ExibirDica(const QString& dica);
@@ -152,6 +171,10 @@ public:
     void PaginaInternetClick(int tag);
     // Asks the help viewer for a topic.
     void MostrarAjuda(int contexto);
+    // "Relatório" of the regular and of the irregular page: the report of the last calculation, shown
+    // modally in a window made for it.
+    void BtRelatorioClick();
+    void BtIRelatorioClick();
 
     // The document manager's events.
     void GerenteSys1ZerarVariaveis();
@@ -176,11 +199,15 @@ private:
     void CriarMenu();
     void CriarBarras();
     void CriarPaginas();
+    void CriarPaginaRegular();
+    void CriarPaginaIrregular();
+    int ExibirModal(QDialog& dialogo);
     void CriarBarraDeStatus();
     void FormCreate();
     void FormActivate();
     void NavegarRegular(int indice);
     void HabilitarCampos(bool habilitar);
+    void ExibirRelatorio(TFRelatorio& relatorio);
     // After an open that did not happen: when the manager says no project is open, the window shows so too.
     void AposFalhaAoAbrir();
     // Runs a command, showing any error it raises in the error box.
@@ -192,6 +219,9 @@ private:
     TPromptDialogos prompt_;
     std::filesystem::path pastaInstalacao_;
     std::filesystem::path arquivoAjuda_;
+    std::unique_ptr<IAjuda> ajudaPropria_;
+    IAjuda* ajuda_ = nullptr;
+    std::unique_ptr<TInternet> internet_;
 };
 
 } // namespace sulvo
