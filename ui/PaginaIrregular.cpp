@@ -481,8 +481,11 @@ void TPaginaIrregular::DesenharNivelAgua(double largura) {
 void TPaginaIrregular::PintarIncognita(TEditNumero* campo, bool incognita) {
     campo->setEnabled(!incognita);
     QPalette paleta = palette();
-    if (incognita)
+    if (incognita) {
         paleta.setColor(QPalette::Base, QColor(Qt::yellow));
+        // The solved value stays readable on the yellow of the unknown, as on the regular page.
+        paleta.setColor(QPalette::Disabled, QPalette::Text, paleta.color(QPalette::Active, QPalette::Text));
+    }
     campo->setPalette(paleta);
 }
 

@@ -169,9 +169,11 @@ char TFPrincipal::SeparadorDecimalRegional() {
 }
 
 char TFPrincipal::SeparadorDataRegional() {
-    // The first character of the short date pattern that is not a day, month or year letter.
+    // The first punctuation mark of the short date pattern ("dd/MM/yyyy" gives "/"); a pattern that
+    // separates with blanks or names the month ("d MMM yyyy" of the C locale) has none, and the date
+    // is then written with the slash.
     for (QChar c : QLocale::system().dateFormat(QLocale::ShortFormat))
-        if (!c.isLetterOrNumber() && c != u'\'' && c.unicode() < 128)
+        if (c.isPunct() && c != u'\'' && c.unicode() < 128)
             return static_cast<char>(c.unicode());
     return '/';
 }

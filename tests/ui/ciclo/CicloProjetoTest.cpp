@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QStackedWidget>
 
 #include <cmath>
@@ -259,6 +260,10 @@ private slots:
             QVERIFY2(c->text().isEmpty(), qPrintable(c->objectName() + u'=' + c->text()));
         QCOMPARE(a.I().EdIDeclividade->Valor(), 0.002);
         QVERIFY(!a.I().BtInserirPonto->isEnabled());
+        // Today's date of a new project, saved and read back with a date separator even where the regional
+        // short date has none (the C locale's "d MMM yyyy").
+        const QString data = QString::fromStdString(a.J().IDProjeto.Data);
+        QVERIFY2(QRegularExpression(u"^\\d{2}[/.-]\\d{2}[/.-]\\d{4}$"_s).match(data).hasMatch(), qPrintable(data));
     }
 
     // A recent entry whose file is gone (or an empty entry): after the save prompt the fields are emptied,
