@@ -2,6 +2,7 @@
 // the ways an open or a save can fail.
 #include "CicloComum.h"
 
+#include "FRugosidade.h"
 #include "GraficoIrregular.h"
 #include "GraficoRegular.h"
 
@@ -234,6 +235,63 @@ private slots:
         QVERIFY(Proximas(Capturar(j).curvaConvencional, antes.curvaConvencional));
         QVERIFY(!j.GerenteSys1.Alterado); // a calculation is not an edit
         QVERIFY(j.close());
+    }
+
+    // Every edit of an input marks the project as changed; a new project starts unmarked although its
+    // clearing ran the same change handlers.
+    void edicoesMarcamOProjeto_data() {
+        QTest::addColumn<int>("edicao");
+        const char* const nomes[] = {"tipo pelo menu, o mesmo",
+                                     "incógnita regular",
+                                     "tecla num campo regular",
+                                     "tecla num campo irregular",
+                                     "rugosidade da tabela",
+                                     "nova largura",
+                                     "metodologia",
+                                     "incógnita irregular",
+                                     "tecla na identificação"};
+        for (int k = 0; k < int(std::size(nomes)); ++k)
+            QTest::newRow(nomes[k]) << k;
+    }
+    void edicoesMarcamOProjeto() {
+        QFETCH(int, edicao);
+        AmbienteJanela a;
+        a.Abrir();
+        a.NovoProjeto();
+        QVERIFY(!a.J().GerenteSys1.Alterado);
+        switch (edicao) {
+        case 0:
+            a.J().TBTri->trigger();
+            break;
+        case 1:
+            Escolher(a.R().CbIncognita, 2);
+            break;
+        case 2:
+            QTest::keyClick(a.R().EdProfundidade, Qt::Key_5);
+            break;
+        case 3:
+            QTest::keyClick(a.I().EdIComprimento, Qt::Key_5);
+            break;
+        case 4:
+            a.modais.Esperar([](QDialog& d) { static_cast<TFRugosidade&>(d).BtOk->click(); });
+            a.R().AbrirTabelaRugosidade(1);
+            QVERIFY(a.R().EdRugosidade->Valor() > 0);
+            break;
+        case 5:
+            a.Largura(u"5"_s);
+            break;
+        case 6:
+            Escolher(a.I().CBMetodologia, 1);
+            break;
+        case 7:
+            Escolher(a.I().CbIncognitaIrregular, 2);
+            break;
+        case 8:
+            a.modais.Esperar([](QDialog& d) { QTest::keyClick(static_cast<TFIdentProjeto&>(d).Edit2, Qt::Key_A); });
+            a.J().IdentificaodoProjeto1->trigger();
+            break;
+        }
+        QVERIFY(a.J().GerenteSys1.Alterado);
     }
 
     // A field saved as 0 comes back empty, not as a formatted zero; a section without width leaves its
