@@ -53,9 +53,9 @@ bool TGerenteSys::PerguntarAntesDeDescartar(const char* pergunta) {
     case Resposta::Cancelar:
         return false;
     case Resposta::Sim:
-        // The changes are discarded even when this save does not happen.
-        Salvar();
-        return true;
+        // The user asked to keep the changes: if the save does not happen (its dialog cancelled), nothing is
+        // discarded and the operation stops, as closing does.
+        return Salvar();
     case Resposta::Nao:
         return true;
     }

@@ -235,14 +235,18 @@ TEST_F(GerenteSysTest, TheTwoSavePromptsDifferInCapitals) {
     EXPECT_TRUE(g.Aberto());
 }
 
-TEST_F(GerenteSysTest, NovoWithYesAndACancelledSaveAsStartsTheNewProjectAnyway) {
+TEST_F(GerenteSysTest, YesAndACancelledSaveAsKeepTheUnsavedProject) {
     g.Novo();
     g.Alterado = true;
     Esquecer();
     dialogos.SimNaoCancelar(kNovo + "\"PROJETO.SVO\"", Resposta::Sim).Salvar(std::nullopt);
-    EXPECT_TRUE(g.Novo());
-    EXPECT_EQ(eventos, (Eventos{"Zerar", "Abilitar", "Limpar"}));
-    EXPECT_FALSE(g.Alterado);
+    EXPECT_FALSE(g.Novo());
+    dialogos.SimNaoCancelar(kAbrir + "\"PROJETO.SVO\"", Resposta::Sim).Salvar(std::nullopt);
+    EXPECT_FALSE(g.AbrirArquivo("/obras/b.svo"));
+    EXPECT_TRUE(eventos.empty());
+    EXPECT_TRUE(g.Aberto());
+    EXPECT_TRUE(g.Alterado);
+    EXPECT_EQ(g.NomeProjeto, "\"PROJETO.SVO\"");
 }
 
 TEST_F(GerenteSysTest, OpeningWithYesSavesTheNamedProjectFirst) {
