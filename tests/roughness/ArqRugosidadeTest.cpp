@@ -1,5 +1,5 @@
 #include "ArqRugosidade.h"
-#include "PastaTemporaria.h"
+#include "support/PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 
