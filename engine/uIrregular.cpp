@@ -262,79 +262,57 @@ void TSulvoIrregular::AvisarRugosidade(std::size_t intervalo) {
                       RotuloPonto(intervalo - 1) + " a " + RotuloPonto(intervalo) + ".");
 }
 
-TAvaliacao TSulvoIrregular::AvaliarConvencional(double h, double I) {
-    TAvaliacao r;
+// The steps every evaluation shares: the water level z = h + YMinimo, the depth check with the operation's own
+// wording, and one scan of the wetted stretches. True when A, P and S are stored and the discharge may follow.
+template <class Somas, class Somar>
+bool TSulvoIrregular::VarrerNivel(double h, const char* mensagemAcima, const Somas& s, Somar&& somar, TAvaliacao& r) {
     const double z = h + YMinimo;
     if (z > 0) {
-        Prompt().Mensagem(kAcimaConvencional);
+        Prompt().Mensagem(mensagemAcima);
         r.A = -1;
         r.Falha = TFalhaAvaliacao::AcimaDaSecao;
-        return r;
+        return false;
     }
-    TSomas s;
-    const TFimVarredura fim = VarrerTrechos(Pontos, z, [&s](const TTrecho& t) { return SomarTrecho<true>(t, s); });
+    const TFimVarredura fim = VarrerTrechos(Pontos, z, somar);
     if (fim == TFimVarredura::SecaoAberta) {
         r.Falha = TFalhaAvaliacao::SecaoAberta;
-        return r;
+        return false;
     }
     if (fim == TFimVarredura::Interrompida) {
         AvisarRugosidade(s.invalido);
         r.Falha = TFalhaAvaliacao::RugosidadeInvalida;
-        return r;
+        return false;
     }
     r.A = s.A;
     r.P = s.P;
     r.S = s.S;
+    return true;
+}
+
+TAvaliacao TSulvoIrregular::AvaliarConvencional(double h, double I) {
+    TAvaliacao r;
+    TSomas s;
     // One flow area whose roughness is the Horton–Einstein composite of the whole wetted boundary.
-    r.Q = ConducaoManning(s.A, s.K) * std::sqrt(I);
+    if (VarrerNivel(
+            h, kAcimaConvencional, s, [&s](const TTrecho& t) { return SomarTrecho<true>(t, s); }, r))
+        r.Q = ConducaoManning(s.A, s.K) * std::sqrt(I);
     return r;
 }
 
 TAvaliacao TSulvoIrregular::AvaliarDivisao(double h, double I) {
     TAvaliacao r;
-    const double z = h + YMinimo;
-    if (z > 0) {
-        Prompt().Mensagem(kAcima);
-        r.A = -1;
-        r.Falha = TFalhaAvaliacao::AcimaDaSecao;
-        return r;
-    }
     TSomas s;
-    const TFimVarredura fim = VarrerTrechos(Pontos, z, [&s](const TTrecho& t) { return SomarTrechoDividido(t, s); });
-    if (fim == TFimVarredura::SecaoAberta) {
-        r.Falha = TFalhaAvaliacao::SecaoAberta;
-        return r;
-    }
-    if (fim == TFimVarredura::Interrompida) {
-        AvisarRugosidade(s.invalido);
-        r.Falha = TFalhaAvaliacao::RugosidadeInvalida;
-        return r;
-    }
-    r.A = s.A;
-    r.P = s.P;
-    r.S = s.S;
-    r.Q = s.Conducao * std::sqrt(I);
+    if (VarrerNivel(
+            h, kAcima, s, [&s](const TTrecho& t) { return SomarTrechoDividido(t, s); }, r))
+        r.Q = s.Conducao * std::sqrt(I);
     return r;
 }
 
 TAvaliacao TSulvoIrregular::AvaliarGeometria(double h) {
     TAvaliacao r;
-    const double z = h + YMinimo;
-    if (z > 0) {
-        Prompt().Mensagem(kAcima);
-        r.A = -1;
-        r.Falha = TFalhaAvaliacao::AcimaDaSecao;
-        return r;
-    }
     TSomas s;
-    const TFimVarredura fim = VarrerTrechos(Pontos, z, [&s](const TTrecho& t) { return SomarTrecho<false>(t, s); });
-    if (fim == TFimVarredura::SecaoAberta) {
-        r.Falha = TFalhaAvaliacao::SecaoAberta;
-        return r;
-    }
-    r.A = s.A;
-    r.P = s.P;
-    r.S = s.S;
+    VarrerNivel(
+        h, kAcima, s, [&s](const TTrecho& t) { return SomarTrecho<false>(t, s); }, r);
     return r;
 }
 

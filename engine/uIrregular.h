@@ -110,6 +110,8 @@ private:
     void Guardar(const TAvaliacao& av);
     std::string RotuloPonto(std::size_t indice) const;
     void AvisarRugosidade(std::size_t intervalo);
+    template <class Somas, class Somar>
+    bool VarrerNivel(double h, const char* mensagemAcima, const Somas& s, Somar&& somar, TAvaliacao& r);
 
     IPrompt* prompt_ = &SilentPrompt::instance();
     char separador_ = ',';
