@@ -20,6 +20,23 @@ const char* const kProfundidadeNula = "A profundidade deve ser maior do que zero
 const char* const kDiametroNulo = "O diâmetro deve ser maior do que zero.";
 const char* const kRelacaoNula = "A relação entre a profundidade e o diâmetro deve ser maior do que zero.";
 
+// Halves [lo, hi] on x (the depth or the diameter) until the discharge residual R = Qm − Q computed by `residuo`
+// at the current x falls within 0.0001 m³/s or the bracket below 0.00001 m; x keeps the last midpoint.
+// False when `residuo` meets a floating-point fault.
+template <class Residuo> bool Bisseccao(double& x, double lo, double hi, Residuo&& residuo) {
+    long double R = 1;
+    while (std::fabs(R) > 0.0001L && hi - lo > 0.00001) {
+        x = lo + (hi - lo) / 2;
+        if (!residuo(R))
+            return false;
+        if (R > 0)
+            hi = x;
+        else
+            lo = x;
+    }
+    return true;
+}
+
 } // namespace
 
 void TSulvoCircular::Zerar() {
@@ -142,21 +159,13 @@ bool TSulvoCircular::CalcularProfundidade(double Q, double D, double I, double n
         Prompt().Mensagem(kVazaoInalcancavel);
         return false;
     }
-    double lo = 0, hi = H;
-    Estendido R = 1;
-    while (std::fabs(R) > 0.0001L && hi - lo > 0.00001) {
-        H = lo + (hi - lo) / 2;
+    const bool achou = Bisseccao(H, 0, H, [&](Estendido& R) {
         if (!Geometria(H, D, teta))
             return false;
         R = VazaoManning(I, n) - Q;
-        if (!std::isfinite(R))
-            return false;
-        if (R > 0)
-            hi = H;
-        else
-            lo = H;
-    }
-    return Completar(H, Q, D, teta);
+        return std::isfinite(R);
+    });
+    return achou && Completar(H, Q, D, teta);
 }
 
 // Bisection on the diameter for a given depth. The narrowest admissible conduit is the one the depth just
@@ -194,20 +203,13 @@ bool TSulvoCircular::CalcularDiametro(double Q, double H, double I, double n) {
         if (!std::isfinite(R))
             return false;
     }
-    R = 1;
-    while (std::fabs(R) > 0.0001L && hi - lo > 0.00001) {
-        D = lo + (hi - lo) / 2;
+    const bool achou = Bisseccao(D, lo, hi, [&](Estendido& R) {
         if (!Geometria(H, D, teta))
             return false;
         R = VazaoManning(I, n) - Q;
-        if (!std::isfinite(R))
-            return false;
-        if (R > 0)
-            hi = D;
-        else
-            lo = D;
-    }
-    return Completar(H, Q, D, teta);
+        return std::isfinite(R);
+    });
+    return achou && Completar(H, Q, D, teta);
 }
 
 // Manning's equation solved for D at the fixed angle θ = 2·arccos(1 − 2T):
