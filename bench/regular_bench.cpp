@@ -14,15 +14,8 @@ namespace {
 
 using namespace sulvo;
 
-// Fills the section with the reference channel, solves it forward for Q, then times the given unknown.
-template <class Secao> void Prismatico(benchmark::State& state) {
-    Secao referencia;
-    referencia.b = 2, referencia.z = 1.5, referencia.n = 0.015, referencia.I = 0.001, referencia.H = 1;
-    referencia.f = 0.3, referencia.Comp = 100;
-    if (!referencia.Calcular()) {
-        state.SkipWithError("reference channel did not calculate");
-        return;
-    }
+// Times Calcular on copies of an already calculated section, with the unknown given by the benchmark's argument.
+template <class Secao> void CronometrarIncognita(benchmark::State& state, const Secao& referencia) {
     const auto incognita = static_cast<std::uint8_t>(state.range(0));
     for (auto _ : state) {
         Secao s = referencia;
@@ -37,6 +30,18 @@ template <class Secao> void Prismatico(benchmark::State& state) {
     }
 }
 
+// Fills the section with the reference channel, solves it forward for Q, then times the given unknown.
+template <class Secao> void Prismatico(benchmark::State& state) {
+    Secao referencia;
+    referencia.b = 2, referencia.z = 1.5, referencia.n = 0.015, referencia.I = 0.001, referencia.H = 1;
+    referencia.f = 0.3, referencia.Comp = 100;
+    if (!referencia.Calcular()) {
+        state.SkipWithError("reference channel did not calculate");
+        return;
+    }
+    CronometrarIncognita(state, referencia);
+}
+
 void Circular(benchmark::State& state) {
     TSulvoCircular referencia;
     referencia.D = 1, referencia.n = 0.013, referencia.I = 0.001, referencia.H = 0.5, referencia.T = 0.5;
@@ -44,18 +49,7 @@ void Circular(benchmark::State& state) {
         state.SkipWithError("reference conduit did not calculate");
         return;
     }
-    const auto incognita = static_cast<std::uint8_t>(state.range(0));
-    for (auto _ : state) {
-        TSulvoCircular s = referencia;
-        s.Incognita = incognita;
-        const bool ok = s.Calcular();
-        benchmark::DoNotOptimize(ok);
-        benchmark::DoNotOptimize(s.Yc);
-        if (!ok) {
-            state.SkipWithError("calculation failed");
-            break;
-        }
-    }
+    CronometrarIncognita(state, referencia);
 }
 
 // 0 Vazão, 1 Profundidade Normal, 2 Declividade, 3 Rugosidade, 4 Talude (Largura for the rectangle),

@@ -15,7 +15,8 @@ std::string ListaDeTextos(const std::vector<std::string>& textos) {
     return lista + "]";
 }
 
-void EscreverBase(JsonObject& json, const TSulvo& s) {
+// The eleven reals every section shares, in the order of the fields.
+template <class Secao> void EscreverReais(JsonObject& json, const Secao& s) {
     json.Numero("Q", s.Q);
     json.Numero("H", s.H);
     json.Numero("I", s.I);
@@ -27,6 +28,10 @@ void EscreverBase(JsonObject& json, const TSulvo& s) {
     json.Numero("E", s.E);
     json.Numero("Yc", s.Yc);
     json.Numero("NF", s.NF);
+}
+
+void EscreverBase(JsonObject& json, const TSulvo& s) {
+    EscreverReais(json, s);
     json.Texto("Regime", s.Regime);
 }
 
@@ -62,17 +67,7 @@ std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<T
                           const std::vector<std::string>& mensagens) {
     JsonObject json;
     json.Booleano("ok", ok);
-    json.Numero("Q", s.Q);
-    json.Numero("H", s.H);
-    json.Numero("I", s.I);
-    json.Numero("n", s.n);
-    json.Numero("A", s.A);
-    json.Numero("P", s.P);
-    json.Numero("V", s.V);
-    json.Numero("S", s.S);
-    json.Numero("E", s.E);
-    json.Numero("Yc", s.Yc);
-    json.Numero("NF", s.NF);
+    EscreverReais(json, s);
     json.Numero("Comp", s.Comp);
     json.Numero("Vol_Terra", s.Vol_Terra);
     json.Texto("Regime", s.Regime);
