@@ -4,9 +4,9 @@
 set -euo pipefail
 PACKAGES=(
     build-essential cmake ninja-build pkg-config clang-format
-    qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev libqt6opengl6-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2
+    xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
