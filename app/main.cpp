@@ -1,6 +1,6 @@
-#include "DialogosQt.h"
-#include "Pastas.h"
-#include "Principal.h"
+#include "common/Pastas.h"
+#include "ui/principal/DialogosQt.h"
+#include "ui/principal/Principal.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

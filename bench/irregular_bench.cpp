@@ -1,6 +1,6 @@
 // Irregular section: per-call times of the evaluations, of Calcular for every unknown and method, and of the
 // discharge–depth chart, on a sinuous natural bed with islands of 10 to 100 000 surveyed points.
-#include "uIrregular.h"
+#include "engine/uIrregular.h"
 
 #include <benchmark/benchmark.h>
 

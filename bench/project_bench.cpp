@@ -1,6 +1,6 @@
 // Saving and opening a whole project as the number of surveyed points grows: one read of the old
 // file, the merge in memory and one atomic write per save; one read and one parse per open.
-#include "ArquivoProjeto.h"
+#include "project/ArquivoProjeto.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // Time per Calcular of each regular section and each unknown, on the reference channels: the trapezoid
 // b = 2 m, z = 1.5, n = 0.015, I = 0.001, H = 1 m (and its triangle and rectangle), and the conduit D = 1 m,
 // n = 0.013, I = 0.001 flowing half full. The iterative unknowns start far above the root, as in use.
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
-#include "Argumentos.h"
+#include "cli/Argumentos.h"
 
-#include "NumberFormat.h"
-#include "Usage.h"
+#include "cli/Usage.h"
+#include "common/NumberFormat.h"
 
 #include <cmath>
 

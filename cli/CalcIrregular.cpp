@@ -1,10 +1,10 @@
 // sulvo-calc irregular: reads a point file, solves one uniform-flow problem and prints the result.
-#include "Argumentos.h"
-#include "PontosSecao.h"
-#include "Saida.h"
-#include "ScriptedPrompt.h"
-#include "Usage.h"
-#include "uIrregular.h"
+#include "cli/Argumentos.h"
+#include "cli/PontosSecao.h"
+#include "cli/Saida.h"
+#include "cli/ScriptedPrompt.h"
+#include "cli/Usage.h"
+#include "engine/uIrregular.h"
 
 namespace sulvo::cli {
 namespace {

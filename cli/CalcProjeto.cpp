@@ -1,12 +1,12 @@
 // sulvo-calc --projeto: opens a project file with the window's own reader, calculates the regular problem of
 // the type saved in it or its irregular problem, prints the same JSON as the section calculators and, with
 // --gravar, writes the whole project back with the window's writer, so projects can be recalculated in batch.
-#include "Argumentos.h"
-#include "ArquivoProjeto.h"
-#include "Regional.h"
-#include "Saida.h"
-#include "ScriptedPrompt.h"
-#include "Usage.h"
+#include "cli/Argumentos.h"
+#include "cli/Saida.h"
+#include "cli/ScriptedPrompt.h"
+#include "cli/Usage.h"
+#include "project/ArquivoProjeto.h"
+#include "project/Regional.h"
 
 namespace sulvo::cli {
 namespace {

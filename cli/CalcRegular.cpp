@@ -1,13 +1,13 @@
 // sulvo-calc for the four regular sections: fills a fresh engine object from FIELD=VALUE pairs, calculates,
 // and prints the object's every field with the messages the engine showed.
-#include "Argumentos.h"
-#include "Saida.h"
-#include "ScriptedPrompt.h"
-#include "Usage.h"
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "cli/Argumentos.h"
+#include "cli/Saida.h"
+#include "cli/ScriptedPrompt.h"
+#include "cli/Usage.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
 
 #include <map>
 

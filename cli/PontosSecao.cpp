@@ -1,7 +1,7 @@
-#include "PontosSecao.h"
+#include "cli/PontosSecao.h"
 
-#include "NumberFormat.h"
-#include "Usage.h"
+#include "cli/Usage.h"
+#include "common/NumberFormat.h"
 
 #include <fstream>
 #include <string_view>

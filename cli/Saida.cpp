@@ -1,6 +1,6 @@
-#include "Saida.h"
+#include "cli/Saida.h"
 
-#include "Json.h"
+#include "cli/Json.h"
 
 namespace sulvo::cli {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "uIrregular.h"
-#include "uSulvo.h"
-#include "ucircular.h"
+#include "engine/uIrregular.h"
+#include "engine/uSulvo.h"
+#include "engine/ucircular.h"
 
 #include <cstdint>
 #include <string>

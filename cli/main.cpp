@@ -1,6 +1,6 @@
 // sulvo-calc: the headless calculator over the same engine as the window.
-#include "Argumentos.h"
-#include "Usage.h"
+#include "cli/Argumentos.h"
+#include "cli/Usage.h"
 
 #include <iostream>
 

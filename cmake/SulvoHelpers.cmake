@@ -5,8 +5,8 @@ function(sulvo_add_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES} ${ARG_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+        gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
         PROPERTIES TIMEOUT 120 DISCOVERY_TIMEOUT 60)
 endfunction()
 
@@ -15,8 +15,8 @@ function(sulvo_add_qtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES} ${ARG_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+        add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 120)
 endfunction()
 
@@ -27,9 +27,3 @@ function(sulvo_add_bench name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
 endfunction()
 
-# Adds a source folder once it has its own CMakeLists.txt.
-macro(sulvo_add_folder dir)
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-        add_subdirectory(${dir})
-    endif()
-endmacro()

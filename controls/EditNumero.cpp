@@ -1,7 +1,7 @@
-#include "EditNumero.h"
+#include "controls/EditNumero.h"
 
-#include "DialogService.h"
-#include "NumberFormat.h"
+#include "common/NumberFormat.h"
+#include "project/DialogService.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>

@@ -2,9 +2,9 @@
 // Usage: gerar_tabela_rugosidade <source.txt> <table.cdb>
 // Source: UTF-8, one row a line, "descrição;mínimo;normal;máximo"; blank lines and lines starting
 // with "#" are ignored. A row that would make a misleading table stops the build with its line number.
-#include "ArqRugosidade.h"
-#include "Cp1252.h"
-#include "NumberFormat.h"
+#include "common/Cp1252.h"
+#include "common/NumberFormat.h"
+#include "roughness/ArqRugosidade.h"
 
 #include <cmath>
 #include <fstream>

@@ -1,6 +1,6 @@
-#include "uIrregular.h"
+#include "engine/uIrregular.h"
 
-#include "NumberFormat.h"
+#include "common/NumberFormat.h"
 
 #include <bit>
 #include <cmath>

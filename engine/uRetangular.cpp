@@ -1,4 +1,4 @@
-#include "uRetangular.h"
+#include "engine/uRetangular.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "uSulvo.h"
+#include "engine/uSulvo.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "uTrapezoidal.h"
+#include "engine/uTrapezoidal.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "uTriangular.h"
+#include "engine/uTriangular.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "uSulvo.h"
+#include "engine/uSulvo.h"
 
 namespace sulvo {
 

@@ -1,4 +1,4 @@
-#include "ucircular.h"
+#include "engine/ucircular.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ArquivoProjeto.h"
+#include "project/ArquivoProjeto.h"
 
 #include <string>
 

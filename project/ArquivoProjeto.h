@@ -1,12 +1,12 @@
 #pragma once
 
-#include "IdentProjeto.h"
-#include "IniFile.h"
-#include "uIrregular.h"
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "engine/uIrregular.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
+#include "project/IdentProjeto.h"
+#include "project/IniFile.h"
 
 #include <cstdint>
 #include <stdexcept>

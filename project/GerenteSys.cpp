@@ -1,6 +1,6 @@
-#include "GerenteSys.h"
+#include "project/GerenteSys.h"
 
-#include "Cp1252.h"
+#include "common/Cp1252.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogService.h"
+#include "project/DialogService.h"
 
 #include <array>
 #include <functional>

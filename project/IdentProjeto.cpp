@@ -1,4 +1,4 @@
-#include "IdentProjeto.h"
+#include "project/IdentProjeto.h"
 
 #include <cstdio>
 #include <ctime>

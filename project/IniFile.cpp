@@ -1,7 +1,7 @@
-#include "IniFile.h"
+#include "project/IniFile.h"
 
-#include "Cp1252.h"
-#include "NumberFormat.h"
+#include "common/Cp1252.h"
+#include "common/NumberFormat.h"
 
 #include <cerrno>
 #include <cstdio>

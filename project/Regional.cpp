@@ -1,4 +1,4 @@
-#include "Regional.h"
+#include "project/Regional.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "FRelatorio.h"
+#include "report/FRelatorio.h"
 
-#include "DialogService.h"
-#include "ImagemGraficoQt.h"
+#include "project/DialogService.h"
+#include "report/ImagemGraficoQt.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>

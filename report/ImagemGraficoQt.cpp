@@ -1,4 +1,4 @@
-#include "ImagemGraficoQt.h"
+#include "report/ImagemGraficoQt.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "URelatorio.h"
+#include "report/URelatorio.h"
 
 #include <QImage>
 #include <QString>

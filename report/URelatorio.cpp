@@ -1,12 +1,12 @@
-#include "URelatorio.h"
+#include "report/URelatorio.h"
 
-#include "IdentProjeto.h"
-#include "NumberFormat.h"
-#include "uIrregular.h"
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "common/NumberFormat.h"
+#include "engine/uIrregular.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
+#include "project/IdentProjeto.h"
 
 #include <cmath>
 #include <string>

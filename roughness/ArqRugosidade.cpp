@@ -1,6 +1,6 @@
-#include "ArqRugosidade.h"
+#include "roughness/ArqRugosidade.h"
 
-#include "Cp1252.h"
+#include "common/Cp1252.h"
 
 #include <bit>
 #include <cerrno>

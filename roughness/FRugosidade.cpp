@@ -1,8 +1,8 @@
-#include "FRugosidade.h"
+#include "roughness/FRugosidade.h"
 
-#include "DialogService.h"
-#include "EditNumero.h"
-#include "NumberFormat.h"
+#include "common/NumberFormat.h"
+#include "controls/EditNumero.h"
+#include "project/DialogService.h"
 
 #include <QFontMetrics>
 #include <QFrame>

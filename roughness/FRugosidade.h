@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ArqRugosidade.h"
+#include "roughness/ArqRugosidade.h"
 
 #include <QDialog>
 

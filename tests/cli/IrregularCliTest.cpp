@@ -1,5 +1,5 @@
 // sulvo-calc irregular: point files, fields, the JSON result, the discharge–depth curve and the exit status.
-#include "RunCalc.h"
+#include "tests/cli/RunCalc.h"
 
 #include <gtest/gtest.h>
 

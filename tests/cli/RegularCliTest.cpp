@@ -1,6 +1,6 @@
 // sulvo-calc on the four regular sections: the JSON object, the messages the engine showed, the scripted answers
 // to the non-convergence question and the exit statuses.
-#include "RunCalc.h"
+#include "tests/cli/RunCalc.h"
 
 #include <gtest/gtest.h>
 

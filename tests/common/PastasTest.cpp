@@ -1,4 +1,4 @@
-#include "Pastas.h"
+#include "common/Pastas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "EditNumero.h"
-#include "DialogService.h"
+#include "controls/EditNumero.h"
+#include "project/DialogService.h"
 
 #include <QHBoxLayout>
 #include <QSignalSpy>

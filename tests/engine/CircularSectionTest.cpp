@@ -1,5 +1,5 @@
 // The circular conduit: geometry through the central angle, its six unknowns, its critical depth and its messages.
-#include "ucircular.h"
+#include "engine/ucircular.h"
 
 #include <gtest/gtest.h>
 

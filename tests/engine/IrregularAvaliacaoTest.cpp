@@ -1,6 +1,6 @@
 // The three evaluations of an irregular section at a trial depth: wetted stretches, the dry/wet rule at the
 // level, the roughness of partly wet end segments and the slice cutting of the divided method.
-#include "uIrregular.h"
+#include "engine/uIrregular.h"
 
 #include <gtest/gtest.h>
 

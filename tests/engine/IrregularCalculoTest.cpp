@@ -1,6 +1,6 @@
 // The irregular section's solvers (discharge, normal depth, slope, single roughness), the critical depth,
 // the derived results, the failure paths and the discharge–depth chart.
-#include "uIrregular.h"
+#include "engine/uIrregular.h"
 
 #include <gtest/gtest.h>
 

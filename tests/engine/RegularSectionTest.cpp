@@ -1,8 +1,8 @@
 // The three prismatic sections: Manning's equation in all six directions, critical depths, earthwork,
 // the non-convergence question and the failures.
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The regime rule shared by every section, and the promise that a successful calculation never leaves an
 // infinity or a not-a-number in a field, whatever the inputs.
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
 
 #include <gtest/gtest.h>
 

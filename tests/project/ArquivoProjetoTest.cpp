@@ -1,6 +1,6 @@
-#include "ArquivoProjeto.h"
+#include "project/ArquivoProjeto.h"
 
-#include "ArquivosTeste.h"
+#include "tests/project/ArquivosTeste.h"
 
 #include <gtest/gtest.h>
 

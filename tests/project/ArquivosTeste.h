@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/PastaTemporaria.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,9 +1,9 @@
-#include "GerenteSys.h"
+#include "project/GerenteSys.h"
 
 #include <gtest/gtest.h>
 
-#include "ArquivosTeste.h"
-#include "support/ScriptedDialogService.h"
+#include "tests/project/ArquivosTeste.h"
+#include "tests/support/ScriptedDialogService.h"
 
 #include <stdexcept>
 

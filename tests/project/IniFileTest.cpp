@@ -1,6 +1,6 @@
-#include "IniFile.h"
+#include "project/IniFile.h"
 
-#include "ArquivosTeste.h"
+#include "tests/project/ArquivosTeste.h"
 
 #include <gtest/gtest.h>
 

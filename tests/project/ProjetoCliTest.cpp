@@ -1,7 +1,7 @@
 // sulvo-calc --projeto: the same reader, calculators and writer as the window, run as a program.
-#include "ArquivoProjeto.h"
+#include "project/ArquivoProjeto.h"
 
-#include "ArquivosTeste.h"
+#include "tests/project/ArquivosTeste.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Cp1252.h"
-#include "IdentProjeto.h"
-#include "Regional.h"
+#include "common/Cp1252.h"
+#include "project/IdentProjeto.h"
+#include "project/Regional.h"
 
 #include <gtest/gtest.h>
 

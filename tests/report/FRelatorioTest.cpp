@@ -1,13 +1,13 @@
-#include "FRelatorio.h"
+#include "report/FRelatorio.h"
 
-#include "DialogService.h"
-#include "IdentProjeto.h"
-#include "ImagemGraficoQt.h"
-#include "uIrregular.h"
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "engine/uIrregular.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
+#include "project/DialogService.h"
+#include "project/IdentProjeto.h"
+#include "report/ImagemGraficoQt.h"
 
 #include <QChart>
 #include <QChartView>

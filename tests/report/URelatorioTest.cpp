@@ -1,11 +1,11 @@
-#include "URelatorio.h"
+#include "report/URelatorio.h"
 
-#include "IdentProjeto.h"
-#include "uIrregular.h"
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "engine/uIrregular.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
+#include "project/IdentProjeto.h"
 
 #include <gtest/gtest.h>
 

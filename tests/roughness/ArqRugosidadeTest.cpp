@@ -1,5 +1,5 @@
-#include "ArqRugosidade.h"
-#include "support/PastaTemporaria.h"
+#include "roughness/ArqRugosidade.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 

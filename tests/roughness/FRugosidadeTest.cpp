@@ -2,11 +2,11 @@
 // message box answered by the scripted dialog service.
 #include <QtTest>
 
-#include "support/ScriptedDialogService.h"
+#include "tests/support/ScriptedDialogService.h"
 
-#include "ArqRugosidade.h"
-#include "EditNumero.h"
-#include "FRugosidade.h"
+#include "controls/EditNumero.h"
+#include "roughness/ArqRugosidade.h"
+#include "roughness/FRugosidade.h"
 
 #include <QLineEdit>
 #include <QPushButton>

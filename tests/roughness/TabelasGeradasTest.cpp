@@ -1,6 +1,6 @@
 // The tables delivered with the program, as generated into the executables' folder at build time.
-#include "ArqRugosidade.h"
-#include "support/PastaTemporaria.h"
+#include "roughness/ArqRugosidade.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 // defaults to GoogleTest's ADD_FAILURE or Qt Test's qFail when either header was included first.
 // Unexpected questions get the safest answer (Cancel, No, no file), so the code under test stops.
 
-#include "DialogService.h"
+#include "project/DialogService.h"
 
 #include <deque>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JanelasModais.h"
+#include "ui/principal/JanelasModais.h"
 
 #include <QDialog>
 #include <QTest>

@@ -5,16 +5,16 @@
 
 #include <QTest>
 
-#include "ModaisRoteirizados.h"
-#include "support/ScriptedDialogService.h"
+#include "tests/support/ScriptedDialogService.h"
+#include "tests/ui/ModaisRoteirizados.h"
 
-#include "Ajuda.h"
-#include "DefinirRugosidade.h"
-#include "EditNumero.h"
-#include "FIdentProjeto.h"
-#include "PaginaIrregular.h"
-#include "PaginaRegular.h"
-#include "Principal.h"
+#include "controls/EditNumero.h"
+#include "ui/irregular/DefinirRugosidade.h"
+#include "ui/irregular/PaginaIrregular.h"
+#include "ui/periferia/Ajuda.h"
+#include "ui/principal/FIdentProjeto.h"
+#include "ui/principal/Principal.h"
+#include "ui/regular/PaginaRegular.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,10 +1,10 @@
 // A project's whole life in the main window: entered, calculated, saved, reopened in the next run, and
 // the ways an open or a save can fail.
-#include "CicloComum.h"
+#include "tests/ui/ciclo/CicloComum.h"
 
-#include "FRugosidade.h"
-#include "GraficoIrregular.h"
-#include "GraficoRegular.h"
+#include "roughness/FRugosidade.h"
+#include "ui/irregular/GraficoIrregular.h"
+#include "ui/regular/GraficoRegular.h"
 
 #include <QDir>
 #include <QFile>

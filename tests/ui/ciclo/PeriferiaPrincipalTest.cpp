@@ -1,11 +1,11 @@
 // The pieces around the work pages as the main window uses them: the two reports, the help topics asked
 // by menus, buttons and F1, the about window and the web pages.
-#include "CicloComum.h"
+#include "tests/ui/ciclo/CicloComum.h"
 
-#include "FRelatorio.h"
-#include "FRugosidade.h"
-#include "Internet.h"
-#include "SplashSulvo.h"
+#include "report/FRelatorio.h"
+#include "roughness/FRugosidade.h"
+#include "ui/periferia/Internet.h"
+#include "ui/periferia/SplashSulvo.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,15 +2,15 @@
 // over a section model, with scripted message boxes and modal windows.
 #include <QTest>
 
-#include "support/ScriptedDialogService.h"
+#include "tests/support/ScriptedDialogService.h"
 
-#include "AltPonto.h"
-#include "ArqRugosidade.h"
-#include "DefinirRugosidade.h"
-#include "EditNumero.h"
-#include "FRugosidade.h"
-#include "JanelasRoteiro.h"
-#include "uIrregular.h"
+#include "controls/EditNumero.h"
+#include "engine/uIrregular.h"
+#include "roughness/ArqRugosidade.h"
+#include "roughness/FRugosidade.h"
+#include "tests/ui/irregular/JanelasRoteiro.h"
+#include "ui/irregular/AltPonto.h"
+#include "ui/irregular/DefinirRugosidade.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "GraficoIrregular.h"
+#include "ui/irregular/GraficoIrregular.h"
 
 #include <QAreaSeries>
 #include <QChart>

@@ -1,4 +1,4 @@
-#include "IrregularEixos.h"
+#include "ui/irregular/IrregularEixos.h"
 
 #include <gtest/gtest.h>
 

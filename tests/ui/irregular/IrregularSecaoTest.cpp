@@ -1,4 +1,4 @@
-#include "IrregularSecao.h"
+#include "ui/irregular/IrregularSecao.h"
 
 #include <gtest/gtest.h>
 

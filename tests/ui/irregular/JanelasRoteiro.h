@@ -4,7 +4,7 @@
 // step of a script, which fills it in and presses its buttons. A window that appears when no step is left,
 // or that a step leaves open, is a test failure; so is a step that never ran.
 
-#include "JanelasModais.h"
+#include "ui/principal/JanelasModais.h"
 
 #include <QDialog>
 #include <QString>

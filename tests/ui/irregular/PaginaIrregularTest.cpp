@@ -2,15 +2,15 @@
 // the unknown and method, "Calcular", and the page's part of the project lifecycle.
 #include <QTest>
 
-#include "support/ScriptedDialogService.h"
+#include "tests/support/ScriptedDialogService.h"
 
-#include "AltPonto.h"
-#include "DefinirRugosidade.h"
-#include "EditNumero.h"
-#include "GraficoIrregular.h"
-#include "JanelasRoteiro.h"
-#include "PaginaIrregular.h"
-#include "uIrregular.h"
+#include "controls/EditNumero.h"
+#include "engine/uIrregular.h"
+#include "tests/ui/irregular/JanelasRoteiro.h"
+#include "ui/irregular/AltPonto.h"
+#include "ui/irregular/DefinirRugosidade.h"
+#include "ui/irregular/GraficoIrregular.h"
+#include "ui/irregular/PaginaIrregular.h"
 
 #include <QComboBox>
 #include <QLabel>

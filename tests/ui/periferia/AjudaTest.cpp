@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "Ajuda.h"
+#include "ui/periferia/Ajuda.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
 #include <QTest>
 
-#include "Internet.h"
-#include "SplashSulvo.h"
-#include "support/ScriptedDialogService.h"
+#include "tests/support/ScriptedDialogService.h"
+#include "ui/periferia/Internet.h"
+#include "ui/periferia/SplashSulvo.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "GraficoRegular.h"
+#include "ui/regular/GraficoRegular.h"
 
 #include <QAbstractAxis>
 #include <QChart>

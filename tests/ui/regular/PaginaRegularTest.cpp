@@ -2,18 +2,18 @@
 // objects of the window, and every message box answered by the scripted dialog service.
 #include <QtTest>
 
-#include "support/ScriptedDialogService.h"
+#include "tests/support/ScriptedDialogService.h"
 
-#include "ArqRugosidade.h"
-#include "EditNumero.h"
-#include "FRugosidade.h"
-#include "GraficoRegular.h"
-#include "NumberFormat.h"
-#include "PaginaRegular.h"
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "common/NumberFormat.h"
+#include "controls/EditNumero.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
+#include "roughness/ArqRugosidade.h"
+#include "roughness/FRugosidade.h"
+#include "ui/regular/GraficoRegular.h"
+#include "ui/regular/PaginaRegular.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "SplashSulvo.h"
+#include "ui/periferia/SplashSulvo.h"
 
 #include <QDir>
 #include <QEvent>

@@ -1,14 +1,14 @@
-#include "PaginaRegular.h"
+#include "ui/regular/PaginaRegular.h"
 
-#include "DialogService.h"
-#include "EditNumero.h"
-#include "FRugosidade.h"
-#include "GraficoRegular.h"
-#include "NumberFormat.h"
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "common/NumberFormat.h"
+#include "controls/EditNumero.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
+#include "project/DialogService.h"
+#include "roughness/FRugosidade.h"
+#include "ui/regular/GraficoRegular.h"
 
 #include <QAction>
 #include <QComboBox>

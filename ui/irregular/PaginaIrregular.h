@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PromptDialogos.h"
+#include "ui/principal/PromptDialogos.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "FIdentProjeto.h"
+#include "ui/principal/FIdentProjeto.h"
 
-#include "IdentProjeto.h"
+#include "project/IdentProjeto.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include <QTest>
 
-#include "ModaisRoteirizados.h"
-#include "support/ScriptedDialogService.h"
+#include "tests/support/ScriptedDialogService.h"
+#include "tests/ui/ModaisRoteirizados.h"
 
-#include "FIdentProjeto.h"
-#include "IdentProjeto.h"
-#include "Principal.h"
+#include "project/IdentProjeto.h"
+#include "ui/principal/FIdentProjeto.h"
+#include "ui/principal/Principal.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Ajuda.h"
+#include "ui/periferia/Ajuda.h"
 
 #include <QApplication>
 #include <QDesktopServices>

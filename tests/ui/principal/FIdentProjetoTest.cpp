@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "FIdentProjeto.h"
-#include "IdentProjeto.h"
+#include "project/IdentProjeto.h"
+#include "ui/principal/FIdentProjeto.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "AltPonto.h"
+#include "ui/irregular/AltPonto.h"
 
-#include "DialogService.h"
-#include "EditNumero.h"
-#include "IrregularSecao.h"
-#include "uIrregular.h"
+#include "controls/EditNumero.h"
+#include "engine/uIrregular.h"
+#include "project/DialogService.h"
+#include "ui/irregular/IrregularSecao.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IrregularSecao.h"
+#include "ui/irregular/IrregularSecao.h"
 
 #include <QChartView>
 #include <QColor>

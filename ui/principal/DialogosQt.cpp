@@ -1,4 +1,4 @@
-#include "DialogosQt.h"
+#include "ui/principal/DialogosQt.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,14 +1,14 @@
-#include "PaginaIrregular.h"
+#include "ui/irregular/PaginaIrregular.h"
 
-#include "AltPonto.h"
-#include "DefinirRugosidade.h"
-#include "DialogService.h"
-#include "EditNumero.h"
-#include "GraficoIrregular.h"
-#include "IrregularSecao.h"
-#include "JanelasModais.h"
-#include "NumberFormat.h"
-#include "uIrregular.h"
+#include "common/NumberFormat.h"
+#include "controls/EditNumero.h"
+#include "engine/uIrregular.h"
+#include "project/DialogService.h"
+#include "ui/irregular/AltPonto.h"
+#include "ui/irregular/DefinirRugosidade.h"
+#include "ui/irregular/GraficoIrregular.h"
+#include "ui/irregular/IrregularSecao.h"
+#include "ui/principal/JanelasModais.h"
 
 #include <QComboBox>
 #include <QGridLayout>

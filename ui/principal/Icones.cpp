@@ -1,4 +1,4 @@
-#include "Icones.h"
+#include "ui/principal/Icones.h"
 
 #include <QLinearGradient>
 #include <QPainter>

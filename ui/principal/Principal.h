@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ArquivoProjeto.h"
-#include "GerenteSys.h"
-#include "IdentProjeto.h"
-#include "PromptDialogos.h"
-#include "uIrregular.h"
-#include "uRetangular.h"
-#include "uTrapezoidal.h"
-#include "uTriangular.h"
-#include "ucircular.h"
+#include "engine/uIrregular.h"
+#include "engine/uRetangular.h"
+#include "engine/uTrapezoidal.h"
+#include "engine/uTriangular.h"
+#include "engine/ucircular.h"
+#include "project/ArquivoProjeto.h"
+#include "project/GerenteSys.h"
+#include "project/IdentProjeto.h"
+#include "ui/principal/PromptDialogos.h"
 
 #include <QMainWindow>
 

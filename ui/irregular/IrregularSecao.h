@@ -1,6 +1,6 @@
 #pragma once
 
-#include "uIrregular.h"
+#include "engine/uIrregular.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "IrregularSecao.h"
+#include "ui/irregular/IrregularSecao.h"
 
-#include "NumberFormat.h"
+#include "common/NumberFormat.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "DefinirRugosidade.h"
+#include "ui/irregular/DefinirRugosidade.h"
 
-#include "DialogService.h"
-#include "EditNumero.h"
-#include "FRugosidade.h"
-#include "IrregularSecao.h"
-#include "JanelasModais.h"
-#include "NumberFormat.h"
-#include "uIrregular.h"
+#include "common/NumberFormat.h"
+#include "controls/EditNumero.h"
+#include "engine/uIrregular.h"
+#include "project/DialogService.h"
+#include "roughness/FRugosidade.h"
+#include "ui/irregular/IrregularSecao.h"
+#include "ui/principal/JanelasModais.h"
 
 #include <QComboBox>
 #include <QGridLayout>

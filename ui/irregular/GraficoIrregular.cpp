@@ -1,6 +1,6 @@
-#include "GraficoIrregular.h"
+#include "ui/irregular/GraficoIrregular.h"
 
-#include "IrregularEixos.h"
+#include "ui/irregular/IrregularEixos.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>

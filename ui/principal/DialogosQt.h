@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogService.h"
-#include "JanelasModais.h"
+#include "project/DialogService.h"
+#include "ui/principal/JanelasModais.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogService.h"
-#include "Prompt.h"
+#include "common/Prompt.h"
+#include "project/DialogService.h"
 
 namespace sulvo {
 

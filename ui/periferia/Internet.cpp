@@ -1,6 +1,6 @@
-#include "Internet.h"
+#include "ui/periferia/Internet.h"
 
-#include "DialogService.h"
+#include "project/DialogService.h"
 
 #include <QDesktopServices>
 
