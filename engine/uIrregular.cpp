@@ -1,6 +1,7 @@
 #include "engine/uIrregular.h"
 
 #include "common/NumberFormat.h"
+#include "engine/Numerico.h"
 
 #include <bit>
 #include <cmath>
@@ -14,12 +15,8 @@ constexpr double kG = 9.81;   // m/s²
 constexpr double k2G = 19.62; // 2g of the velocity head, kept as its own literal
 constexpr double kDoisTercos = 2.0 / 3.0;
 
-// The bisection tolerances: discharge (m³/s), bracket width of depth, slope and roughness, and the
-// residual (m⁵) and bracket (m) of the critical-depth search.
-constexpr double kTolVazao = 0.0001;
-constexpr double kTolIntervalo = 0.00001;
-constexpr double kTolCritica = 0.0001;
-constexpr double kTolIntervaloCritica = 0.0000001;
+// A discharge this much above the full-section capacity (m³/s) is still accepted by the depth search.
+constexpr double kTolVazao = numerico::kIrregularVazao.residuo;
 constexpr double kLimiteBusca = 90000000000.0; // upper end of the slope and roughness brackets
 
 const char* const kAcimaConvencional = "A altura está maior que a profundidade do sulvo.";
@@ -415,18 +412,11 @@ bool TSulvoIrregular::CalcularProfundidade(double vazao, double declividade, dou
         A = 0;
         return false;
     }
-    double baixo = 0;
-    double alto = cheia;
-    double diferenca = 1.0;
-    while (std::fabs(diferenca) > kTolVazao && alto - baixo > kTolIntervalo) {
-        H = baixo + (alto - baixo) / 2;
+    numerico::Bisseccao(H, 0, cheia, 1.0, numerico::kIrregularVazao, [&](long double& diferenca) {
         Guardar(AvaliarPeloMetodo(H, declividade));
         diferenca = Q - vazao;
-        if (diferenca > 0)
-            alto = H;
-        else
-            baixo = H;
-    }
+        return true;
+    });
     // A depth that settled inside a slot of no width holds no water.
     if (!(A > 0))
         return false;
@@ -446,19 +436,12 @@ bool TSulvoIrregular::CalcularDeclividade(double vazao, double profundidade, dou
         Guardar(unitaria);
         return false;
     }
-    double baixo = 0;
-    double alto = kLimiteBusca;
-    double diferenca = 1.0;
-    while (std::fabs(diferenca) > kTolVazao && alto - baixo > kTolIntervalo) {
-        I = baixo + (alto - baixo) / 2;
+    numerico::Bisseccao(I, 0, kLimiteBusca, 1.0, numerico::kIrregularVazao, [&](long double& diferenca) {
         Guardar(unitaria);
         Q = unitaria.Q * std::sqrt(I);
         diferenca = Q - vazao;
-        if (diferenca > 0)
-            alto = I;
-        else
-            baixo = I;
-    }
+        return true;
+    });
     CompletarResultados(vazao, Q, profundidade, comprimento);
     return true;
 }
@@ -473,19 +456,13 @@ bool TSulvoIrregular::CalcularRugosidade(double vazao, double declividade, doubl
     // Manning's equation over the whole wetted section with the one coefficient n; the geometry does not
     // change between trials.
     const double raio = std::pow(A / P, kDoisTercos);
-    double baixo = 0;
-    double alto = kLimiteBusca;
-    double diferenca = 1.0;
-    while (std::fabs(diferenca) > kTolVazao && alto - baixo > kTolIntervalo) {
-        n = baixo + (alto - baixo) / 2;
+    // The discharge falls as the roughness grows, so the search runs on the residual with its sign turned: too much
+    // discharge means too smooth a channel.
+    numerico::Bisseccao(n, 0, kLimiteBusca, 1.0, numerico::kIrregularVazao, [&](long double& falta) {
         Q = raio * A * std::sqrt(declividade) / n;
-        diferenca = Q - vazao;
-        // Too much discharge means too smooth a channel.
-        if (diferenca > 0)
-            baixo = n;
-        else
-            alto = n;
-    }
+        falta = vazao - Q;
+        return true;
+    });
     CompletarResultados(Q, Q, profundidade, comprimento);
     return true;
 }
@@ -498,20 +475,14 @@ double TSulvoIrregular::ProfundidadeCritica(double vazao) {
         const double termoSecao = g.S > 0 ? g.A * g.A * g.A / g.S : 0.0;
         return termoSecao - termoVazao;
     };
-    double baixo = 0;
-    double alto = -YMinimo;
-    double f = F(alto);
+    double y = -YMinimo;
+    const double f = F(y);
     if (f < 0)
         return -1;
-    double y = alto;
-    while (std::fabs(f) > kTolCritica && alto - baixo > kTolIntervaloCritica) {
-        y = baixo + (alto - baixo) / 2;
-        f = F(y);
-        if (f > 0)
-            alto = y;
-        else
-            baixo = y;
-    }
+    numerico::Bisseccao(y, 0, y, f, numerico::kIrregularCritica, [&](long double& R) {
+        R = F(y);
+        return true;
+    });
     return y;
 }
 

@@ -1,5 +1,7 @@
 #include "engine/uSulvo.h"
 
+#include "engine/Numerico.h"
+
 #include <cfloat>
 #include <cmath>
 
@@ -7,20 +9,14 @@ namespace sulvo {
 
 namespace {
 
-// Manning's exponents and the Newton tolerance, all in extended precision.
+// Manning's exponents in extended precision.
 constexpr long double kCincoTercos = 5.0L / 3.0L;
 constexpr long double kDoisTercos = 2.0L / 3.0L;
 constexpr long double kUmTerco = 1.0L / 3.0L;
 
-// Absolute tolerance of the Newton step, in the unknown's own unit (m, or m/m for the side slope).
-constexpr long double kTolerancia = 0.0001L;
-
 // Start values far above any realistic root: the iteration always comes down onto the root from above.
 constexpr double kInicioProfundidade = 9.999e15;
 constexpr double kInicioGeometria = 9.999e99;
-
-// Newton steps granted per answer before the user is asked whether to go on.
-constexpr long long kPassosPorPergunta = 100000;
 
 } // namespace
 
@@ -44,10 +40,7 @@ TSulvo::Estendido TSulvo::Potencia(Estendido base, Estendido expoente) {
 }
 
 bool TSulvo::Guardar(double& campo, Estendido valor) {
-    if (!std::isfinite(valor) || std::fabs(valor) > DBL_MAX)
-        return false;
-    campo = static_cast<double>(valor);
-    return true;
+    return numerico::GuardarReal(campo, valor);
 }
 
 double TSulvo::Arredondar(Estendido valor) {
@@ -137,35 +130,30 @@ bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, 
     double& base = qual == Desconhecida::Largura ? this->b : b;
     double& x = qual == Desconhecida::Profundidade ? y : qual == Desconhecida::Talude ? talude : base;
 
-    x = qual == Desconhecida::Profundidade ? kInicioProfundidade : kInicioGeometria;
     const Estendido nQ = static_cast<Estendido>(n) * Q;
     const Estendido raizI = std::sqrt(static_cast<Estendido>(I)); // NaN for a negative slope: caught in Δ below
     // √(z² + 1), the slant length of the side per unit of height; it changes only when z is the unknown.
-    Estendido lado = std::sqrt(static_cast<Estendido>(talude) * talude + 1);
-    Estendido delta = 0;
-    long long k = 0;
-    iteracoes_ = 0;
-    while (std::fabs(delta) >= kTolerancia || k == 0) {
+    auto inclinacao = [](Estendido t) { return std::sqrt(t * t + 1); };
+    const Estendido ladoFixo = inclinacao(talude);
+
+    // One Newton step at the current x; dA/dx and dP/dx at the x before the step.
+    auto passo = [&](double anterior, Estendido& delta) {
         Estendido dA = 0, dP = 0;
         switch (qual) {
         case Desconhecida::Profundidade:
-            dA = base + 2 * static_cast<Estendido>(talude) * y; // the top width
-            dP = 2 * lado;
+            dA = base + 2 * static_cast<Estendido>(talude) * anterior; // the top width
+            dP = 2 * ladoFixo;
             break;
         case Desconhecida::Talude:
             dA = static_cast<Estendido>(y) * y;
-            dP = 2 * static_cast<Estendido>(y) * talude / lado;
+            dP = 2 * static_cast<Estendido>(y) * anterior / inclinacao(anterior);
             break;
         case Desconhecida::Largura:
             dA = y;
             dP = 1;
             break;
         }
-
-        if (!Guardar(x, x - delta))
-            return false;
-        if (qual == Desconhecida::Talude)
-            lado = std::sqrt(static_cast<Estendido>(talude) * talude + 1);
+        const Estendido lado = qual == Desconhecida::Talude ? inclinacao(talude) : ladoFixo;
         if (!Guardar(A, static_cast<Estendido>(talude) * y * y + static_cast<Estendido>(base) * y) ||
             !Guardar(P, base + 2 * y * lado))
             return false;
@@ -181,30 +169,23 @@ bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, 
         const Estendido F = nQrho - raizI;
         const Estendido dF = kDoisTercos * nQrho * dP * area - kCincoTercos * raizI * dA * perimetro;
         delta = F * area * perimetro / dF;
-        if (!std::isfinite(delta))
+        return static_cast<bool>(std::isfinite(delta));
+    };
+
+    auto convergiu = [&] {
+        if (qual != Desconhecida::Profundidade && x <= 0) {
+            // The root lies at a negative slope or width: a rectangle (or a triangle) already carries more.
+            x = 0;
+            Prompt().Mensagem(qual == Desconhecida::Talude ? "Nenhuma inclinação de talude positiva conduz esta vazão."
+                                                           : "Nenhuma largura de base positiva conduz esta vazão.");
             return false;
-
-        ++iteracoes_;
-        if (++k >= kPassosPorPergunta) {
-            if (!TentarNovamente())
-                return false;
-            k = 0;
         }
+        return Completar(y, Q, base, talude, Comp);
+    };
 
-        if (std::fabs(delta) < kTolerancia) {
-            if (qual != Desconhecida::Profundidade && x <= 0) {
-                // The root lies at a negative slope or width: a rectangle (or a triangle) already carries more.
-                x = 0;
-                Prompt().Mensagem(qual == Desconhecida::Talude
-                                      ? "Nenhuma inclinação de talude positiva conduz esta vazão."
-                                      : "Nenhuma largura de base positiva conduz esta vazão.");
-                return false;
-            }
-            if (!Completar(y, Q, base, talude, Comp))
-                return false;
-        }
-    }
-    return true;
+    return numerico::Newton(x, qual == Desconhecida::Profundidade ? kInicioProfundidade : kInicioGeometria,
+                            numerico::kPrismaticoNewton, iteracoes_, passo, convergiu,
+                            [this] { return TentarNovamente(); });
 }
 
 bool TSulvoR::CalcularIncognitaComum(std::uint8_t incognita) {

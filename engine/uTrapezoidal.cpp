@@ -1,5 +1,7 @@
 #include "engine/uTrapezoidal.h"
 
+#include "engine/Numerico.h"
+
 #include <cmath>
 
 namespace sulvo {
@@ -28,21 +30,14 @@ double TSulvoTrapezoidal::ProfundidadeCritica(double Q, double z, double b) {
     const Estendido alvo = static_cast<Estendido>(Q) * Q / (base * base * base * base * base);
     if (!std::isfinite(alvo))
         return NAN;
-    double lo = 0, hi = 999999, y = 0;
-    Estendido R = 1;
-    while (std::fabs(R) > 0.0001L && hi - lo > 0.0000001) {
-        y = lo + (hi - lo) / 2;
+    double y = 0;
+    const bool achou = numerico::Bisseccao(y, 0, 999999, 1, numerico::kTrapezioCritica, [&](Estendido& R) {
         const Estendido r = y / base;
         const Estendido topo = 1 + z * r;
         R = kGravidade * r * r * r * topo * topo * topo / (1 + 2 * z * r) - alvo;
-        if (!std::isfinite(R))
-            return NAN;
-        if (R > 0)
-            hi = y;
-        else
-            lo = y;
-    }
-    return y;
+        return static_cast<bool>(std::isfinite(R));
+    });
+    return achou ? y : NAN;
 }
 
 } // namespace sulvo

@@ -1,5 +1,7 @@
 #include "engine/ucircular.h"
 
+#include "engine/Numerico.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -19,23 +21,6 @@ const char* const kVazaoInalcancavel = "Não é possível alcançar esta vazão 
 const char* const kProfundidadeNula = "A profundidade deve ser maior do que zero.";
 const char* const kDiametroNulo = "O diâmetro deve ser maior do que zero.";
 const char* const kRelacaoNula = "A relação entre a profundidade e o diâmetro deve ser maior do que zero.";
-
-// Halves [lo, hi] on x (the depth or the diameter) until the discharge residual R = Qm − Q computed by `residuo`
-// at the current x falls within 0.0001 m³/s or the bracket below 0.00001 m; x keeps the last midpoint.
-// False when `residuo` meets a floating-point fault.
-template <class Residuo> bool Bisseccao(double& x, double lo, double hi, Residuo&& residuo) {
-    long double R = 1;
-    while (std::fabs(R) > 0.0001L && hi - lo > 0.00001) {
-        x = lo + (hi - lo) / 2;
-        if (!residuo(R))
-            return false;
-        if (R > 0)
-            hi = x;
-        else
-            lo = x;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -159,7 +144,7 @@ bool TSulvoCircular::CalcularProfundidade(double Q, double D, double I, double n
         Prompt().Mensagem(kVazaoInalcancavel);
         return false;
     }
-    const bool achou = Bisseccao(H, 0, H, [&](Estendido& R) {
+    const bool achou = numerico::Bisseccao(H, 0, H, 1, numerico::kCircularVazao, [&](Estendido& R) {
         if (!Geometria(H, D, teta))
             return false;
         R = VazaoManning(I, n) - Q;
@@ -203,7 +188,7 @@ bool TSulvoCircular::CalcularDiametro(double Q, double H, double I, double n) {
         if (!std::isfinite(R))
             return false;
     }
-    const bool achou = Bisseccao(D, lo, hi, [&](Estendido& R) {
+    const bool achou = numerico::Bisseccao(D, lo, hi, 1, numerico::kCircularVazao, [&](Estendido& R) {
         if (!Geometria(H, D, teta))
             return false;
         R = VazaoManning(I, n) - Q;
@@ -257,20 +242,15 @@ double TSulvoCircular::NumeroFroude(double V, double Dh) {
 double TSulvoCircular::ProfundidadeCritica(double Q, double D) {
     const Estendido diametro = D;
     const Estendido alvo = Q / std::sqrt(kGravidade);
-    double lo = 0.00000001, hi = 6.28, teta = 0;
-    Estendido R = 1;
-    while (std::fabs(R) > 0.0001L && hi - lo > 0.0001) {
-        teta = lo + (hi - lo) / 2;
+    double teta = 0;
+    const bool achou = numerico::Bisseccao(teta, 0.00000001, 6.28, 1, numerico::kCircularCritica, [&](Estendido& R) {
         const Estendido angulo = teta;
         const Estendido area = diametro * diametro / 8 * (angulo - std::sin(angulo));
         R = area * std::sqrt(area / (std::sin(angulo / 2) * diametro)) - alvo;
-        if (!std::isfinite(R))
-            return NAN;
-        if (R > 0)
-            hi = teta;
-        else
-            lo = teta;
-    }
+        return static_cast<bool>(std::isfinite(R));
+    });
+    if (!achou)
+        return NAN;
     return Arredondar(diametro * (1 - std::cos(static_cast<Estendido>(teta) / 2)) / 2);
 }
 
