@@ -212,6 +212,9 @@ void TPaginaIrregular::CriarEntrada() {
     campo("Profundidade Normal (Yn) :", EdIAltura, "m");
     campo("Declividade ( I ) :", EdIDeclividade, "m/m");
     campo("Comprimento do Sulvo :", EdIComprimento, "m");
+    // The label of the single roughness, the widest, keeps its room while hidden: the page does not shift
+    // when the unknown changes.
+    g->setColumnMinimumWidth(0, Label67->sizeHint().width());
     g->addWidget(Label67, linha, 0);
     g->addWidget(EdIRugosidade, linha++, 1);
     g->addWidget(Rotulo("Metodologia de Cálculo :", GBEntrada), linha++, 0, 1, 3);
@@ -279,8 +282,8 @@ void TPaginaIrregular::CriarGraficos() {
     auto* l1 = new QHBoxLayout(TSSulvo);
     l1->setContentsMargins(2, 2, 2, 2);
     l1->setSpacing(4);
-    l1->addWidget(IrregularChart1, 1);
-    l1->addLayout(lateral);
+    l1->addWidget(IrregularChart1, 3);
+    l1->addLayout(lateral, 2);
     PageControl1->addTab(TSSulvo, QStringLiteral("Seção Transversal do Sulvo"));
 
     TSVazao = new QWidget(PageControl1);

@@ -453,6 +453,10 @@ TTabelaPontos::TTabelaPontos(QWidget* pai) : QTableView(pai) {
     horizontalHeader()->setHighlightSections(false);
 }
 
+QSize TTabelaPontos::sizeHint() const {
+    return {minimumWidth(), QTableView::sizeHint().height()};
+}
+
 std::vector<int> TTabelaPontos::LinhasSelecionadas() const {
     std::vector<int> linhas;
     if (!selectionModel())

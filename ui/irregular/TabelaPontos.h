@@ -127,6 +127,9 @@ class TTabelaPontos : public QTableView {
 public:
     explicit TTabelaPontos(QWidget* pai = nullptr);
 
+    // As narrow as its minimum: beside the chart, the chart takes the room the window gains first.
+    QSize sizeHint() const override;
+
     std::vector<int> LinhasSelecionadas() const;
     QString TextoDasLinhas(const std::vector<int>& linhas) const;
 
