@@ -805,12 +805,17 @@ void TPaginaIrregular::SecaoAlteradaNaTabela() {
     const auto& pontos = ctx_.SulvoIrregular.Pontos;
     // The right bank is the section's width: a survey, a moved bank or an undo may all change it, and the
     // width field follows so that leaving it does not ask to clear the section.
+    CarregandoCampos = true;
     if (pontos.size() >= 2) {
         LarguraSuperficie = pontos.back().X;
-        CarregandoCampos = true;
         EdISuperficie->SetValor(LarguraSuperficie);
-        CarregandoCampos = false;
+    } else {
+        // Back before the first survey of a new project: no width yet.
+        LarguraSuperficie = 0;
+        EdISuperficie->SetValor(0);
+        EdISuperficie->clear();
     }
+    CarregandoCampos = false;
     BtInserirPonto->setEnabled(pontos.size() >= 2 && LarguraSuperficie > 0);
     IrregularChart1->DefinirCorLeito(palette().color(QPalette::Window));
     RedesenharSecao();
