@@ -324,11 +324,11 @@ void TPaginaRegular::CriarControles() {
     CbIncognita->setStatusTip(Q("Incógnita do problema a ser calculada"));
     CbIncognita->setProperty("helpContext", 217);
     CbIncognita->setMaxVisibleItems(7);
-    // Wide enough for the longest unknown of any type, so that the closed list never cuts one.
-    CbIncognita->setFixedWidth(
-        std::max(kLarguraCampo, LarguraRotulos(fontMetrics(), {"Coeficiente de Rugosidade", "Diâmetro e Profundidade",
-                                                               "Inclinação do Talude"}) +
-                                    40));
+    // Wide enough for the longest unknown of any type, as the style draws it, so that the closed list never cuts
+    // one ("Coeficiente de Rugosidade").
+    QComboBox medida;
+    medida.addItems({Q("Coeficiente de Rugosidade"), Q("Diâmetro e Profundidade"), Q("Inclinação do Talude")});
+    CbIncognita->setFixedWidth(std::max(kLarguraCampo, medida.sizeHint().width()));
     auto* rotuloIncognita = new QLabel(Q("Incógnita do problema :"));
     grade->addWidget(rotuloIncognita, 0, 0);
     grade->addWidget(CbIncognita, 0, 1, 1, 3, Qt::AlignLeft);
