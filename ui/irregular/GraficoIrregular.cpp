@@ -5,6 +5,7 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLineSeries>
 #include <QMouseEvent>
@@ -76,6 +77,10 @@ struct TExtremos {
 TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new QChart, parent) {
     QChart* grafico = chart();
     ConfigurarGrafico(grafico, QStringLiteral("Seção Transversal do Sulvo"));
+    // Beside the point table the chart is narrow at the window's smallest size: thin margins leave the title and
+    // the axis labels their room.
+    grafico->setMargins(QMargins(2, 2, 6, 2));
+    grafico->layout()->setContentsMargins(0, 0, 0, 0);
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
 
