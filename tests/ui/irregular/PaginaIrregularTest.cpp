@@ -768,6 +768,9 @@ private slots:
         QTest::newRow("refused line") << QStringLiteral("0;10\n2;8\n4;x\n6;10\n") << 0 << 6.0 << 0.0
                                       << QStringLiteral("Linha 3 recusada: \"x\" não é um número (\"4;x\"). "
                                                         "Nenhum ponto foi colado.");
+        // Banks below 0: elevations below some datum, as the user answers.
+        QTest::newRow("elevations below the datum")
+            << QStringLiteral("0;-5\n2;-7\n4;-7\n6;-5\n") << 4 << 6.0 << -2.0 << QStringLiteral("?");
         QTest::newRow("stations going back")
             << QStringLiteral("0\t10\n3\t8\n2\t8\n6\t10") << 0 << 6.0 << 0.0
             << QStringLiteral("Linha 3 recusada: a estaca 2 é menor que a anterior (3)");
@@ -783,6 +786,14 @@ private slots:
         const bool arquivo = !texto.contains(u'\n');
         if (arquivo)
             a.dialogos.Abrir(std::string(SULVO_TEST_DATA) + "/irregular/" + texto.toStdString());
+        const bool pergunta = mensagem == u"?";
+        if (pergunta) {
+            a.dialogos.SimNao(
+                "As margens do levantamento não estão na profundidade 0. Os valores de Y são cotas do terreno, a "
+                "converter para a seção?",
+                true);
+            mensagem.clear();
+        }
         if (!mensagem.isEmpty())
             a.dialogos.EsperarMensagem(std::nullopt);
         if (arquivo) {
