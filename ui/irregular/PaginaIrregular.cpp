@@ -244,7 +244,8 @@ void TPaginaIrregular::CriarPontos() {
     EdY = NovoCampo("EdY", 2, "Profundidade do ponto (Y)");
     EdX->setFixedWidth(kLarguraCampoPonto);
     EdY->setFixedWidth(kLarguraCampoPonto);
-    BtInserirPonto = new QPushButton(IconeInserir(), QStringLiteral("&Inserir"), GBPontosGrafico);
+    // Access keys avoid the menu bar's (P, I, T, A).
+    BtInserirPonto = new QPushButton(IconeInserir(), QStringLiteral("I&nserir"), GBPontosGrafico);
     BtInserirPonto->setStatusTip(QStringLiteral("Inserir novo ponto"));
     BtInserirPonto->setEnabled(false);
     BtLimpar = new QPushButton(QStringLiteral("&Limpar"), GBPontosGrafico);
