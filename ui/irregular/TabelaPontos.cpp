@@ -199,7 +199,11 @@ TEditorPontos::TEditorPontos(TSulvoIrregular& secao, IDialogService& dialogos, Q
     modelo_->AoEditar = [this](int linha, int coluna, double valor) { return AlterarCelula(linha, coluna, valor); };
 }
 
+// The history is forgotten whenever the section is replaced elsewhere (a new width, a new or opened project), so
+// every recorded row exists; the checks only keep a missed case from writing outside the points.
 void TEditorPontos::AplicarPonto(int linha, const TPontoSecao& ponto) {
+    if (linha < 0 || linha >= static_cast<int>(secao_.Pontos.size()))
+        return;
     secao_.Pontos[static_cast<std::size_t>(linha)] = ponto;
     modelo_->LinhaAlterada(linha);
     emit SecaoAlterada();
@@ -207,6 +211,8 @@ void TEditorPontos::AplicarPonto(int linha, const TPontoSecao& ponto) {
 }
 
 void TEditorPontos::AplicarInsercao(int linha, const TPontoSecao& ponto) {
+    if (linha < 0 || linha > static_cast<int>(secao_.Pontos.size()))
+        return;
     modelo_->AntesDeInserir(linha);
     secao_.Pontos.insert(secao_.Pontos.begin() + linha, ponto);
     modelo_->DepoisDeInserir();
@@ -215,6 +221,8 @@ void TEditorPontos::AplicarInsercao(int linha, const TPontoSecao& ponto) {
 }
 
 void TEditorPontos::AplicarRemocao(int linha) {
+    if (linha < 0 || linha >= static_cast<int>(secao_.Pontos.size()))
+        return;
     modelo_->AntesDeRemover(linha);
     secao_.Pontos.erase(secao_.Pontos.begin() + linha);
     modelo_->DepoisDeRemover();
