@@ -2,40 +2,26 @@
 
 // The numerical methods every solver uses: one bisection and one Newton iteration, and the tolerances and
 // iteration limits they stop on, each in one named place.
+//
+// Every search stops relative to the size of what it finds, never on an absolute amount: an absolute 0.0001 is
+// fine for a 2 m canal and wrong for a 50 mm drain or a slope of 1e-5, and below the spacing of doubles it is
+// never met at all.
 
 #include <cfloat>
 #include <cmath>
 
 namespace sulvo::numerico {
 
-// When a bisection stops: the residual within `residuo` (in the residual's own unit) or the bracket no wider
-// than `intervalo` (in the unknown's unit), whichever comes first.
-struct TCriterioBisseccao {
-    long double residuo;
-    double intervalo;
-};
+// The unknown is known to this fraction of itself, or the residual to this fraction of its scale.
+inline constexpr long double kTolRelativa = 1e-10L;
 
-// Circle, depth and diameter searches: discharge residual in m³/s, bracket in m.
-inline constexpr TCriterioBisseccao kCircularVazao{0.0001L, 0.00001};
-// Circle, critical depth: residual of A·√(A/T) − Q/√g (m^2.5), bracket on the central angle in radians.
-inline constexpr TCriterioBisseccao kCircularCritica{0.0001L, 0.0001};
-// Trapezoid, critical depth: residual of the condition made dimensionless by b⁵, bracket in m.
-inline constexpr TCriterioBisseccao kTrapezioCritica{0.0001L, 0.0000001};
-// Irregular section, depth, slope and roughness searches: discharge residual in m³/s, bracket in the unknown's
-// unit. The double tolerance is kept as a double, as the irregular solvers compare in double precision.
-inline constexpr TCriterioBisseccao kIrregularVazao{static_cast<double>(0.0001), 0.00001};
-// Irregular section, critical depth: residual of A³/S − Q²/g in m⁵, bracket in m.
-inline constexpr TCriterioBisseccao kIrregularCritica{static_cast<double>(0.0001), 0.0000001};
+// Halvings a bisection may make. From any bracket of 64-bit reals, 1e-10 relative is reached in about 2 100
+// halvings on a linear scale (the exponent range of a double plus 34) and in about 50 on a log scale, so the limit
+// is always met; a search that reaches it is a bracket exhausted, not an endless loop.
+inline constexpr int kMaxBisseccoes = 2200;
 
-// When a Newton iteration stops: the step below `passo` in the unknown's own unit (m, or m/m for a side slope).
-// After `passosPorPergunta` steps the user is asked whether to go on.
-struct TCriterioNewton {
-    long double passo;
-    long long passosPorPergunta;
-};
-
-// The prismatic sections' depth, side-slope and base-width searches.
-inline constexpr TCriterioNewton kPrismaticoNewton{0.0001L, 100000};
+// Newton steps granted before the user is asked whether to go on.
+inline constexpr long long kPassosPorPergunta = 100000;
 
 // Rounds an extended value into a 64-bit real. A NaN, an infinity or a value beyond the 64-bit range leaves the
 // real as it was and answers false.
@@ -46,16 +32,31 @@ inline bool GuardarReal(double& campo, long double valor) {
     return true;
 }
 
-// Halves [lo, hi] on x. Each step puts the midpoint in x and asks `residuo(R)` for the residual there, a
-// function that grows with x: a positive residual moves the upper end down, any other the lower end up. R starts
-// as given (the residual already known at x, or any value above the tolerance to make at least one step); x keeps
-// the last midpoint, or its value on entry when no step was made. False as soon as `residuo` answers false.
+// How a bisection halves its bracket: at the arithmetic midpoint, or at the geometric mean for an unknown that
+// spans decades (a slope, a roughness), so that 1e-5 and 1e-1 are found with the same relative accuracy.
+enum class TEscala { Linear, Logaritmica };
+
+// Halves [lo, hi] on x. Each step puts the midpoint in x and asks `residuo(R)` for the residual there, which grows
+// with x: a positive residual moves the upper end down, any other the lower end up. It stops when the bracket is
+// within kTolRelativa of its upper end, when |R| <= kTolRelativa · `escalaResiduo` (the size of the quantity the
+// residual compares, e.g. the target discharge), when no double lies between the ends, or after kMaxBisseccoes.
+// x keeps the last midpoint. A logarithmic bracket needs 0 < lo. False as soon as `residuo` answers false.
 template <class Residuo>
-bool Bisseccao(double& x, double lo, double hi, long double R, const TCriterioBisseccao& criterio, Residuo&& residuo) {
-    while (std::fabs(R) > criterio.residuo && hi - lo > criterio.intervalo) {
-        x = lo + (hi - lo) / 2;
+bool Bisseccao(double& x, double lo, double hi, long double escalaResiduo, Residuo&& residuo,
+               TEscala escala = TEscala::Linear) {
+    const long double tolResiduo = kTolRelativa * std::fabs(escalaResiduo);
+    for (int passo = 0; passo < kMaxBisseccoes; ++passo) {
+        if (hi - lo <= kTolRelativa * std::fabs(hi))
+            break;
+        const double meio = escala == TEscala::Linear ? lo + (hi - lo) / 2 : std::sqrt(lo) * std::sqrt(hi);
+        if (!(meio > lo && meio < hi))
+            break;
+        x = meio;
+        long double R = 0;
         if (!residuo(R))
             return false;
+        if (std::fabs(R) <= tolResiduo)
+            break;
         if (R > 0)
             hi = x;
         else
@@ -64,34 +65,33 @@ bool Bisseccao(double& x, double lo, double hi, long double R, const TCriterioBi
     return true;
 }
 
-// Newton's method on x from `inicio`. Each iteration applies the last step Δ to x and asks `passo(anterior, Δ)`
-// for the next one at the new x (`anterior` is x before the step, where a solver may take its derivatives). When
-// the step falls below the tolerance, `convergiu()` completes the results at the current x; the last step is not
-// applied. After each `passosPorPergunta` iterations `continuar()` is asked; No stops. False when any of the three
-// answers false or x leaves the 64-bit range; `iteracoes` counts every step taken.
+// Newton's method on x from `inicio`: `passo(Δ)` gives the step F(x)/F′(x) at the current x, and x := x − Δ. When
+// the step is within kTolRelativa of x, or too small to change it, the last step is not applied and `convergiu()`
+// completes the results at x, where `passo` left them. After each kPassosPorPergunta steps, before the convergence
+// test, `continuar()` is asked; No stops. False when any of the three answers false or x leaves the 64-bit range;
+// `iteracoes` counts every step computed.
 template <class Passo, class Convergiu, class Continuar>
-bool Newton(double& x, double inicio, const TCriterioNewton& criterio, long long& iteracoes, Passo&& passo,
-            Convergiu&& convergiu, Continuar&& continuar) {
+bool Newton(double& x, double inicio, long long& iteracoes, Passo&& passo, Convergiu&& convergiu,
+            Continuar&& continuar) {
     x = inicio;
-    long double delta = 0;
     long long k = 0;
     iteracoes = 0;
-    while (std::fabs(delta) >= criterio.passo || k == 0) {
-        const double anterior = x;
-        if (!GuardarReal(x, x - delta))
-            return false;
-        if (!passo(anterior, delta))
+    for (;;) {
+        long double delta = 0;
+        if (!passo(delta))
             return false;
         ++iteracoes;
-        if (++k >= criterio.passosPorPergunta) {
+        if (++k >= kPassosPorPergunta) {
             if (!continuar())
                 return false;
             k = 0;
         }
-        if (std::fabs(delta) < criterio.passo && !convergiu())
+        const long double seguinte = x - delta;
+        if (std::fabs(delta) <= kTolRelativa * std::fabs(x) || static_cast<double>(seguinte) == x)
+            return convergiu();
+        if (!GuardarReal(x, seguinte))
             return false;
     }
-    return true;
 }
 
 } // namespace sulvo::numerico

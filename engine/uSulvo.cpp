@@ -1,5 +1,7 @@
 #include "engine/uSulvo.h"
 
+#include "common/NumberFormat.h"
+#include "engine/Avisos.h"
 #include "engine/Numerico.h"
 
 #include <cfloat>
@@ -31,6 +33,7 @@ std::string RegimeDoFroude(double froude) {
 void TSulvo::Zerar() {
     Q = H = I = n = A = P = V = S = E = Yc = NF = 0;
     Regime.clear();
+    Avisos.clear();
 }
 
 TSulvo::Estendido TSulvo::Potencia(Estendido base, Estendido expoente) {
@@ -51,6 +54,41 @@ double TSulvo::Arredondar(Estendido valor) {
 
 bool TSulvo::TentarNovamente() {
     return Prompt().Confirmar("Cálculo não convergiu! Deseja tentar novamente?");
+}
+
+bool TSulvo::AceitarEntradas(const std::vector<TEntradaLimitada>& entradas) {
+    const std::string problema = VerificarLimites(entradas);
+    if (problema.empty())
+        return true;
+    Prompt().Mensagem(problema);
+    return false;
+}
+
+void TSulvo::AvisarFroude() {
+    if (const std::string aviso = AvisoFroude(NF, separador_); !aviso.empty())
+        Avisos.push_back(aviso);
+}
+
+std::string TSulvo::Numero(double valor) const {
+    return FormatarGeral(valor, separador_, 5);
+}
+
+bool TSulvoR::PrepararCalculo(const double* incognita) {
+    Avisos.clear();
+    std::vector<TEntradaLimitada> entradas;
+    auto incluir = [&](const char* nome, const double& campo, TGrandeza g) {
+        if (&campo != incognita)
+            entradas.push_back({nome, campo, g});
+    };
+    incluir("Vazão (Q)", Q, TGrandeza::Vazao);
+    incluir("Profundidade Normal (H)", H, TGrandeza::Comprimento);
+    incluir("Declividade (I)", I, TGrandeza::Adimensional);
+    incluir("Coeficiente de Rugosidade (n)", n, TGrandeza::Adimensional);
+    incluir("Largura da Base (b)", b, TGrandeza::Comprimento);
+    incluir("Inclinação do Talude (z)", z, TGrandeza::Adimensional);
+    incluir("Folga (f)", f, TGrandeza::Comprimento);
+    incluir("Comprimento", Comp, TGrandeza::Comprimento);
+    return AceitarEntradas(entradas);
 }
 
 void TSulvoR::Zerar() {
@@ -76,6 +114,7 @@ bool TSulvoR::Completar(double H, double Q, double b, double z, double Comp) {
     if (!Guardar(Vol_Terra, topo * (b + z * topo) * Comp))
         return false;
     Regime = RegimeDoFroude(NF);
+    AvisarFroude();
     return Guardar(E, H + static_cast<Estendido>(V) * V / kDoisG);
 }
 
@@ -120,9 +159,9 @@ bool TSulvoR::CalcularLargura(double Q, double H, double I, double n, double z, 
 }
 
 // Newton's method on Manning's residual F(x) = n·Q·P^(2/3) − √I·A^(5/3), with
-// F′(x) = (2/3)·n·Q·P^(−1/3)·dP/dx − (5/3)·√I·A^(2/3)·dA/dx.
-// The derivatives of A and P are taken at the x from before the step, A and P themselves after it; the last
-// step is not applied, so the answer is the x at which the step first fell below the tolerance.
+// F′(x) = (2/3)·n·Q·P^(−1/3)·dP/dx − (5/3)·√I·A^(2/3)·dA/dx, all at the current x. From a start far above the
+// root the iterates come down onto it and then converge quadratically; they stop when the step is within
+// 1e-10 of x, so a 50 mm drain is solved as closely as a 200 m canal.
 bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, double n, double z, double Comp) {
     // The unknown lives in its own field, the knowns in the arguments.
     double& y = qual == Desconhecida::Profundidade ? this->H : H;
@@ -132,31 +171,28 @@ bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, 
 
     const Estendido nQ = static_cast<Estendido>(n) * Q;
     const Estendido raizI = std::sqrt(static_cast<Estendido>(I)); // NaN for a negative slope: caught in Δ below
-    // √(z² + 1), the slant length of the side per unit of height; it changes only when z is the unknown.
-    auto inclinacao = [](Estendido t) { return std::sqrt(t * t + 1); };
-    const Estendido ladoFixo = inclinacao(talude);
 
-    // One Newton step at the current x; dA/dx and dP/dx at the x before the step.
-    auto passo = [&](double anterior, Estendido& delta) {
+    auto passo = [&](Estendido& delta) {
+        // √(z² + 1), the slant length of the side per unit of height.
+        const Estendido lado = std::sqrt(static_cast<Estendido>(talude) * talude + 1);
+        if (!Guardar(A, static_cast<Estendido>(talude) * y * y + static_cast<Estendido>(base) * y) ||
+            !Guardar(P, base + 2 * y * lado))
+            return false;
         Estendido dA = 0, dP = 0;
         switch (qual) {
         case Desconhecida::Profundidade:
-            dA = base + 2 * static_cast<Estendido>(talude) * anterior; // the top width
-            dP = 2 * ladoFixo;
+            dA = base + 2 * static_cast<Estendido>(talude) * y; // the top width
+            dP = 2 * lado;
             break;
         case Desconhecida::Talude:
             dA = static_cast<Estendido>(y) * y;
-            dP = 2 * static_cast<Estendido>(y) * anterior / inclinacao(anterior);
+            dP = 2 * static_cast<Estendido>(y) * talude / lado;
             break;
         case Desconhecida::Largura:
             dA = y;
             dP = 1;
             break;
         }
-        const Estendido lado = qual == Desconhecida::Talude ? inclinacao(talude) : ladoFixo;
-        if (!Guardar(A, static_cast<Estendido>(talude) * y * y + static_cast<Estendido>(base) * y) ||
-            !Guardar(P, base + 2 * y * lado))
-            return false;
 
         // F and F′ both divided by A^(5/3) > 0 leave the step F/F′ as it is and need one fractional power,
         // ρ = P^(2/3) / A^(5/3) = (P² / A⁵)^(1/3), instead of four; A⁵ stays inside the extended range for any
@@ -183,9 +219,23 @@ bool TSulvoR::Iterar(Desconhecida qual, double Q, double H, double b, double I, 
         return Completar(y, Q, base, talude, Comp);
     };
 
-    return numerico::Newton(x, qual == Desconhecida::Profundidade ? kInicioProfundidade : kInicioGeometria,
-                            numerico::kPrismaticoNewton, iteracoes_, passo, convergiu,
-                            [this] { return TentarNovamente(); });
+    return numerico::Newton(x, qual == Desconhecida::Profundidade ? kInicioProfundidade : kInicioGeometria, iteracoes_,
+                            passo, convergiu, [this] { return TentarNovamente(); });
+}
+
+const double* TSulvoR::CampoComum(std::uint8_t incognita) const {
+    switch (incognita) {
+    case 0:
+        return &Q;
+    case 1:
+        return &H;
+    case 2:
+        return &I;
+    case 3:
+        return &n;
+    default:
+        return nullptr;
+    }
 }
 
 bool TSulvoR::CalcularIncognitaComum(std::uint8_t incognita) {

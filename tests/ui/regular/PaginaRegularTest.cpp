@@ -409,7 +409,9 @@ private slots:
         Digitar(P().EdRugosidade, QStringLiteral("0.013"));
         Digitar(P().EdDiametro, QStringLiteral("1"));
         dialogos_->EsperarMensagem(
-            std::string("N\xC3\xA3o \xC3\xA9 poss\xC3\xADvel alcan\xC3\xA7\x61r esta vaz\xC3\xA3o !"));
+            std::string("N\xC3\xA3o \xC3\xA9 poss\xC3\xADvel alcan\xC3\xA7\x61r esta vaz\xC3\xA3o ! A vaz\xC3\xA3o "
+                        "m\xC3\xA1xima deste conduto \xC3\xA9 0,81558 m\xC2\xB3/s, a uma profundidade de 0,93818 m "
+                        "(y/D = 0,93818)."));
         P().BCalcularClick();
         QVERIFY(P().EdProfundidade->text().isEmpty());
         QVERIFY(P().EdArea->text().isEmpty());
