@@ -25,7 +25,9 @@ std::string FormatarEntrada(double valor, int decimais, char separador);
 
 // The general format: up to `digitos` significant digits without trailing zeros, fixed notation
 // for 1e-4 <= |x| < 10^digitos, otherwise scientific with "E" and an unpadded exponent (1E-5, 1,5E20).
-// Zero is "0"; infinities and not-a-number are "INF", "-INF", "NAN".
+// Zero is "0"; infinities and not-a-number are "INF", "-INF", "NAN". A finite value whose text with
+// `digitos` digits would not read back as a number (it rounds beyond the largest double) is written with
+// 17 digits instead.
 std::string FormatarGeral(double valor, char separador, int digitos = 15);
 
 // Reads a decimal number written with "." or "," as separator (either is accepted), optional sign
