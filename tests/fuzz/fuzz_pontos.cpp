@@ -16,9 +16,9 @@ using sulvo::fuzz::Exigir;
 namespace {
 
 // The parser under test; the only line to change when another survey parser takes its place.
-std::vector<TPontoSecao> LerLevantamento(const std::string& texto) {
+std::vector<TPontoSecao> LerTexto(const std::string& texto) {
     std::istringstream entrada(texto);
-    return cli::LerPontos(entrada);
+    return cli::LerPontos(entrada).Pontos;
 }
 
 } // namespace
@@ -26,7 +26,7 @@ std::vector<TPontoSecao> LerLevantamento(const std::string& texto) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
     std::vector<TPontoSecao> pontos;
     try {
-        pontos = LerLevantamento(std::string(reinterpret_cast<const char*>(dados), tamanho));
+        pontos = LerTexto(std::string(reinterpret_cast<const char*>(dados), tamanho));
     } catch (const cli::UsageError&) {
         return 0;
     }
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         texto += FormatarGeral(p.X, '.', 17) + ";" + FormatarGeral(p.Y, ',', 17) + ";" + FormatarGeral(p.Rug, '.', 17) +
                  "\n";
     }
-    const auto relidos = LerLevantamento(texto);
+    const auto relidos = LerTexto(texto);
     Exigir(relidos.size() == pontos.size(), "written points parse again");
     for (std::size_t i = 0; i < pontos.size(); ++i)
         Exigir(relidos[i].X == pontos[i].X && relidos[i].Y == pontos[i].Y && relidos[i].Rug == pontos[i].Rug,
