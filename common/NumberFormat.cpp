@@ -1,5 +1,6 @@
 #include "common/NumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -131,6 +132,21 @@ std::string FormatarPadrao(double valor, int decimais, char separador) {
     Decimal d = Decompor(valor, 15);
     ArredondarDecimais(d, decimais);
     return EscreverFixo(d, decimais, separador);
+}
+
+std::string FormatarEntrada(double valor, int decimais, char separador) {
+    if (!std::isfinite(valor))
+        return NaoFinito(valor);
+    constexpr int kMaisDecimais = 20;
+    Decimal d = Decompor(valor, 10);
+    if (d.exp10 > 10)
+        return EscreverCientifico(d, separador, true, true);
+    while (d.digitos.size() > 1 && d.digitos.back() == '0')
+        d.digitos.pop_back();
+    const int precisos = valor == 0.0 ? 0 : static_cast<int>(d.digitos.size()) - d.exp10;
+    const int mostrados = std::clamp(precisos, decimais, std::max(decimais, kMaisDecimais));
+    ArredondarDecimais(d, mostrados);
+    return EscreverFixo(d, mostrados, separador);
 }
 
 std::string FormatarGeral(double valor, char separador, int digitos) {

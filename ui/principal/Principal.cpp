@@ -95,8 +95,10 @@ TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::p
         TEditNumero::DefinirServicoDialogosPadrao(&dialogos_);
 
     for (TSulvo* s :
-         std::initializer_list<TSulvo*>{&SulvoTriangular, &SulvoTrapezoidal, &SulvoRetangular, &SulvoCircular})
+         std::initializer_list<TSulvo*>{&SulvoTriangular, &SulvoTrapezoidal, &SulvoRetangular, &SulvoCircular}) {
         s->DefinirPrompt(prompt_);
+        s->DefinirSeparadorDecimal(SeparadorDecimalRegional());
+    }
     SulvoIrregular.DefinirPrompt(prompt_);
     SulvoIrregular.DefinirSeparadorDecimal(SeparadorDecimalRegional());
 

@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(j.IDProjeto.Nome, std::string("Canal Norte"));
         // Reports belong to a calculation, not to a file.
         QVERIFY(!a.R().BtRelatorio->isEnabled() && !a.I().BtIRelatorio->isEnabled());
-        QVERIFY(!a.R().EdProfundidade->isEnabled()); // still the unknown
+        QVERIFY(a.R().EdProfundidade->isReadOnly()); // still the unknown
         QVERIFY(a.I().BtICalcular->isEnabled() && a.I().BtInserirPonto->isEnabled());
 
         const Tela depois = Capturar(j);
@@ -491,7 +491,7 @@ private slots:
         QCOMPARE(QString::fromStdString(j.IDProjeto.Nome), u"Vila São José"_s);
         QCOMPARE(a.R().CBTipoSulvo->currentText(), u"Circulares"_s);
         QCOMPARE(a.R().CbIncognita->currentText(), u"Profundidade Normal"_s);
-        QVERIFY(!a.R().EdProfundidade->isEnabled());
+        QVERIFY(a.R().EdProfundidade->isReadOnly());
         QVERIFY(a.R().EdProfundidade->text().isEmpty());
         QCOMPARE(a.R().EdVazao->Valor(), 0.2);
         QCOMPARE(a.R().EdDiametro->Valor(), 0.6);
