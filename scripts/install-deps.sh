@@ -7,6 +7,7 @@ PACKAGES=(
     qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev libqt6opengl6-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core
+    clang libclang-rt-14-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

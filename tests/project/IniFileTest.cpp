@@ -331,3 +331,24 @@ TEST(IniFile, ReplacingKeepsTheFilesPermissionsAndWritesThroughALink) {
 }
 
 } // namespace
+
+namespace {
+
+// A FIFO, a device or a file far too large is no INI file: it reads as defaults at once (never blocking),
+// and a write is refused instead of replacing it.
+TEST(IniFile, NonRegularFilesReadAsDefaultsAndAreNeverReplaced) {
+    PastaTemporaria pasta;
+    const std::string fifo = pasta / "p.svo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& caminho : {fifo, std::string("/dev/zero")}) {
+        TIniFile ini(caminho);
+        EXPECT_EQ(ini.ReadString("SULVO1", "Versao", "0.0"), "0.0");
+        ini.WriteString("SULVO1", "Versao", "1.0");
+        EXPECT_THROW(ini.UpdateFile(), EIniFileException);
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+} // namespace

@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace sulvo;
 namespace fs = std::filesystem;
 
@@ -245,3 +249,78 @@ TEST(ArqRugosidade, TableNumbersNameTheirFilesAndOutOfRangeMeansTheLast) {
     }
     EXPECT_EQ(TituloTabelaRugosidade(3), "Tabela de Rugosidade Cursos D'Água Naturais Menores");
 }
+
+namespace {
+
+// Two programs saving one table at the same moment, 60 rounds, while a third reads it: every read and the
+// final table are one writer's table, complete; a table that is a link stays a link to its updated target.
+TEST(ArqRugosidade, ConcurrentSavesLeaveOneCompleteTableAndALinkStaysALink) {
+    PastaTemporaria pasta;
+    const std::string real = pasta / "real.cdb";
+    const std::string tabela = pasta / "1.cdb";
+    TArqRugosidade vazia;
+    ASSERT_TRUE(vazia.GravarArquivo(real));
+    fs::create_symlink(real, tabela);
+
+    auto tabelaDe = [](int escritor) {
+        TArqRugosidade t;
+        for (int i = 0; i < 20 + 7 * escritor; ++i)
+            t.Registros.push_back({"escritor " + std::to_string(escritor), 0.01 * escritor, 0.02, 0.015});
+        return t;
+    };
+    std::vector<pid_t> filhos;
+    for (int escritor = 1; escritor <= 2; ++escritor) {
+        pid_t filho = fork();
+        ASSERT_GE(filho, 0);
+        if (filho == 0) {
+            const TArqRugosidade minha = tabelaDe(escritor);
+            for (int rodada = 0; rodada < 60; ++rodada)
+                if (!minha.GravarArquivo(tabela))
+                    _exit(1);
+            _exit(0);
+        }
+        filhos.push_back(filho);
+    }
+    auto umaDasDuas = [&](const TArqRugosidade& lida) {
+        return lida.Registros == tabelaDe(1).Registros || lida.Registros == tabelaDe(2).Registros ||
+               lida.Registros.empty();
+    };
+    int leituras = 0, misturas = 0;
+    for (bool ativos = true; ativos; ++leituras) {
+        TArqRugosidade lida;
+        ASSERT_TRUE(lida.LerArquivo(tabela));
+        misturas += !umaDasDuas(lida);
+        ativos = false;
+        for (pid_t f : filhos)
+            ativos = ativos || waitpid(f, nullptr, WNOHANG) == 0;
+    }
+    for (pid_t f : filhos) {
+        int estado = 0;
+        waitpid(f, &estado, 0);
+    }
+    EXPECT_EQ(misturas, 0) << "of " << leituras << " reads";
+    TArqRugosidade final;
+    ASSERT_TRUE(final.LerArquivo(tabela));
+    EXPECT_TRUE(final.Registros == tabelaDe(1).Registros || final.Registros == tabelaDe(2).Registros);
+    EXPECT_TRUE(fs::is_symlink(tabela));
+    EXPECT_EQ(LerBytes(real), LerBytes(tabela));
+    // Nothing left beside it.
+    std::size_t arquivos = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(pasta.Caminho()))
+        ++arquivos;
+    EXPECT_EQ(arquivos, 2u);
+}
+
+TEST(ArqRugosidade, AFifoOrADeviceIsRefusedWithTheOpenMessage) {
+    PastaTemporaria pasta;
+    const std::string fifo = pasta / "1.cdb";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    TArqRugosidade t;
+    std::string erro;
+    EXPECT_FALSE(t.LerArquivo(fifo, &erro));
+    EXPECT_EQ(erro, "Cannot open file \"" + fifo + "\". Invalid argument");
+    EXPECT_FALSE(t.LerArquivo("/dev/zero", &erro));
+    EXPECT_TRUE(t.Registros.empty());
+}
+
+} // namespace
