@@ -15,7 +15,8 @@ std::string TextoDeUso() {
            "Metodologia)\n"
            "Pontos: um por linha, X;Y;Rug (Y = 0 nas margens, negativo abaixo). Decimal com '.' ou ','.\n"
            "     sulvo-calc --projeto ARQUIVO.svo (--regular | --irregular) [--curva] [--sim N] [--gravar]\n"
-           "--gravar: regrava o projeto inteiro no arquivo, com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n";
+           "--gravar: regrava o projeto inteiro no arquivo, com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n"
+           "     sulvo-calc --version | --help\n";
 }
 
 Argumentos LerArgumentos(const std::vector<std::string>& args) {

@@ -72,4 +72,7 @@ void EscreverArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto
 // models at the reset values.
 void LerArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto& m, bool& LeuCerto);
 
+// "Não foi possível abrir o arquivo <path>.", the message of a project that cannot be opened.
+std::string MensagemNaoAbriu(const std::string& PathProjeto);
+
 } // namespace sulvo
