@@ -51,6 +51,8 @@ int main(int argc, char** argv) {
         return dialogo.exec() == QDialog::Accepted;
     };
     FPrincipal->show();
+    // Work a crashed run left unsaved is offered back before anything else.
+    FPrincipal->OferecerRecuperacao();
     if (!linha.arquivo.empty())
         FPrincipal->AbrirProjeto(linha.arquivo);
     return QApplication::exec();
