@@ -1,3 +1,4 @@
+#include "app/LinhaComando.h"
 #include "common/Pastas.h"
 #include "ui/principal/DialogosQt.h"
 #include "ui/principal/Principal.h"
@@ -14,6 +15,9 @@
 #include <memory>
 
 int main(int argc, char** argv) {
+    const sulvo::TLinhaComando linha = sulvo::LerLinhaComando({argv + 1, argv + argc});
+    if (int status = sulvo::ResponderLinhaComando(linha); status >= 0)
+        return status;
     QApplication app(argc, argv);
     // QApplication switched the C library to the user's locale; numbers are converted by the program's
     // own code, so the C library keeps "." whatever the regional settings say.
@@ -49,5 +53,7 @@ int main(int argc, char** argv) {
     FPrincipal->show();
     // Work a crashed run left unsaved is offered back before anything else.
     FPrincipal->OferecerRecuperacao();
+    if (!linha.arquivo.empty())
+        FPrincipal->AbrirProjeto(linha.arquivo);
     return QApplication::exec();
 }

@@ -17,7 +17,8 @@ std::string TextoDeUso() {
            "     (separados por ';', tabulação, ',' ou espaços; decimal com '.' ou ','; cabeçalho opcional).\n"
            "     Cotas (alguma acima de 0, ou --cotas) viram Y relativo à margem mais baixa.\n"
            "     sulvo-calc --projeto ARQUIVO.svo (--regular | --irregular) [--curva] [--sim N] [--gravar]\n"
-           "--gravar: regrava o projeto inteiro no arquivo, com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n";
+           "--gravar: regrava o projeto inteiro no arquivo, com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n"
+           "     sulvo-calc --version | --help\n";
 }
 
 Argumentos LerArgumentos(const std::vector<std::string>& args) {

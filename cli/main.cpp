@@ -1,15 +1,25 @@
 // sulvo-calc: the headless calculator over the same engine as the window.
 #include "cli/Argumentos.h"
 #include "cli/Usage.h"
+#include "common/Versao.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
     using namespace sulvo::cli;
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    // Without arguments the usage is an error message; asked for, it is the answer.
+    if (args.empty()) {
+        std::cerr << TextoDeUso();
+        return kUso;
+    }
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << TextoDeUso();
-        return args.empty() ? kUso : kOk;
+        return kOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "sulvo-calc " << sulvo::kVersao << '\n';
+        return kOk;
     }
     try {
         Argumentos a = LerArgumentos(args);

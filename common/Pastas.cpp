@@ -98,15 +98,18 @@ void SemearPasta(const fs::path& origem, const fs::path& destino) {
 }
 
 fs::path EscolherPastaDeInstalacao(const fs::path& pastaExecutavel, const fs::path& pastaUsuario) {
-    if (PastaGravavel(pastaExecutavel))
-        return pastaExecutavel;
+    // An installed copy keeps its data in ../share/sulvo beside bin/; an unpacked one keeps it beside
+    // the executable. An installed copy never writes into its prefix, not even for root, who could.
+    const fs::path instalados = pastaExecutavel.parent_path() / "share" / "sulvo";
     std::error_code erro;
+    const bool instalada = fs::is_directory(instalados, erro);
+    if (!instalada && PastaGravavel(pastaExecutavel))
+        return pastaExecutavel;
     fs::create_directories(pastaUsuario, erro);
     if (erro || !PastaGravavel(pastaUsuario))
         return pastaExecutavel;
-    // An installed copy keeps its data in ../share/sulvo beside bin/; an unpacked one keeps it beside
-    // the executable. The first copy found of each file wins.
-    SemearPasta(pastaExecutavel.parent_path() / "share" / "sulvo", pastaUsuario);
+    // The first copy found of each file wins.
+    SemearPasta(instalados, pastaUsuario);
     SemearPasta(pastaExecutavel, pastaUsuario);
     return pastaUsuario;
 }

@@ -26,9 +26,10 @@ bool PastaGravavel(const std::filesystem::path& pasta);
 // `destino` does not have yet; existing files are never replaced, so the user's edits survive.
 void SemearPasta(const std::filesystem::path& origem, const std::filesystem::path& destino);
 
-// The decision itself: `pastaExecutavel` when writable; otherwise `pastaUsuario`, created and seeded from
-// the installed copies (the executable's folder and its ../share/sulvo). When even that fails the
-// executable's folder is returned, so the later write reports a clear error.
+// The decision itself: `pastaExecutavel` when writable and not an installed copy's bin/ (one with
+// ../share/sulvo beside it); otherwise `pastaUsuario`, created and seeded from the installed copies (the
+// executable's folder and its ../share/sulvo). When even that fails the executable's folder is
+// returned, so the later write reports a clear error.
 std::filesystem::path EscolherPastaDeInstalacao(const std::filesystem::path& pastaExecutavel,
                                                 const std::filesystem::path& pastaUsuario);
 

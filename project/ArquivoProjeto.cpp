@@ -286,11 +286,15 @@ void EscreverArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto
     }
 }
 
+std::string MensagemNaoAbriu(const std::string& PathProjeto) {
+    return "Não foi possível abrir o arquivo " + PathProjeto + ".";
+}
+
 void LerArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto& m, bool& LeuCerto) {
     TIniFile ini(PathProjeto);
     if (ini.ReadString("SULVO1", "Versao", "0.0") != kVersaoProjeto) {
         LeuCerto = false;
-        throw EArquivoProjeto("Não foi possível abrir o arquivo " + PathProjeto + ".");
+        throw EArquivoProjeto(MensagemNaoAbriu(PathProjeto));
     }
     // Both indices are bytes: a larger integer keeps its low 8 bits.
     m.IndSulvoReg = static_cast<std::uint8_t>(ini.ReadInteger("SULVO1", "IndSulvoReg", 0));

@@ -80,4 +80,7 @@ void EscreverArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto
 // it. Sections that are missing or rejected leave their models at the reset values.
 void LerArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto& m, bool& LeuCerto);
 
+// "Não foi possível abrir o arquivo <path>.", the message of a project that cannot be opened.
+std::string MensagemNaoAbriu(const std::string& PathProjeto);
+
 } // namespace sulvo

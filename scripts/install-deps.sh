@@ -6,6 +6,7 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev libqt6opengl6-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    desktop-file-utils appstream shared-mime-info dpkg-dev file
     xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core
     clang libclang-rt-14-dev
 )

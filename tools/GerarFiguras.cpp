@@ -1,6 +1,7 @@
 // Draws the two pictures delivered beside the executable: the report banner "Cabecalho.jpg"
-// (550 x 62) and the about picture "Sobre.jpg" (559 x 340). Run at build time with the output folder
-// as its only argument; the pictures are drawn, not shipped, so the tree holds no binary files.
+// (550 x 62) and the about picture "Sobre.jpg" (559 x 340), and, when asked, the program's icon for
+// the desktop at the hicolor theme's sizes. Run at build time; the pictures are drawn, not shipped,
+// so the tree holds no binary files.
 #include <QColor>
 #include <QDir>
 #include <QFont>
@@ -204,6 +205,40 @@ QImage Sobre() {
     return img;
 }
 
+// The desktop icon: the banner's channel section with water on a rounded deep-blue tile, drawn on a
+// 256-unit square scaled to `lado` pixels so that every size is drawn, not shrunk from a larger one.
+QImage Icone(int lado) {
+    QImage img(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(lado / 256.0, lado / 256.0);
+
+    QLinearGradient fundo(0, 0, 0, 256);
+    fundo.setColorAt(0.0, kAzulMedio);
+    fundo.setColorAt(1.0, kAzulProfundo);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fundo);
+    p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
+
+    // Trapezoidal section, side slopes about 1:1, water at two thirds of its depth.
+    const QPolygonF secao{{34, 70}, {86, 196}, {170, 196}, {222, 70}};
+    const QPolygonF agua{{61.5, 136}, {86, 196}, {170, 196}, {194.5, 136}};
+    QLinearGradient gAgua(0, 136, 0, 196);
+    gAgua.setColorAt(0, kAguaClara);
+    gAgua.setColorAt(1, kAgua);
+    p.setBrush(gAgua);
+    p.drawPolygon(agua);
+    p.setPen(QPen(kConcreto, lado < 32 ? 22.0 : 14.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(secao);
+    if (lado >= 32) {
+        p.setPen(QPen(Qt::white, 5.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(Ondas(70, 186, 136, 4.0, 29));
+    }
+    return img;
+}
+
 bool Salvar(const QImage& img, const QDir& pasta, const QString& nome) {
     const QString caminho = pasta.filePath(nome);
     if (!img.save(caminho, "JPEG", 92)) {
@@ -217,8 +252,8 @@ bool Salvar(const QImage& img, const QDir& pasta, const QString& nome) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [ICON_FOLDER ICON_NAME]\n", argv[0]);
         return 2;
     }
     QDir pasta(QString::fromLocal8Bit(argv[1]));
@@ -226,5 +261,16 @@ int main(int argc, char** argv) {
         return 1;
     bool ok = Salvar(Cabecalho(), pasta, QStringLiteral("Cabecalho.jpg"));
     ok = Salvar(Sobre(), pasta, QStringLiteral("Sobre.jpg")) && ok;
+    // ICON_FOLDER/NxN/apps/ICON_NAME.png, the hicolor theme's layout.
+    if (argc == 4) {
+        const QString nome = QString::fromLocal8Bit(argv[3]) + QStringLiteral(".png");
+        for (int lado : {16, 24, 32, 48, 64, 128, 256}) {
+            QDir icones(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/%1x%1/apps").arg(lado));
+            if (!icones.mkpath(QStringLiteral(".")) || !Icone(lado).save(icones.filePath(nome), "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(icones.filePath(nome)));
+                ok = false;
+            }
+        }
+    }
     return ok ? 0 : 1;
 }

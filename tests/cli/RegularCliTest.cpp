@@ -146,7 +146,7 @@ TEST_P(RegularCliUso, SaiComDoisSemSaida) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, RegularCliUso,
-                         ::testing::Values("hexagonal Q=1", "circular b=1 H=1", "circular Comp=1", "triangular D=1",
+                         ::testing::Values("", "hexagonal Q=1", "circular b=1 H=1", "circular Comp=1", "triangular D=1",
                                            "trapezoidal T=0.5", "retangular Vol_Terra=3", "retangular A=3",
                                            "trapezoidal H=um", "trapezoidal H=1 H=2", "trapezoidal Incognita=1.5",
                                            "trapezoidal Incognita=-1", "trapezoidal Incognita=256",

@@ -45,24 +45,33 @@ TEST_F(PastasTest, UnpackedCopyUsesTheExecutablesFolder) {
     EXPECT_TRUE(PastaGravavel(programa));
 }
 
-// An installed copy under a prefix it cannot write to: a missing folder is as unwritable as a read-only one,
-// whoever runs the test.
+// An installed copy under a prefix it cannot write to (a missing folder is as unwritable as a read-only one,
+// whoever runs the test), and one whose bin/ root could write to: both move to the user's folder.
 TEST_F(PastasTest, InstalledCopyMovesToTheUsersFolderSeededFromShare) {
-    const fs::path bin = raiz / "usr" / "bin";
-    const fs::path share = raiz / "usr" / "share" / "sulvo";
-    Escrever(share / "1.cdb", "tabela 1");
-    Escrever(share / "Sulvo.hlp", "ajuda");
-    Escrever(share / "Cabecalho.jpg", "figura");
-    Escrever(share / "LEIAME.txt", "nada");
-    const fs::path usuario = raiz / "home" / ".local" / "share" / "sulvo";
+    for (bool binGravavel : {false, true}) {
+        SCOPED_TRACE(binGravavel ? "bin writable" : "bin missing");
+        const fs::path prefixo = raiz / (binGravavel ? "opt" : "usr");
+        const fs::path bin = prefixo / "bin";
+        const fs::path share = prefixo / "share" / "sulvo";
+        if (binGravavel)
+            fs::create_directories(bin);
+        Escrever(share / "1.cdb", "tabela 1");
+        Escrever(share / "Sulvo.hlp", "ajuda");
+        Escrever(share / "Cabecalho.jpg", "figura");
+        Escrever(share / "LEIAME.txt", "nada");
+        const fs::path usuario = prefixo / "home" / ".local" / "share" / "sulvo";
 
-    EXPECT_FALSE(PastaGravavel(bin));
-    EXPECT_EQ(EscolherPastaDeInstalacao(bin, usuario), usuario);
-    EXPECT_EQ(Ler(usuario / "1.cdb"), "tabela 1");
-    EXPECT_EQ(Ler(usuario / "Sulvo.hlp"), "ajuda");
-    EXPECT_EQ(Ler(usuario / "Cabecalho.jpg"), "figura");
-    EXPECT_FALSE(fs::exists(usuario / "LEIAME.txt"));
-    EXPECT_TRUE(PastaGravavel(usuario));
+        EXPECT_EQ(PastaGravavel(bin), binGravavel);
+        EXPECT_EQ(EscolherPastaDeInstalacao(bin, usuario), usuario);
+        EXPECT_EQ(Ler(usuario / "1.cdb"), "tabela 1");
+        EXPECT_EQ(Ler(usuario / "Sulvo.hlp"), "ajuda");
+        EXPECT_EQ(Ler(usuario / "Cabecalho.jpg"), "figura");
+        EXPECT_FALSE(fs::exists(usuario / "LEIAME.txt"));
+        EXPECT_TRUE(PastaGravavel(usuario));
+        if (binGravavel) {
+            EXPECT_TRUE(fs::is_empty(bin)); // nothing written into the prefix
+        }
+    }
 }
 
 // The user's own edits of a table or of the settings survive a later seeding.

@@ -640,8 +640,18 @@ void TFPrincipal::proj1Click(int tag) {
     if (tag < 1 || tag > 4)
         return;
     // The entry opened is the list's entry now, not the caption's text.
-    const std::string arquivo = GerenteSys1.Recentes[tag - 1];
+    AbrirPeloNome(GerenteSys1.Recentes[tag - 1], false);
+}
+
+void TFPrincipal::AbrirProjeto(const std::string& arquivo) {
+    AbrirPeloNome(arquivo, true);
+}
+
+void TFPrincipal::AbrirPeloNome(std::string arquivo, bool avisarFalha) {
+    // The manager keeps a failed open by name to itself; only "Abrir" reports it on its own.
     if (!Executar([&] { return GerenteSys1.AbrirArquivo(arquivo); })) {
+        if (avisarFalha && !GerenteSys1.Aberto())
+            dialogos_.Erro(MensagemNaoAbriu(arquivo));
         AposFalhaAoAbrir();
         AtualizarLegendasRecentes(); // an entry whose file is gone has left the list
         return;

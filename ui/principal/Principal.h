@@ -158,6 +158,9 @@ public:
     void SalvarComo1Click();
     void TBFecharClick();
     void proj1Click(int tag);
+    // Opens a project named on the command line as a recent entry would, but a file that cannot be
+    // opened is reported with the open message; the window stays without a project then.
+    void AbrirProjeto(const std::string& arquivo);
     void IdentificaodoProjeto1Click();
     void Triangulares1Click() { NavegarRegular(0); }
     void Trapezoidais1Click() { NavegarRegular(1); }
@@ -218,6 +221,9 @@ private:
     void ExibirRelatorio(TFRelatorio& relatorio);
     // After an open that did not happen: when the manager says no project is open, the window shows so too.
     void AposFalhaAoAbrir();
+    // Opens a project by its name (a recent entry, the command line); `avisarFalha` shows the open
+    // message when it could not be opened. By value: a recent entry moves in the list while it opens.
+    void AbrirPeloNome(std::string arquivo, bool avisarFalha);
     // Runs a command, showing any error it raises in the error box.
     template <typename F> bool Executar(F&& comando);
     QString DicaMaisProxima(QWidget* w) const;

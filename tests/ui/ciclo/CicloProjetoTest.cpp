@@ -386,15 +386,19 @@ private slots:
     }
 
     // An open that fails leaves no half of the former project: the fields and models are empty, and the
-    // window is back in its no-project state, whether opened by "Abrir" (with the error) or by a recent
-    // entry (silently).
+    // window is back in its no-project state, whether opened by "Abrir" (with the error), by a recent
+    // entry (silently) or as the file named on the command line (with the error, and the good file
+    // then opens the same way).
     void falhaAoAbrir_data() {
         QTest::addColumn<bool>("recente");
-        QTest::newRow("Abrir") << false;
-        QTest::newRow("recente") << true;
+        QTest::addColumn<bool>("linhaComando");
+        QTest::newRow("Abrir") << false << false;
+        QTest::newRow("recente") << true << false;
+        QTest::newRow("linha de comando") << false << true;
     }
     void falhaAoAbrir() {
         QFETCH(bool, recente);
+        QFETCH(bool, linhaComando);
         AmbienteJanela a;
         a.Abrir();
         EntrarProjeto(a);
@@ -407,6 +411,9 @@ private slots:
         if (recente) {
             a.J().GerenteSys1.Recentes[1] = ruim;
             a.J().proj[1]->trigger();
+        } else if (linhaComando) {
+            a.dialogos.EsperarErro("Não foi possível abrir o arquivo " + ruim + ".");
+            a.J().AbrirProjeto(ruim);
         } else {
             a.dialogos.Abrir(ruim).EsperarErro("Não foi possível abrir o arquivo " + ruim + ".");
             a.J().Abrir1->trigger();
@@ -420,7 +427,10 @@ private slots:
         QVERIFY(a.J().close());
 
         // The good file still opens in full.
-        a.Abrir().proj[0]->trigger();
+        if (linhaComando)
+            a.Abrir().AbrirProjeto(bom);
+        else
+            a.Abrir().proj[0]->trigger();
         QCOMPARE(a.J().windowTitle(), u"Sulvo ('bom.svo')"_s);
         QCOMPARE(a.J().SulvoIrregular.Pontos.size(), std::size_t(4));
     }
