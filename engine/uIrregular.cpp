@@ -11,8 +11,9 @@
 namespace sulvo {
 namespace {
 
-constexpr double kG = 9.81;   // m/s²
-constexpr double k2G = 19.62; // 2g of the velocity head, kept as its own literal
+// Gravity and 2g rounded to 64 bits: the irregular section computes in doubles.
+constexpr double kG = static_cast<double>(kGravidade);
+constexpr double k2G = static_cast<double>(kDoisG);
 constexpr double kDoisTercos = 2.0 / 3.0;
 
 // A discharge this much above the full-section capacity (m³/s) is still accepted by the depth search.
@@ -231,9 +232,8 @@ private:
 } // namespace
 
 void TSulvoIrregular::Zerar() {
-    Q = H = I = n = A = P = V = S = E = Yc = NF = Comp = Vol_Terra = 0;
-    Regime.clear();
-    Incognita = 0;
+    TSulvo::Zerar();
+    Comp = Vol_Terra = 0;
     Metodologia = 0;
     Pontos.clear();
     YMinimo = 0;
@@ -374,16 +374,17 @@ bool TSulvoIrregular::Calcular() {
         A = 0;
         return false;
     }
-    switch (Incognita) {
-    case 0:
+    switch (static_cast<IncognitaIrregular>(Incognita)) {
+    case IncognitaIrregular::Vazao:
         return CalcularVazao(H, I, Comp);
-    case 1:
+    case IncognitaIrregular::Profundidade:
         return CalcularProfundidade(Q, I, Comp);
-    case 2:
+    case IncognitaIrregular::Declividade:
         return CalcularDeclividade(Q, H, Comp);
-    default:
+    case IncognitaIrregular::Rugosidade:
         return CalcularRugosidade(Q, I, H, Comp);
     }
+    return false;
 }
 
 bool TSulvoIrregular::CalcularVazao(double profundidade, double declividade, double comprimento) {
@@ -486,14 +487,6 @@ double TSulvoIrregular::ProfundidadeCritica(double vazao) {
     return y;
 }
 
-std::string TSulvoIrregular::RegimeEscoamento(double froude) {
-    if (froude < 1)
-        return "Subcrítico";
-    if (froude == 1)
-        return "Crítico";
-    return "Supercrítico";
-}
-
 void TSulvoIrregular::CompletarResultados(double vazaoVelocidade, double vazaoCritica, double profundidade,
                                           double comprimento) {
     V = vazaoVelocidade / A;
@@ -501,7 +494,7 @@ void TSulvoIrregular::CompletarResultados(double vazaoVelocidade, double vazaoCr
     NF = S > 0 ? V / std::sqrt(kG * A / S) : 0;
     Vol_Terra = comprimento * A;
     E = V * V / k2G + profundidade;
-    Regime = RegimeEscoamento(NF);
+    Regime = RegimeDoFroude(NF);
     Yc = ProfundidadeCritica(vazaoCritica);
 }
 

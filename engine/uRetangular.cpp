@@ -4,16 +4,11 @@
 
 namespace sulvo {
 
-void TSulvoRetangular::Zerar() {
-    Incognita = 0;
-    TSulvoR::Zerar();
-}
-
 bool TSulvoRetangular::Calcular() {
     // A rectangle is the trapezoid with vertical sides, whatever the field held before.
     z = 0;
-    switch (Incognita) {
-    case 4:
+    switch (static_cast<IncognitaRetangular>(Incognita)) {
+    case IncognitaRetangular::Largura:
         return CalcularLargura(Q, H, I, n, z, Comp);
     default:
         return CalcularIncognitaComum(Incognita);

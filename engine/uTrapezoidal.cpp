@@ -6,16 +6,11 @@
 
 namespace sulvo {
 
-void TSulvoTrapezoidal::Zerar() {
-    Incognita = 0;
-    TSulvoR::Zerar();
-}
-
 bool TSulvoTrapezoidal::Calcular() {
-    switch (Incognita) {
-    case 4:
+    switch (static_cast<IncognitaTrapezoidal>(Incognita)) {
+    case IncognitaTrapezoidal::Talude:
         return CalcularTalude(Q, H, b, I, n, Comp);
-    case 5:
+    case IncognitaTrapezoidal::Largura:
         return CalcularLargura(Q, H, I, n, z, Comp);
     default:
         return CalcularIncognitaComum(Incognita);

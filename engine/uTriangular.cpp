@@ -4,16 +4,11 @@
 
 namespace sulvo {
 
-void TSulvoTriangular::Zerar() {
-    Incognita = 0;
-    TSulvoR::Zerar();
-}
-
 bool TSulvoTriangular::Calcular() {
     // A triangle is the trapezoid without a base, whatever the field held before.
     b = 0;
-    switch (Incognita) {
-    case 4:
+    switch (static_cast<IncognitaTriangular>(Incognita)) {
+    case IncognitaTriangular::Talude:
         return CalcularTalude(Q, H, b, I, n, Comp);
     default:
         return CalcularIncognitaComum(Incognita);
