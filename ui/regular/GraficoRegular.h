@@ -46,7 +46,6 @@ struct PontosSecao {
     SeriePontos contornoSuperior; // SCir3, the upper half of the circle; empty for the others
 };
 
-
 PontosSecao PontosTriangular(double H, double f, double z);
 PontosSecao PontosTrapezoidal(double H, double f, double z, double b);
 PontosSecao PontosRetangular(double H, double f, double b);
