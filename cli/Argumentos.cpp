@@ -2,6 +2,7 @@
 
 #include "cli/Usage.h"
 #include "common/NumberFormat.h"
+#include "engine/uSulvo.h"
 
 #include <cmath>
 
@@ -85,6 +86,19 @@ unsigned char ValorByte(const std::string& campo, double valor) {
     if (valor < 0 || valor > 255 || std::floor(valor) != valor)
         throw UsageError(campo + " deve ser um inteiro de 0 a 255");
     return static_cast<unsigned char>(valor);
+}
+
+void PreencherCampos(const Argumentos& args, TSulvo& secao) {
+    const TDescricaoSecao& descricao = secao.Descricao();
+    for (const auto& [nome, valor] : args.campos) {
+        const TCampoSecao* campo = descricao.Campo(nome);
+        if (!campo || !campo->Entrada)
+            throw UsageError("campo desconhecido para a seção " + std::string(descricao.Nome) + ": " + nome);
+        if (campo->Tipo == TipoValor::Byte)
+            campo->Byte(secao) = ValorByte(nome, valor);
+        else
+            campo->Real(secao) = valor;
+    }
 }
 
 } // namespace sulvo::cli

@@ -5,7 +5,13 @@
 #include <utility>
 #include <vector>
 
+namespace sulvo {
+class TSulvo;
+}
+
 namespace sulvo::cli {
+
+class ScriptedPrompt;
 
 // The command line of sulvo-calc, checked for form only; each section checks its own field names.
 struct Argumentos {
@@ -27,10 +33,17 @@ Argumentos LerArgumentos(const std::vector<std::string>& args);
 // Takes a field's value as an 8-bit enumeration (Incognita, Metodologia); throws UsageError otherwise.
 unsigned char ValorByte(const std::string& campo, double valor);
 
+// Stores FIELD=VALUE pairs into the section: any input its description lists, by key; throws UsageError for
+// another field.
+void PreencherCampos(const Argumentos& args, TSulvo& secao);
+
 std::string TextoDeUso();
 
 // The two sections' runners: fill a fresh engine object, calculate, print one JSON object.
 int CalcularRegular(const Argumentos& args, std::string& saida);
+// Checks the inputs of a filled regular section as the window does, calculates, prints one JSON object;
+// true when results were stored.
+bool CalcularComChecagem(TSulvo& secao, ScriptedPrompt& prompt, std::string& saida);
 int CalcularIrregular(const Argumentos& args, std::string& saida);
 // --projeto: the regular or irregular problem of a project file, optionally written back.
 int CalcularProjeto(const Argumentos& args, std::string& saida);

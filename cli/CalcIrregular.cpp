@@ -9,29 +9,12 @@
 namespace sulvo::cli {
 namespace {
 
-void DefinirCampo(TSulvoIrregular& secao, const std::string& campo, double valor) {
-    if (campo == "Q")
-        secao.Q = valor;
-    else if (campo == "H")
-        secao.H = valor;
-    else if (campo == "I")
-        secao.I = valor;
-    else if (campo == "n")
-        secao.n = valor;
-    else if (campo == "Comp")
-        secao.Comp = valor;
-    else if (campo == "Incognita") {
-        secao.Incognita = ValorByte(campo, valor);
-        if (secao.Incognita > 3)
-            throw UsageError("Incognita da seção irregular: 0 vazão, 1 profundidade normal, 2 declividade, "
-                             "3 coeficiente de rugosidade único");
-    } else if (campo == "Metodologia") {
-        secao.Metodologia = ValorByte(campo, valor);
-        if (secao.Metodologia > 1)
-            throw UsageError("Metodologia: 0 convencional, 1 divisão do sulvo em seções");
-    } else {
-        throw UsageError("campo desconhecido para a seção irregular: " + campo);
-    }
+// The unknowns and methods the irregular section has; any other number is a usage error.
+void ConferirEnumeracoes(const TSulvoIrregular& secao) {
+    if (secao.Incognita > secao.Descricao().MaximoIncognita())
+        throw UsageError(std::string("Incognita da seção irregular: ") + secao.Descricao().NomeIncognitas);
+    if (secao.Metodologia > 1)
+        throw UsageError("Metodologia: 0 convencional, 1 divisão do sulvo em seções");
 }
 
 } // namespace
@@ -40,8 +23,8 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
     if (!args.pontos)
         throw UsageError("a seção irregular precisa de --pontos ARQUIVO");
     TSulvoIrregular secao;
-    for (const auto& [campo, valor] : args.campos)
-        DefinirCampo(secao, campo, valor);
+    PreencherCampos(args, secao);
+    ConferirEnumeracoes(secao);
     TLevantamento levantamento = LerArquivoPontos(*args.pontos, args.cotas ? TTipoCota::Cotas : TTipoCota::Automatico);
     secao.Pontos = std::move(levantamento.Pontos);
     // As the page does: before the calculation S is the section's total width, the right bank's X.
@@ -60,7 +43,7 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
     std::vector<std::string> mensagens = prompt.Mensagens();
     if (!levantamento.Aviso.empty())
         mensagens.insert(mensagens.begin(), levantamento.Aviso);
-    saida = JsonIrregular(secao, ok, args.curva ? &curva : nullptr, mensagens);
+    saida = JsonSecao(secao, ok, mensagens, args.curva ? &curva : nullptr);
     return ok ? kOk : kFalhou;
 }
 

@@ -40,31 +40,12 @@ struct Projeto {
     }
 };
 
-template <class Secao> bool CalcularPrismatico(Secao& secao, ScriptedPrompt& prompt, std::string& saida) {
-    secao.DefinirPrompt(prompt);
-    const bool ok = secao.Calcular();
-    saida = JsonPrismatico(secao, secao.Incognita, ok, prompt.Mensagens());
-    return ok;
-}
-
 bool CalcularRegularDoProjeto(Projeto& p, ScriptedPrompt& prompt, std::string& saida) {
-    switch (p.IndSulvoReg) {
-    case 0:
-        return CalcularPrismatico(p.SulvoTriangular, prompt, saida);
-    case 1:
-        return CalcularPrismatico(p.SulvoTrapezoidal, prompt, saida);
-    case 2:
-        return CalcularPrismatico(p.SulvoRetangular, prompt, saida);
-    case 3: {
-        p.SulvoCircular.DefinirPrompt(prompt);
-        const bool ok = p.SulvoCircular.Calcular();
-        saida = JsonCircular(p.SulvoCircular, ok, prompt.Mensagens());
-        return ok;
-    }
-    default:
+    TSulvo* secoes[] = {&p.SulvoTriangular, &p.SulvoTrapezoidal, &p.SulvoRetangular, &p.SulvoCircular};
+    if (p.IndSulvoReg >= kTiposRegulares)
         throw UsageError(
             "o projeto não indica um tipo de seção regular (IndSulvoReg = " + std::to_string(p.IndSulvoReg) + ")");
-    }
+    return CalcularComChecagem(*secoes[p.IndSulvoReg], prompt, saida);
 }
 
 bool CalcularIrregularDoProjeto(TSulvoIrregular& secao, bool curva, ScriptedPrompt& prompt, std::string& saida) {
@@ -76,7 +57,7 @@ bool CalcularIrregularDoProjeto(TSulvoIrregular& secao, bool curva, ScriptedProm
     std::vector<TPontoCurva> pontos;
     if (curva && ok)
         pontos = secao.CurvaVazaoProfundidade(secao.I);
-    saida = JsonIrregular(secao, ok, curva ? &pontos : nullptr, prompt.Mensagens());
+    saida = JsonSecao(secao, ok, prompt.Mensagens(), curva ? &pontos : nullptr);
     return ok;
 }
 

@@ -15,80 +15,42 @@ std::string ListaDeTextos(const std::vector<std::string>& textos) {
     return lista + "]";
 }
 
-// The eleven reals every section shares, in the order of the fields.
-template <class Secao> void EscreverReais(JsonObject& json, const Secao& s) {
-    json.Numero("Q", s.Q);
-    json.Numero("H", s.H);
-    json.Numero("I", s.I);
-    json.Numero("n", s.n);
-    json.Numero("A", s.A);
-    json.Numero("P", s.P);
-    json.Numero("V", s.V);
-    json.Numero("S", s.S);
-    json.Numero("E", s.E);
-    json.Numero("Yc", s.Yc);
-    json.Numero("NF", s.NF);
-}
-
-void EscreverBase(JsonObject& json, const TSulvo& s) {
-    EscreverReais(json, s);
-    json.Texto("Regime", s.Regime);
+std::string ListaDaCurva(const std::vector<TPontoCurva>& curva) {
+    std::string lista = "[";
+    for (const TPontoCurva& p : curva) {
+        if (lista.size() > 1)
+            lista += ", ";
+        JsonObject ponto;
+        ponto.Numero("h", p.h);
+        ponto.Numero("Q_divisao", p.QDivisao);
+        ponto.Numero("Q_convencional", p.QConvencional);
+        lista += ponto.Fechar();
+    }
+    return lista + "]";
 }
 
 } // namespace
 
-std::string JsonPrismatico(const TSulvoR& s, std::uint8_t incognita, bool ok,
-                           const std::vector<std::string>& mensagens) {
+std::string JsonSecao(const TSulvo& s, bool ok, const std::vector<std::string>& mensagens,
+                      const std::vector<TPontoCurva>* curva) {
     JsonObject json;
     json.Booleano("ok", ok);
-    EscreverBase(json, s);
-    json.Numero("b", s.b);
-    json.Numero("Comp", s.Comp);
-    json.Numero("Vol_Terra", s.Vol_Terra);
-    json.Numero("z", s.z);
-    json.Numero("f", s.f);
-    json.Inteiro("Incognita", incognita);
-    json.Bruto("avisos", ListaDeTextos(s.Avisos));
-    json.Bruto("mensagens", ListaDeTextos(mensagens));
-    return json.Fechar();
-}
-
-std::string JsonCircular(const TSulvoCircular& s, bool ok, const std::vector<std::string>& mensagens) {
-    JsonObject json;
-    json.Booleano("ok", ok);
-    EscreverBase(json, s);
-    json.Numero("D", s.D);
-    json.Numero("T", s.T);
-    json.Inteiro("Incognita", s.Incognita);
-    json.Bruto("avisos", ListaDeTextos(s.Avisos));
-    json.Bruto("mensagens", ListaDeTextos(mensagens));
-    return json.Fechar();
-}
-
-std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<TPontoCurva>* curva,
-                          const std::vector<std::string>& mensagens) {
-    JsonObject json;
-    json.Booleano("ok", ok);
-    EscreverReais(json, s);
-    json.Numero("Comp", s.Comp);
-    json.Numero("Vol_Terra", s.Vol_Terra);
-    json.Texto("Regime", s.Regime);
-    json.Inteiro("Incognita", s.Incognita);
-    json.Inteiro("Metodologia", s.Metodologia);
-    json.Numero("YMinimo", s.YMinimo);
-    if (curva) {
-        std::string lista = "[";
-        for (const TPontoCurva& p : *curva) {
-            if (lista.size() > 1)
-                lista += ", ";
-            JsonObject ponto;
-            ponto.Numero("h", p.h);
-            ponto.Numero("Q_divisao", p.QDivisao);
-            ponto.Numero("Q_convencional", p.QConvencional);
-            lista += ponto.Fechar();
-        }
-        json.Bruto("curva", lista + "]");
-    }
+    auto& secao = const_cast<TSulvo&>(s); // the description's accessors serve reading and writing alike
+    for (const TGrupoCampos& grupo : s.Descricao().Grupos)
+        for (const TCampoSecao& campo : grupo.Campos)
+            switch (campo.Tipo) {
+            case TipoValor::Real:
+                json.Numero(campo.Chave, campo.Real(secao));
+                break;
+            case TipoValor::Texto:
+                json.Texto(campo.Chave, campo.Texto(secao));
+                break;
+            case TipoValor::Byte:
+                json.Inteiro(campo.Chave, campo.Byte(secao));
+                break;
+            }
+    if (curva)
+        json.Bruto("curva", ListaDaCurva(*curva));
     json.Bruto("avisos", ListaDeTextos(s.Avisos));
     json.Bruto("mensagens", ListaDeTextos(mensagens));
     return json.Fechar();

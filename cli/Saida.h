@@ -2,21 +2,15 @@
 
 #include "engine/uIrregular.h"
 #include "engine/uSulvo.h"
-#include "engine/ucircular.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-// The JSON objects sulvo-calc prints for a calculated section, keys in the order of the fields.
+// The JSON object sulvo-calc prints for a calculated section: "ok", then every field of the section's
+// description in its order, the irregular section's discharge–depth chart when asked, and the messages.
 namespace sulvo::cli {
 
-// A prismatic section (triangle, trapezoid, rectangle) with its unknown.
-std::string JsonPrismatico(const TSulvoR& s, std::uint8_t incognita, bool ok,
-                           const std::vector<std::string>& mensagens);
-std::string JsonCircular(const TSulvoCircular& s, bool ok, const std::vector<std::string>& mensagens);
-// The irregular section; `curva` adds the discharge–depth chart of both methods.
-std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<TPontoCurva>* curva,
-                          const std::vector<std::string>& mensagens);
+std::string JsonSecao(const TSulvo& s, bool ok, const std::vector<std::string>& mensagens,
+                      const std::vector<TPontoCurva>* curva = nullptr);
 
 } // namespace sulvo::cli

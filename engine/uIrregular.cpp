@@ -14,8 +14,9 @@
 namespace sulvo {
 namespace {
 
-constexpr double kG = 9.81;   // m/s²
-constexpr double k2G = 19.62; // 2g of the velocity head, kept as its own literal
+// Gravity and 2g rounded to 64 bits: the irregular section computes in doubles.
+constexpr double kG = static_cast<double>(kGravidade);
+constexpr double k2G = static_cast<double>(kDoisG);
 constexpr double kDoisTercos = 2.0 / 3.0;
 
 // The slope and roughness brackets, searched on a log scale: 1e-30 to 9·10^10 are about 140 decades, which
@@ -239,9 +240,8 @@ private:
 } // namespace
 
 void TSulvoIrregular::Zerar() {
-    Q = H = I = n = A = P = V = S = E = Yc = NF = Comp = Vol_Terra = 0;
-    Regime.clear();
-    Incognita = 0;
+    TSulvo::Zerar();
+    Comp = Vol_Terra = 0;
     Metodologia = 0;
     Pontos.clear();
     YMinimo = 0;
@@ -400,16 +400,17 @@ bool TSulvoIrregular::Calcular() {
         A = 0;
         return false;
     }
-    switch (Incognita) {
-    case 0:
+    switch (static_cast<IncognitaIrregular>(Incognita)) {
+    case IncognitaIrregular::Vazao:
         return CalcularVazao(H, I, Comp);
-    case 1:
+    case IncognitaIrregular::Profundidade:
         return CalcularProfundidade(Q, I, Comp);
-    case 2:
+    case IncognitaIrregular::Declividade:
         return CalcularDeclividade(Q, H, Comp);
-    default:
+    case IncognitaIrregular::Rugosidade:
         return CalcularRugosidade(Q, I, H, Comp);
     }
+    return false;
 }
 
 bool TSulvoIrregular::CalcularVazao(double profundidade, double declividade, double comprimento) {
@@ -520,14 +521,6 @@ double TSulvoIrregular::ProfundidadeCritica(double vazao) {
     return y;
 }
 
-std::string TSulvoIrregular::RegimeEscoamento(double froude) {
-    if (froude < 1)
-        return "Subcrítico";
-    if (froude == 1)
-        return "Crítico";
-    return "Supercrítico";
-}
-
 void TSulvoIrregular::CompletarResultados(double vazaoVelocidade, double vazaoCritica, double profundidade,
                                           double comprimento) {
     V = vazaoVelocidade / A;
@@ -535,7 +528,7 @@ void TSulvoIrregular::CompletarResultados(double vazaoVelocidade, double vazaoCr
     NF = S > 0 ? V / std::sqrt(kG * A / S) : 0;
     Vol_Terra = comprimento * A;
     E = V * V / k2G + profundidade;
-    Regime = RegimeEscoamento(NF);
+    Regime = RegimeDoFroude(NF);
     Yc = ProfundidadeCritica(vazaoCritica);
     if (const std::string aviso = AvisoFroude(NF, separador_); !aviso.empty())
         Avisos.push_back(aviso);

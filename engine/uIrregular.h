@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Prompt.h"
+#include "engine/uSulvo.h"
 
 #include <cstdint>
 #include <string>
@@ -39,24 +39,14 @@ struct TPontoCurva {
     double QConvencional = 0; // conventional method, m³/s
 };
 
-// A surveyed natural or compound section with the inputs and results of one uniform-flow problem.
-class TSulvoIrregular {
+// A surveyed natural or compound section with the inputs and results of one uniform-flow problem. Of the
+// common fields, H is the normal depth above the lowest point, n the single roughness (a result of the
+// roughness unknown only), A = -1 marks a depth above the section, S is the total width before a calculation
+// and the water-surface width after it, and Yc = -1 a critical depth greater than the depth of the section.
+class TSulvoIrregular : public TSulvo {
 public:
-    double Q = 0;
-    double H = 0; // normal depth above the lowest point, m
-    double I = 0;
-    double n = 0; // single roughness, result of the roughness unknown only
-    double A = 0; // -1 marks a depth above the section
-    double P = 0;
-    double V = 0;
-    double S = 0; // total width before a calculation, water-surface width after it
-    double E = 0;
-    double Yc = 0; // -1: greater than the depth of the section
-    double NF = 0;
-    double Comp = 0;
-    double Vol_Terra = 0;
-    std::string Regime;
-    std::uint8_t Incognita = 0;   // 0 discharge, 1 normal depth, 2 slope, 3 single roughness
+    double Comp = 0;              // channel length, m
+    double Vol_Terra = 0;         // earthwork volume, m³
     std::uint8_t Metodologia = 0; // 0 conventional, 1 divided section
     std::vector<TPontoSecao> Pontos;
     double YMinimo = 0; // lowest Y among Pontos; -YMinimo is the full depth
@@ -70,7 +60,8 @@ public:
     // Solves the unknown and completes the results; true when results were stored (A > 0).
     // A section that cannot be calculated (no points, banks below the top, points out of order, a wetted
     // interval without roughness) is reported through the prompt and leaves A = 0.
-    bool Calcular();
+    bool Calcular() override;
+    const TDescricaoSecao& Descricao() const override { return DescricaoSecao(kIrregular); }
 
     // The solvers behind Calcular, one per unknown; YMinimo must be current. True when results were stored.
     bool CalcularVazao(double profundidade, double declividade, double comprimento);
@@ -101,10 +92,7 @@ public:
     std::string VerificarSecao() const;
 
     // "Subcrítico" below 1, "Crítico" at exactly 1, "Supercrítico" above.
-    static std::string RegimeEscoamento(double froude);
-
-    void DefinirPrompt(IPrompt& prompt) { prompt_ = &prompt; }
-    IPrompt& Prompt() const { return *prompt_; }
+    static std::string RegimeEscoamento(double froude) { return RegimeDoFroude(froude); }
 
     // Decimal separator of the coordinates quoted in messages, as the point lists show them.
     void DefinirSeparadorDecimal(char separador) { separador_ = separador; }
@@ -120,7 +108,6 @@ private:
     template <class Somas, class Somar>
     bool VarrerNivel(double h, const char* mensagemAcima, const Somas& s, Somar&& somar, TAvaliacao& r);
 
-    IPrompt* prompt_ = &SilentPrompt::instance();
     char separador_ = ',';
 };
 

@@ -4,18 +4,13 @@
 
 namespace sulvo {
 
-void TSulvoRetangular::Zerar() {
-    Incognita = 0;
-    TSulvoR::Zerar();
-}
-
 bool TSulvoRetangular::Calcular() {
     // A rectangle is the trapezoid with vertical sides, whatever the field held before.
     z = 0;
     if (!PrepararCalculo(Incognita == 4 ? &b : CampoComum(Incognita)))
         return false;
-    switch (Incognita) {
-    case 4:
+    switch (static_cast<IncognitaRetangular>(Incognita)) {
+    case IncognitaRetangular::Largura:
         return CalcularLargura(Q, H, I, n, z, Comp);
     default:
         return CalcularIncognitaComum(Incognita);

@@ -34,6 +34,7 @@ void TSulvo::Zerar() {
     Q = H = I = n = A = P = V = S = E = Yc = NF = 0;
     Regime.clear();
     Avisos.clear();
+    Incognita = 0;
 }
 
 TSulvo::Estendido TSulvo::Potencia(Estendido base, Estendido expoente) {
@@ -239,14 +240,14 @@ const double* TSulvoR::CampoComum(std::uint8_t incognita) const {
 }
 
 bool TSulvoR::CalcularIncognitaComum(std::uint8_t incognita) {
-    switch (incognita) {
-    case 0:
+    switch (static_cast<IncognitaComum>(incognita)) {
+    case IncognitaComum::Vazao:
         return CalcularVazao(H, b, I, n, z, Comp);
-    case 1:
+    case IncognitaComum::Profundidade:
         return CalcularProfundidade(Q, b, I, n, z, Comp);
-    case 2:
+    case IncognitaComum::Declividade:
         return CalcularDeclividade(Q, H, b, n, z, Comp);
-    case 3:
+    case IncognitaComum::Rugosidade:
         return CalcularRugosidade(Q, H, b, I, z, Comp);
     default:
         return false;

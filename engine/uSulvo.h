@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Prompt.h"
+#include "engine/Descricao.h"
 #include "engine/Limites.h"
 
 #include <cstdint>
@@ -9,38 +10,44 @@
 
 namespace sulvo {
 
-// Gravity (m/s²) and 2g as the specific energy uses it; both carried in extended precision.
+// Gravity (m/s²) and 2g as the specific energy uses it; both carried in extended precision. Rounded to 64 bits
+// they are exactly the double literals 9.81 and 19.62.
 inline constexpr long double kGravidade = 9.81L;
 inline constexpr long double kDoisG = 19.62L;
 
 // The regime rule shared by every section: exact comparisons, no tolerance.
 std::string RegimeDoFroude(double froude);
 
-// One uniform-flow problem on a regular section: the four Manning quantities and the results
-// every section reports. Fields double as the project file's keys.
+// One uniform-flow problem on a section: the four Manning quantities, the unknown and the results every
+// section reports. What the fields are (keys, units, captions) is the section's description.
 class TSulvo {
 public:
     TSulvo() = default;
     virtual ~TSulvo() = default;
 
-    double Q = 0;       // discharge, m³/s
-    double H = 0;       // normal depth, m
-    double I = 0;       // bed slope, m/m
-    double n = 0;       // Manning coefficient
-    double A = 0;       // wetted area, m²
-    double P = 0;       // wetted perimeter, m
-    double V = 0;       // mean velocity, m/s
-    double S = 0;       // top width, m
-    double E = 0;       // specific energy, m
-    double Yc = 0;      // critical depth, m
-    double NF = 0;      // Froude number
-    std::string Regime; // "Subcrítico", "Crítico" or "Supercrítico"
+    double Q = 0;               // discharge, m³/s
+    double H = 0;               // normal depth, m
+    double I = 0;               // bed slope, m/m
+    double n = 0;               // Manning coefficient
+    double A = 0;               // wetted area, m²
+    double P = 0;               // wetted perimeter, m
+    double V = 0;               // mean velocity, m/s
+    double S = 0;               // top width, m
+    double E = 0;               // specific energy, m
+    double Yc = 0;              // critical depth, m
+    double NF = 0;              // Froude number
+    std::string Regime;         // "Subcrítico", "Crítico" or "Supercrítico"
+    std::uint8_t Incognita = 0; // the unknown, by the number the section's description gives it
 
     // What the last calculation noticed beside its results (near-critical flow, a depth that is not the only one
     // for the discharge), one sentence each; cleared by every calculation.
     std::vector<std::string> Avisos;
 
     void Zerar();
+
+    // Solves the unknown and completes the results; true when results were stored.
+    virtual bool Calcular() = 0;
+    virtual const TDescricaoSecao& Descricao() const = 0;
 
     // Where messages and the non-convergence question go; never null.
     void DefinirPrompt(IPrompt& prompt) { prompt_ = &prompt; }

@@ -7,18 +7,13 @@
 
 namespace sulvo {
 
-void TSulvoTrapezoidal::Zerar() {
-    Incognita = 0;
-    TSulvoR::Zerar();
-}
-
 bool TSulvoTrapezoidal::Calcular() {
     if (!PrepararCalculo(Incognita == 4 ? &z : Incognita == 5 ? &b : CampoComum(Incognita)))
         return false;
-    switch (Incognita) {
-    case 4:
+    switch (static_cast<IncognitaTrapezoidal>(Incognita)) {
+    case IncognitaTrapezoidal::Talude:
         return CalcularTalude(Q, H, b, I, n, Comp);
-    case 5:
+    case IncognitaTrapezoidal::Largura:
         return CalcularLargura(Q, H, I, n, z, Comp);
     default:
         return CalcularIncognitaComum(Incognita);

@@ -4,18 +4,13 @@
 
 namespace sulvo {
 
-void TSulvoTriangular::Zerar() {
-    Incognita = 0;
-    TSulvoR::Zerar();
-}
-
 bool TSulvoTriangular::Calcular() {
     // A triangle is the trapezoid without a base, whatever the field held before.
     b = 0;
     if (!PrepararCalculo(Incognita == 4 ? &z : CampoComum(Incognita)))
         return false;
-    switch (Incognita) {
-    case 4:
+    switch (static_cast<IncognitaTriangular>(Incognita)) {
+    case IncognitaTriangular::Talude:
         return CalcularTalude(Q, H, b, I, n, Comp);
     default:
         return CalcularIncognitaComum(Incognita);

@@ -6,10 +6,8 @@ namespace sulvo {
 
 class TSulvoTriangular : public TSulvoR {
 public:
-    std::uint8_t Incognita = 0; // 0 Vazão, 1 Profundidade Normal, 2 Declividade, 3 Rugosidade, 4.. see the section
-
-    void Zerar();
-    bool Calcular();
+    bool Calcular() override;
+    const TDescricaoSecao& Descricao() const override { return DescricaoSecao(kTriangular); }
     double ProfundidadeCritica(double Q, double z, double b) override;
 };
 

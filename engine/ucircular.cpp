@@ -64,7 +64,6 @@ long double RelacaoDoAngulo(long double teta) {
 
 void TSulvoCircular::Zerar() {
     D = T = 0;
-    Incognita = 0;
     TSulvo::Zerar();
 }
 
@@ -87,22 +86,21 @@ bool TSulvoCircular::PrepararCalculo() {
 bool TSulvoCircular::Calcular() {
     if (Incognita <= 5 && !PrepararCalculo())
         return false;
-    switch (Incognita) {
-    case 0:
+    switch (static_cast<IncognitaCircular>(Incognita)) {
+    case IncognitaCircular::Vazao:
         return CalcularVazao(H, D, I, n);
-    case 1:
+    case IncognitaCircular::Profundidade:
         return CalcularProfundidade(Q, D, I, n);
-    case 2:
+    case IncognitaCircular::Declividade:
         return CalcularDeclividade(Q, H, D, n);
-    case 3:
+    case IncognitaCircular::Rugosidade:
         return CalcularRugosidade(Q, H, D, I);
-    case 4:
+    case IncognitaCircular::Diametro:
         return CalcularDiametro(Q, H, I, n);
-    case 5:
+    case IncognitaCircular::DiametroProfundidade:
         return CalcularDiametroProfundidade(Q, I, n, T);
-    default:
-        return false;
     }
+    return false;
 }
 
 // θ = 2·arccos(1 − 2y/D): π when half full, 2π when full. Below half full it is written 4·arcsin(√(y/D)), the

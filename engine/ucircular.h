@@ -9,12 +9,11 @@ namespace sulvo {
 class TSulvoCircular : public TSulvo {
 public:
     double D = 0; // diameter, m
-    double T = 0; // depth / diameter ratio, used by the unknown 5 only
-    std::uint8_t Incognita =
-        0; // 0 Vazão, 1 Profundidade, 2 Declividade, 3 Rugosidade, 4 Diâmetro, 5 Diâmetro e Profundidade
+    double T = 0; // depth / diameter ratio, used by the unknown DiametroProfundidade only
 
     void Zerar();
-    bool Calcular();
+    bool Calcular() override;
+    const TDescricaoSecao& Descricao() const override { return DescricaoSecao(kCircular); }
 
     bool CalcularVazao(double H, double D, double I, double n);
     bool CalcularProfundidade(double Q, double D, double I, double n);

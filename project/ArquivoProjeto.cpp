@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 
 #include <string>
+#include <string_view>
 
 namespace sulvo {
 namespace {
@@ -16,161 +17,79 @@ bool VersaoCerta(TCustomIniFile& ini, const char* secao) {
     return ini.ReadString(secao, "Versao", "0") == kVersaoSecao;
 }
 
-// "Incognita" with default -1: stored only when it lies in 0..maximo.
-bool LerIncognita(TCustomIniFile& ini, const char* secao, int maximo, std::uint8_t& incognita) {
-    int valor = ini.ReadInteger(secao, "Incognita", -1);
-    if (valor < 0 || valor > maximo)
-        return false;
-    incognita = static_cast<std::uint8_t>(valor);
-    return true;
-}
-
-// The unknowns of the prismatic sections: the four common ones, then the side slope (all
-// three) and the base width (trapezoid only; the rectangle has no side slope to solve).
-constexpr int kMaxIncognitaTriangular = 4;
-constexpr int kMaxIncognitaTrapezoidal = 5;
-constexpr int kMaxIncognitaRetangular = 4;
-constexpr int kMaxIncognitaCircular = 5;
-constexpr int kMaxIncognitaIrregular = 3;
-constexpr int kMaxMetodologia = 1;
-
-// Real fields of one section in the order the file lists them; reading and writing walk the same table.
-template <class T> struct CampoReal {
-    const char* chave;
-    double T::*membro;
-};
-
-template <class T, std::size_t N>
-void GravarReais(TCustomIniFile& ini, const char* secao, const T& s, const CampoReal<T> (&campos)[N]) {
-    for (const auto& c : campos)
-        ini.WriteFloat(secao, c.chave, s.*c.membro);
-}
-
-template <class T, std::size_t N>
-void LerReais(TCustomIniFile& ini, const char* secao, T& s, const CampoReal<T> (&campos)[N]) {
-    for (const auto& c : campos)
-        s.*c.membro = ini.ReadFloat(secao, c.chave, 0);
-}
-
-// The eleven results every section shares, then the irregular section's length and earthwork.
-#define SULVO_CAMPOS_BASE(T)                                                                                           \
-    {"Q", &T::Q}, {"H", &T::H}, {"I", &T::I}, {"n", &T::n}, {"A", &T::A}, {"P", &T::P}, {"V", &T::V}, {"S", &T::S},    \
-        {"E", &T::E}, {"Yc", &T::Yc}, {                                                                                \
-        "NF", &T::NF                                                                                                   \
+// Writes the section's fields group by group in the description's order; each file section starts with
+// "Versao".
+void GravarCampos(const TSulvo& s, TCustomIniFile& ini) {
+    auto& secao = const_cast<TSulvo&>(s); // the description's accessors serve reading and writing alike
+    const char* anterior = nullptr;
+    for (const TGrupoCampos& grupo : s.Descricao().Grupos) {
+        if (!grupo.SecaoArquivo)
+            continue;
+        if (!anterior || std::string_view(anterior) != grupo.SecaoArquivo)
+            ini.WriteString(grupo.SecaoArquivo, "Versao", kVersaoSecao);
+        anterior = grupo.SecaoArquivo;
+        for (const TCampoSecao& campo : grupo.Campos)
+            switch (campo.Tipo) {
+            case TipoValor::Real:
+                ini.WriteFloat(grupo.SecaoArquivo, campo.Chave, campo.Real(secao));
+                break;
+            case TipoValor::Texto:
+                ini.WriteString(grupo.SecaoArquivo, campo.Chave, campo.Texto(secao));
+                break;
+            case TipoValor::Byte:
+                ini.WriteInteger(grupo.SecaoArquivo, campo.Chave, campo.Byte(secao));
+                break;
+            }
     }
-const CampoReal<TSulvo> kCamposSulvo[] = {SULVO_CAMPOS_BASE(TSulvo)};
-const CampoReal<TSulvoIrregular> kCamposIrregular[] = {
-    SULVO_CAMPOS_BASE(TSulvoIrregular), {"Comp", &TSulvoIrregular::Comp}, {"Vol_Terra", &TSulvoIrregular::Vol_Terra}};
-#undef SULVO_CAMPOS_BASE
-const CampoReal<TSulvoR> kCamposSulvoR[] = {{"b", &TSulvoR::b},
-                                            {"Comp", &TSulvoR::Comp},
-                                            {"Vol_Terra", &TSulvoR::Vol_Terra},
-                                            {"z", &TSulvoR::z},
-                                            {"f", &TSulvoR::f}};
-
-template <class T> bool GravarTipo(const T& s, TCustomIniFile& ini, const char* secao) {
-    if (!GravarNoArquivo(static_cast<const TSulvoR&>(s), ini))
-        return false;
-    ini.WriteString(secao, "Versao", kVersaoSecao);
-    ini.WriteInteger(secao, "Incognita", s.Incognita);
-    return true;
 }
 
-template <class T> bool LerTipo(T& s, TCustomIniFile& ini, const char* secao, int maximo) {
-    if (!LerDoArquivo(static_cast<TSulvoR&>(s), ini))
-        return false;
-    if (!VersaoCerta(ini, secao))
-        return false;
-    return LerIncognita(ini, secao, maximo, s.Incognita);
+// Reads the fields in the same order. A file section with another "Versao" stops the reading there; so does an
+// enumeration ("Incognita", "Metodologia", default -1) outside its range, which is not stored. False then; what
+// was read before stays stored.
+bool LerCampos(TSulvo& s, TCustomIniFile& ini) {
+    const TDescricaoSecao& descricao = s.Descricao();
+    const char* anterior = nullptr;
+    for (const TGrupoCampos& grupo : descricao.Grupos) {
+        if (!grupo.SecaoArquivo)
+            continue;
+        if ((!anterior || std::string_view(anterior) != grupo.SecaoArquivo) && !VersaoCerta(ini, grupo.SecaoArquivo))
+            return false;
+        anterior = grupo.SecaoArquivo;
+        for (const TCampoSecao& campo : grupo.Campos)
+            switch (campo.Tipo) {
+            case TipoValor::Real:
+                campo.Real(s) = ini.ReadFloat(grupo.SecaoArquivo, campo.Chave, 0);
+                break;
+            case TipoValor::Texto:
+                campo.Texto(s) = ini.ReadString(grupo.SecaoArquivo, campo.Chave, "");
+                break;
+            case TipoValor::Byte: {
+                const int maximo = campo.Maximo < 0 ? descricao.MaximoIncognita() : campo.Maximo;
+                const int valor = ini.ReadInteger(grupo.SecaoArquivo, campo.Chave, -1);
+                if (valor < 0 || valor > maximo)
+                    return false;
+                campo.Byte(s) = static_cast<std::uint8_t>(valor);
+                break;
+            }
+            }
+    }
+    return true;
 }
 
 } // namespace
 
 bool GravarNoArquivo(const TSulvo& s, TCustomIniFile& ini) {
-    const char* secao = "SULVO";
-    ini.WriteString(secao, "Versao", kVersaoSecao);
-    GravarReais(ini, secao, s, kCamposSulvo);
-    ini.WriteString(secao, "Regime", s.Regime);
+    GravarCampos(s, ini);
     return true;
 }
 
 bool LerDoArquivo(TSulvo& s, TCustomIniFile& ini) {
-    const char* secao = "SULVO";
-    if (!VersaoCerta(ini, secao))
-        return false;
-    LerReais(ini, secao, s, kCamposSulvo);
-    s.Regime = ini.ReadString(secao, "Regime", "");
-    return true;
-}
-
-bool GravarNoArquivo(const TSulvoR& s, TCustomIniFile& ini) {
-    if (!GravarNoArquivo(static_cast<const TSulvo&>(s), ini))
-        return false;
-    const char* secao = "SULVOR";
-    ini.WriteString(secao, "Versao", kVersaoSecao);
-    GravarReais(ini, secao, s, kCamposSulvoR);
-    return true;
-}
-
-bool LerDoArquivo(TSulvoR& s, TCustomIniFile& ini) {
-    if (!LerDoArquivo(static_cast<TSulvo&>(s), ini))
-        return false;
-    const char* secao = "SULVOR";
-    if (!VersaoCerta(ini, secao))
-        return false;
-    LerReais(ini, secao, s, kCamposSulvoR);
-    return true;
-}
-
-bool GravarNoArquivo(const TSulvoTriangular& s, TCustomIniFile& ini) {
-    return GravarTipo(s, ini, "SULVOTRIANGULAR");
-}
-bool GravarNoArquivo(const TSulvoTrapezoidal& s, TCustomIniFile& ini) {
-    return GravarTipo(s, ini, "SULVOTRAPEZOIDAL");
-}
-bool GravarNoArquivo(const TSulvoRetangular& s, TCustomIniFile& ini) {
-    return GravarTipo(s, ini, "SULVORETANGULAR");
-}
-
-bool LerDoArquivo(TSulvoTriangular& s, TCustomIniFile& ini) {
-    return LerTipo(s, ini, "SULVOTRIANGULAR", kMaxIncognitaTriangular);
-}
-bool LerDoArquivo(TSulvoTrapezoidal& s, TCustomIniFile& ini) {
-    return LerTipo(s, ini, "SULVOTRAPEZOIDAL", kMaxIncognitaTrapezoidal);
-}
-bool LerDoArquivo(TSulvoRetangular& s, TCustomIniFile& ini) {
-    return LerTipo(s, ini, "SULVORETANGULAR", kMaxIncognitaRetangular);
-}
-
-bool GravarNoArquivo(const TSulvoCircular& s, TCustomIniFile& ini) {
-    if (!GravarNoArquivo(static_cast<const TSulvo&>(s), ini))
-        return false;
-    const char* secao = "SULVOCIRCULAR";
-    ini.WriteString(secao, "Versao", kVersaoSecao);
-    ini.WriteFloat(secao, "D", s.D);
-    ini.WriteFloat(secao, "T", s.T);
-    ini.WriteInteger(secao, "Incognita", s.Incognita);
-    return true;
-}
-
-bool LerDoArquivo(TSulvoCircular& s, TCustomIniFile& ini) {
-    if (!LerDoArquivo(static_cast<TSulvo&>(s), ini))
-        return false;
-    const char* secao = "SULVOCIRCULAR";
-    if (!VersaoCerta(ini, secao))
-        return false;
-    s.D = ini.ReadFloat(secao, "D", 0);
-    s.T = ini.ReadFloat(secao, "T", 0);
-    return LerIncognita(ini, secao, kMaxIncognitaCircular, s.Incognita);
+    return LerCampos(s, ini);
 }
 
 bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
+    GravarCampos(s, ini);
     const char* secao = "SULVOIRREGULAR";
-    ini.WriteString(secao, "Versao", kVersaoSecao);
-    GravarReais(ini, secao, s, kCamposIrregular);
-    ini.WriteString(secao, "Regime", s.Regime);
-    ini.WriteInteger(secao, "Incognita", s.Incognita);
-    ini.WriteInteger(secao, "Metodologia", s.Metodologia);
     ini.WriteInteger(secao, "NumPontos", static_cast<int>(s.Pontos.size()));
     std::string k;
     for (std::size_t i = 0; i < s.Pontos.size(); ++i) {
@@ -186,17 +105,7 @@ bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
     const char* secao = "SULVOIRREGULAR";
     if (!VersaoCerta(ini, secao))
         return false;
-    LerReais(ini, secao, s, kCamposIrregular);
-    s.Regime = ini.ReadString(secao, "Regime", "");
-
-    bool certo = false;
-    if (LerIncognita(ini, secao, kMaxIncognitaIrregular, s.Incognita)) {
-        int metodologia = ini.ReadInteger(secao, "Metodologia", -1);
-        if (metodologia >= 0 && metodologia <= kMaxMetodologia) {
-            s.Metodologia = static_cast<std::uint8_t>(metodologia);
-            certo = true;
-        }
-    }
+    const bool certo = LerCampos(s, ini);
 
     // The points are read whatever became of the unknown; a missing coordinate reads -1.
     s.Pontos.clear();
@@ -263,22 +172,8 @@ void EscreverArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto
         ini.WriteInteger("SULVO1", "IndSulvoReg", m.IndSulvoReg);
         ini.WriteInteger("SULVO1", "IndIncognita", m.IndIncognita);
         GravarNoArquivo(m.IDProjeto, ini);
-        switch (m.IndSulvoReg) {
-        case 0:
-            GravarNoArquivo(m.SulvoTriangular, ini);
-            break;
-        case 1:
-            GravarNoArquivo(m.SulvoTrapezoidal, ini);
-            break;
-        case 2:
-            GravarNoArquivo(m.SulvoRetangular, ini);
-            break;
-        case 3:
-            GravarNoArquivo(m.SulvoCircular, ini);
-            break;
-        default:
-            break;
-        }
+        if (TSulvo* regular = m.Regular(m.IndSulvoReg))
+            GravarNoArquivo(*regular, ini);
         GravarNoArquivo(m.SulvoIrregular, ini);
         ini.UpdateFile();
     } catch (...) {
@@ -300,22 +195,8 @@ void LerArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto& m, 
     m.IndSulvoReg = static_cast<std::uint8_t>(ini.ReadInteger("SULVO1", "IndSulvoReg", 0));
     m.IndIncognita = static_cast<std::uint8_t>(ini.ReadInteger("SULVO1", "IndIncognita", 0));
     LerDoArquivo(m.IDProjeto, ini);
-    switch (m.IndSulvoReg) {
-    case 0:
-        LerDoArquivo(m.SulvoTriangular, ini);
-        break;
-    case 1:
-        LerDoArquivo(m.SulvoTrapezoidal, ini);
-        break;
-    case 2:
-        LerDoArquivo(m.SulvoRetangular, ini);
-        break;
-    case 3:
-        LerDoArquivo(m.SulvoCircular, ini);
-        break;
-    default:
-        break;
-    }
+    if (TSulvo* regular = m.Regular(m.IndSulvoReg))
+        LerDoArquivo(*regular, ini);
     try {
         LerDoArquivo(m.SulvoIrregular, ini);
     } catch (const ESecaoDanificada& e) {

@@ -36,12 +36,9 @@ public:
 // rejects the irregular section.
 inline constexpr int kMaxPontos = 1'000'000;
 
+// Each section's fields as its description lists them, in the file sections it names; the irregular section
+// adds its points.
 bool GravarNoArquivo(const TSulvo& s, TCustomIniFile& ini);
-bool GravarNoArquivo(const TSulvoR& s, TCustomIniFile& ini);
-bool GravarNoArquivo(const TSulvoTriangular& s, TCustomIniFile& ini);
-bool GravarNoArquivo(const TSulvoTrapezoidal& s, TCustomIniFile& ini);
-bool GravarNoArquivo(const TSulvoRetangular& s, TCustomIniFile& ini);
-bool GravarNoArquivo(const TSulvoCircular& s, TCustomIniFile& ini);
 bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini);
 bool GravarNoArquivo(const TIDProjeto& id, TCustomIniFile& ini);
 
@@ -49,11 +46,6 @@ bool GravarNoArquivo(const TIDProjeto& id, TCustomIniFile& ini);
 // what was read before the rejection stays stored. The irregular reader raises ESecaoDanificada when
 // a point announced by "NumPontos" has none of its keys.
 bool LerDoArquivo(TSulvo& s, TCustomIniFile& ini);
-bool LerDoArquivo(TSulvoR& s, TCustomIniFile& ini);
-bool LerDoArquivo(TSulvoTriangular& s, TCustomIniFile& ini);
-bool LerDoArquivo(TSulvoTrapezoidal& s, TCustomIniFile& ini);
-bool LerDoArquivo(TSulvoRetangular& s, TCustomIniFile& ini);
-bool LerDoArquivo(TSulvoCircular& s, TCustomIniFile& ini);
 bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini);
 bool LerDoArquivo(TIDProjeto& id, TCustomIniFile& ini);
 
@@ -67,6 +59,12 @@ struct ModelosProjeto {
     TSulvoIrregular& SulvoIrregular;
     std::uint8_t& IndSulvoReg;  // selected regular type: 0 triangular, 1 trapezoidal, 2 rectangular, 3 circular
     std::uint8_t& IndIncognita; // position last chosen in either list of unknowns
+
+    // The regular section of type `tipo` (0 to 3); nullptr for any other.
+    TSulvo* Regular(int tipo) const {
+        TSulvo* secoes[] = {&SulvoTriangular, &SulvoTrapezoidal, &SulvoRetangular, &SulvoCircular};
+        return tipo >= 0 && tipo < kTiposRegulares ? secoes[tipo] : nullptr;
+    }
 };
 
 // Writes the whole project into PathProjeto, merged into what the file already holds, with

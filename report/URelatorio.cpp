@@ -55,71 +55,40 @@ void ResultadosEGrafico(TConstrutorRelatorio& r, const std::function<void()>& li
     r.Anexar("</HTML>");
 }
 
-// The first two input rows, common to the four regular sections: discharge and depth, slope and roughness.
-void EntradaManning(TConstrutorRelatorio& r, const TSulvo& s) {
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Vazão"), r.Padrao(s.Q, 2), " m3/s</TD>");
-    r.Celula(Rotulo("Profundidade Normal"), r.Padrao(s.H, 3), " m</TD>");
-    r.Anexar("</TR>");
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Declividade"), r.Padrao(s.I, 4), " m/m</TD>");
-    r.Celula(Rotulo("Coeficiente de Rugosidade"), r.Padrao(s.n, 4), "</TD>");
-    r.Anexar("</TR>");
-}
-
-enum class Prisma { Triangular, Trapezoidal, Retangular };
-
-void EntradaPrismatica(TConstrutorRelatorio& r, const TSulvoR& s, Prisma tipo) {
-    EntradaManning(r, s);
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Folga"), r.Padrao(s.f, 2), " m</TD>");
-    r.Celula(Rotulo("Comprimento do Sulvo"), r.Padrao(s.Comp, 1), " m</TD>");
-    r.Anexar("</TR>");
-    // The triangle has no base and the rectangle no side slope, so each keeps one cell in the last row.
-    r.Anexar("<TR>");
-    if (tipo != Prisma::Retangular)
-        r.Celula(Rotulo("Inclinação do Talude"), r.Padrao(s.z, 2), "</TD>");
-    if (tipo != Prisma::Triangular)
-        r.Celula(Rotulo("Largura da Base"), r.Padrao(s.b, 2), "</TD>");
-    r.Anexar("</TR>");
-}
-
-void EntradaCircular(TConstrutorRelatorio& r, const TSulvoCircular& s) {
-    EntradaManning(r, s);
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Diâmetro"), r.Padrao(s.D, 2), "</TD>");
-    // The depth/diameter ratio is an input only when diameter and depth are both unknown.
-    if (s.Incognita == 5)
-        r.Celula("<TD>&nbsp;&nbsp;&nbsp;<B> Profundidade/Diâmetro: </B>", r.Padrao(s.T, 2), "</TD>");
-    r.Anexar("</TR>");
-}
-
-// Results of the regular sections; the circular table writes four of its cells without the indent.
-void ResultadoRegular(TConstrutorRelatorio& r, const TSulvo& s, bool circular, double volTerra) {
-    auto direita = [circular](const char* texto) {
-        return circular ? std::string("<TD><B> ") + texto + ": </B>" : Rotulo(texto);
-    };
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Área"), r.Fixo(s.A, 4), " m2</TD>");
-    r.Celula(direita("Perímetro Molhado"), r.Fixo(s.P, 3), " m</TD>");
-    r.Anexar("</TR>");
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Largura da Superfície"), r.Fixo(s.S, 3), " m</TD>");
-    r.Celula(direita("Profundidade Crítica"), r.Fixo(s.Yc, 3), " m</TD>");
-    r.Anexar("</TR>");
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Número de Froude"), r.Fixo(s.NF, 3), "</TD>");
-    r.Celula(direita("Regime de Escoamento"), s.Regime, "</TD>");
-    r.Anexar("</TR>");
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Velocidade"), r.Fixo(s.V, 3), " m/s</TD>");
-    r.Celula(direita("Energia Específica"), r.Fixo(s.E, 3), " m</TD>");
-    r.Anexar("</TR>");
-    if (!circular) {
-        r.Anexar("<TR>");
-        r.Celula(Rotulo("Movimentação de Terra"), r.Fixo(volTerra, 3), " m3</TD>");
-        r.Anexar("</TR>");
+// The cells of a regular section's table, two to a row as the description lists them. The circle's results
+// write their second cell without the indent; a field the section takes only with one unknown is written
+// with an indent one space narrower.
+void CelulasRegulares(TConstrutorRelatorio& r, const TSulvo& s, std::initializer_list<const char*> chaves,
+                      bool entradas) {
+    const TDescricaoSecao& d = s.Descricao();
+    auto& secao = const_cast<TSulvo&>(s); // the description's accessors serve reading and writing alike
+    int coluna = 0;
+    for (const char* chave : chaves) {
+        const TCampoSecao& campo = *d.Campo(chave);
+        if (campo.SoComIncognita >= 0 && campo.SoComIncognita != s.Incognita)
+            continue;
+        if (coluna == 0)
+            r.Anexar("<TR>");
+        std::string rotulo = Rotulo(campo.Nome);
+        if (campo.SoComIncognita >= 0)
+            rotulo = std::string("<TD>&nbsp;&nbsp;&nbsp;<B> ") + campo.Nome + ": </B>";
+        else if (!entradas && coluna == 1 && d.Tipo == kCircular)
+            rotulo = std::string("<TD><B> ") + campo.Nome + ": </B>";
+        std::string valor;
+        if (campo.Tipo == TipoValor::Texto)
+            valor = campo.Texto(secao);
+        else
+            valor = entradas ? r.Padrao(campo.Real(secao), campo.Decimais) : r.Fixo(campo.Real(secao), campo.Decimais);
+        const std::string fechamento =
+            campo.UnidadeRelatorio ? std::string(" ") + campo.UnidadeRelatorio + "</TD>" : std::string("</TD>");
+        r.Celula(rotulo, valor, fechamento.c_str());
+        if (++coluna == 2) {
+            r.Anexar("</TR>");
+            coluna = 0;
+        }
     }
+    if (coluna == 1)
+        r.Anexar("</TR>");
 }
 
 struct TipoRegular {
@@ -127,7 +96,7 @@ struct TipoRegular {
     const char* legenda;
 };
 
-constexpr std::array<TipoRegular, 4> kTiposRegulares{{
+constexpr std::array<TipoRegular, 4> kTitulosRegulares{{
     {"Dimensionamento de Canais Triangulares", "Relatório - Dimensionamento de Canais Triangulares"},
     {"Dimensionamento de Canais Trapezoidais", "Relatório - Dimensionamento de Canais Trapezoidais"},
     {"Dimensionamento de Canais Retangulares", "Relatório - Dimensionamento de Canais Retangulares"},
@@ -227,12 +196,12 @@ std::string TConstrutorRelatorio::Fixo(double valor, int decimais) const {
     return FormatarFixo(valor, decimais, opcoes_.Separador);
 }
 
-TRelatorio GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& secoes, const std::string& incognita,
+TRelatorio GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& regulares, const std::string& incognita,
                                  const TIDProjeto& id, const std::array<FotografarGrafico, 4>& graficos,
                                  const OpcoesRelatorio& opcoes) {
     if (IndSulvoReg < 0 || IndSulvoReg > 3)
         throw std::out_of_range("IndSulvoReg fora de 0..3");
-    const TipoRegular& tipo = kTiposRegulares[IndSulvoReg];
+    const TipoRegular& tipo = kTitulosRegulares[IndSulvoReg];
 
     TConstrutorRelatorio r(opcoes);
     // The regular report names the banner by its absolute file name.
@@ -240,35 +209,15 @@ TRelatorio GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& secoes,
                                           "Cabecalho.jpg\" HEIGHT=62 WIDTH=550></CENTER>");
     IdentificacaoEIncognita(r, id, incognita);
 
+    const TSulvo* secoes[] = {&regulares.Triangular, &regulares.Trapezoidal, &regulares.Retangular,
+                              &regulares.Circular};
+    const TSulvo& secao = *secoes[IndSulvoReg];
     r.Anexar(kTabela);
-    const TSulvo* secao = nullptr;
-    double volTerra = 0;
-    switch (IndSulvoReg) {
-    case 0:
-        EntradaPrismatica(r, secoes.Triangular, Prisma::Triangular);
-        secao = &secoes.Triangular;
-        volTerra = secoes.Triangular.Vol_Terra;
-        break;
-    case 1:
-        EntradaPrismatica(r, secoes.Trapezoidal, Prisma::Trapezoidal);
-        secao = &secoes.Trapezoidal;
-        volTerra = secoes.Trapezoidal.Vol_Terra;
-        break;
-    case 2:
-        EntradaPrismatica(r, secoes.Retangular, Prisma::Retangular);
-        secao = &secoes.Retangular;
-        volTerra = secoes.Retangular.Vol_Terra;
-        break;
-    default:
-        EntradaCircular(r, secoes.Circular);
-        secao = &secoes.Circular;
-        break;
-    }
+    CelulasRegulares(r, secao, secao.Descricao().Entradas, true);
     r.Anexar("</TABLE>");
 
-    const bool circular = IndSulvoReg == 3;
     ResultadosEGrafico(
-        r, [&] { ResultadoRegular(r, *secao, circular, volTerra); }, graficos[IndSulvoReg]);
+        r, [&] { CelulasRegulares(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg]);
     return {tipo.titulo, tipo.legenda, std::move(r.TextoRelatorio)};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Descricao.h"
+
 #include <QStackedWidget>
 #include <QString>
 
@@ -43,9 +45,6 @@ struct PontosSecao {
     SeriePontos agua;             // STri2, STra2, SRet2, SCir2
     SeriePontos contornoSuperior; // SCir3, the upper half of the circle; empty for the others
 };
-
-// Section types in the order of the type selector and of IndSulvoReg.
-enum TipoSulvoRegular : std::uint8_t { kTriangular = 0, kTrapezoidal = 1, kRetangular = 2, kCircular = 3 };
 
 PontosSecao PontosTriangular(double H, double f, double z);
 PontosSecao PontosTrapezoidal(double H, double f, double z, double b);

@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "controls/EditNumero.h"
+#include "engine/Validacao.h"
 #include "engine/uRetangular.h"
 #include "engine/uTrapezoidal.h"
 #include "engine/uTriangular.h"
@@ -27,6 +28,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string_view>
 
 namespace sulvo {
 namespace {
@@ -41,7 +44,7 @@ constexpr int kAlturaCampo = 21;
 
 // Width of a caption column: the widest caption in the page's font, so that the fields of the
 // shared panels line up with the fields above them.
-int LarguraRotulos(const QFontMetrics& metricas, std::initializer_list<const char*> legendas) {
+int LarguraRotulos(const QFontMetrics& metricas, const std::vector<const char*>& legendas) {
     int largura = 0;
     for (const char* legenda : legendas)
         largura = std::max(largura, metricas.horizontalAdvance(QString::fromUtf8(legenda)));
@@ -229,12 +232,12 @@ TPaginaRegular::~TPaginaRegular() = default;
 
 namespace {
 
-struct Linha {
+struct Rotulos {
     QLabel* rotulo;
     QLabel* unidade;
 };
 
-Linha AdicionarLinha(QGridLayout* grade, int linha, const char* legenda, QWidget* campo, const char* unidade) {
+Rotulos AdicionarLinha(QGridLayout* grade, int linha, const char* legenda, QWidget* campo, const char* unidade) {
     auto* rotulo = new QLabel(Q(legenda));
     grade->addWidget(rotulo, linha, 0);
     grade->addWidget(campo, linha, 1);
@@ -258,9 +261,9 @@ QGridLayout* CriarGrade(QWidget* pai, int margem, int larguraRotulo) {
     return grade;
 }
 
-TEditNumero* CriarCampo(const char* nome, int decimais, const char* dica, int contextoAjuda) {
+TEditNumero* CriarCampo(const QString& nome, int decimais, const char* dica, int contextoAjuda) {
     auto* campo = new TEditNumero;
-    campo->setObjectName(QLatin1String(nome));
+    campo->setObjectName(nome);
     campo->SetFormato(TFormato::fDouble);
     campo->SetMaximo(kMaximoCampo);
     campo->SetNegativo(false);
@@ -272,9 +275,9 @@ TEditNumero* CriarCampo(const char* nome, int decimais, const char* dica, int co
     return campo;
 }
 
-QLineEdit* CriarResultado(const char* nome) {
+QLineEdit* CriarResultado(const QString& nome) {
     auto* texto = new QLineEdit;
-    texto->setObjectName(QLatin1String(nome));
+    texto->setObjectName(nome);
     texto->setReadOnly(true);
     texto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A result takes the focus, so that it can be selected and copied.
@@ -295,15 +298,126 @@ QPushButton* CriarBotao(const char* nome, const char* legenda, const char* dica)
 
 } // namespace
 
+namespace {
+
+// What the page adds to a field of the description: the control's name, its status tip and help topic.
+// A field not listed here is named "Ed" followed by its key and takes its caption as the tip.
+struct ControleCampo {
+    const char* chave;
+    const char* objeto;
+    const char* dica;
+    int ajuda;
+};
+constexpr ControleCampo kControles[] = {
+    {"Q", "EdVazao", "Vazão do sulvo", 245},
+    {"H", "EdProfundidade", "Profundidade normal do sulvo", 237},
+    {"I", "EdDeclividade", "Declividade do sulvo", 236},
+    {"n", "EdRugosidade", "Coeficiente de rugosidade do sulvo", 225},
+    {"D", "EdDiametro", "Diâmetro do sulvo", 248},
+    {"T", "EdProDi", "Relação profundidade/diâmetro", 0},
+    {"f", "EdFolga", "Folga da borda superior do sulvo", 247},
+    {"Comp", "EdComprimento", "Comprimento do sulvo", 0},
+    {"z", "EdTalude", "Inclinação do talude", 0},
+    {"b", "EdLargura", "Largura da base do sulvo", 0},
+    {"A", "EdArea", nullptr, 0},
+    {"P", "EdPerimetro", nullptr, 0},
+    {"S", "EdSuperficie", nullptr, 0},
+    {"Yc", "EdProfCrit", nullptr, 0},
+    {"NF", "EdNFroud", nullptr, 0},
+    {"Regime", "EdRegime", nullptr, 0},
+    {"V", "EdVelocidade", nullptr, 0},
+    {"E", "EdEnergia", nullptr, 0},
+    {"Vol_Terra", "EdMovTerra", nullptr, 0},
+};
+
+ControleCampo ControleDe(const TCampoSecao& campo) {
+    for (const ControleCampo& c : kControles)
+        if (std::string_view(c.chave) == campo.Chave)
+            return c;
+    return {campo.Chave, nullptr, campo.Legenda, 0};
+}
+
+QString NomeObjeto(const ControleCampo& c) {
+    return c.objeto ? QLatin1String(c.objeto) : QStringLiteral("Ed") + QLatin1String(c.chave);
+}
+
+bool Contem(std::initializer_list<const char*> chaves, std::string_view chave) {
+    return std::any_of(chaves.begin(), chaves.end(), [chave](const char* c) { return chave == c; });
+}
+
+// The keys the four regular types list in `lista` (their inputs or their results), each once in the order of
+// first appearance, split into those all four have and those only some have; `tipos` picks the types looked at.
+struct Chaves {
+    std::vector<const char*> comuns, proprias;
+};
+Chaves ChavesDosTipos(std::initializer_list<const char*> TDescricaoSecao::*lista, std::initializer_list<int> tipos) {
+    Chaves chaves;
+    for (int t : tipos)
+        for (const char* chave : DescricaoSecao(t).*lista) {
+            auto ja = [chave](const std::vector<const char*>& v) {
+                return std::any_of(v.begin(), v.end(), [chave](const char* c) { return std::string_view(c) == chave; });
+            };
+            if (ja(chaves.comuns) || ja(chaves.proprias))
+                continue;
+            bool todos = true;
+            for (int u = 0; u < kTiposRegulares; ++u)
+                todos = todos && Contem(DescricaoSecao(u).*lista, chave);
+            (todos ? chaves.comuns : chaves.proprias).push_back(chave);
+        }
+    return chaves;
+}
+
+// The description of a key, whichever regular type has it.
+const TCampoSecao& CampoRegular(std::string_view chave) {
+    for (int t = 0; t < kTiposRegulares; ++t)
+        if (const TCampoSecao* campo = DescricaoSecao(t).Campo(chave))
+            return *campo;
+    throw std::out_of_range("campo desconhecido");
+}
+
+// The field the roughness unknown solves gets the "..." button of the roughness tables.
+bool CampoDaRugosidade(std::string_view chave) {
+    return DescricaoSecao(kTriangular).Resolve(static_cast<int>(IncognitaComum::Rugosidade), chave);
+}
+
+std::vector<const char*> Legendas(const Chaves& a, const Chaves& b = {}) {
+    std::vector<const char*> legendas;
+    for (const auto* lista : {&a.comuns, &a.proprias, &b.comuns, &b.proprias})
+        for (const char* chave : *lista)
+            legendas.push_back(CampoRegular(chave).Legenda);
+    return legendas;
+}
+
+} // namespace
+
+TSulvo& TPaginaRegular::Secao(int tipo) const {
+    TSulvo* secoes[] = {&ctx_.SulvoTriangular, &ctx_.SulvoTrapezoidal, &ctx_.SulvoRetangular, &ctx_.SulvoCircular};
+    return *secoes[tipo];
+}
+
+const TPaginaRegular::LinhaCampo* TPaginaRegular::Linha(std::string_view chave) const {
+    for (const LinhaCampo& linha : linhas_)
+        if (chave == linha.chave)
+            return &linha;
+    return nullptr;
+}
+
+TEditNumero* TPaginaRegular::CampoDe(std::string_view chave) const {
+    const LinhaCampo* linha = Linha(chave);
+    return linha ? qobject_cast<TEditNumero*>(linha->campo) : nullptr;
+}
+
 void TPaginaRegular::CriarControles() {
-    const int larguraRotulo = LarguraRotulos(
-        fontMetrics(), {"Incógnita do problema :", "Vazão (Q) :", "Profundidade Normal (Yn) :", "Declividade ( I ) :",
-                        "Coeficiente de Rugosidade (n) :", "Diâmetro (D) :", "Profundidade/Diâmetro :", "Folga ( f ) :",
-                        "Comprimento do Sulvo :", "Inclinação do Talude (z) :", "Largura da Base (b) :"});
-    const int larguraResultado = LarguraRotulos(
-        fontMetrics(), {"Área (A) :", "Perimetro Molhado (P) :", "Largura da Superfície (B) :",
-                        "Profundidade Crítica (Yc) :", "Número de Froude (Fr) :", "Regime de Escoamento :",
-                        "Velocidade (V) :", "Energia Específica (E) :", "Movimentação de Terra :"});
+    // Inputs of the circle go in its panel, those only some prismatic sections have in theirs.
+    const Chaves entradasPrismaticas =
+        ChavesDosTipos(&TDescricaoSecao::Entradas, {kTriangular, kTrapezoidal, kRetangular});
+    const Chaves entradasCirculares = ChavesDosTipos(&TDescricaoSecao::Entradas, {kCircular});
+    const Chaves resultados =
+        ChavesDosTipos(&TDescricaoSecao::Resultados, {kTriangular, kTrapezoidal, kRetangular, kCircular});
+    std::vector<const char*> legendasEntrada = Legendas(entradasPrismaticas, entradasCirculares);
+    legendasEntrada.insert(legendasEntrada.begin(), "Incógnita do problema :");
+    const int larguraRotulo = LarguraRotulos(fontMetrics(), legendasEntrada);
+    const int larguraResultado = LarguraRotulos(fontMetrics(), Legendas(resultados));
     // Top: the type selector with the sketch of the selected type beside it.
     auto* rotuloTipo = new QLabel(Q("Tipos de canais regulares :"));
     CBTipoSulvo = new QComboBox;
@@ -327,86 +441,111 @@ void TPaginaRegular::CriarControles() {
     // Wide enough for the longest unknown of any type, as the style draws it, so that the closed list never cuts
     // one ("Coeficiente de Rugosidade").
     QComboBox medida;
-    medida.addItems({Q("Coeficiente de Rugosidade"), Q("Diâmetro e Profundidade"), Q("Inclinação do Talude")});
+    for (int t = 0; t < kTiposRegulares; ++t)
+        for (const TIncognitaSecao& incognita : DescricaoSecao(t).Incognitas)
+            medida.addItem(Q(incognita.Nome));
     CbIncognita->setFixedWidth(std::max(kLarguraCampo, medida.sizeHint().width()));
     auto* rotuloIncognita = new QLabel(Q("Incógnita do problema :"));
     grade->addWidget(rotuloIncognita, 0, 0);
     grade->addWidget(CbIncognita, 0, 1, 1, 3, Qt::AlignLeft);
 
-    EdVazao = CriarCampo("EdVazao", 2, "Vazão do sulvo", 245);
-    EdProfundidade = CriarCampo("EdProfundidade", 3, "Profundidade normal do sulvo", 237);
-    EdDeclividade = CriarCampo("EdDeclividade", 4, "Declividade do sulvo", 236);
-    EdRugosidade = CriarCampo("EdRugosidade", 4, "Coeficiente de rugosidade do sulvo", 225);
-    AdicionarLinha(grade, 1, "Vazão (Q) :", EdVazao, "m³/s");
-    AdicionarLinha(grade, 2, "Profundidade Normal (Yn) :", EdProfundidade, "m");
-    AdicionarLinha(grade, 3, "Declividade ( I ) :", EdDeclividade, "m/m");
-    AdicionarLinha(grade, 4, "Coeficiente de Rugosidade (n) :", EdRugosidade, nullptr);
-    BtRugosidade = new QPushButton(QStringLiteral("..."));
-    BtRugosidade->setObjectName(QStringLiteral("BtRugosidade"));
-    BtRugosidade->setFixedSize(22, kAlturaCampo);
-    grade->addWidget(BtRugosidade, 4, 2, Qt::AlignLeft);
+    // One row per field: caption, control, unit. `painel` is where a row that not every type shows lives.
+    std::vector<QWidget*> ordem{CbIncognita};
+    auto linhaEntrada = [&](QGridLayout* g, int posicao, const char* chave, QWidget* painel) {
+        const TCampoSecao& campo = CampoRegular(chave);
+        const ControleCampo controle = ControleDe(campo);
+        TEditNumero* edit =
+            CriarCampo(NomeObjeto(controle), campo.Decimais, controle.dica ? controle.dica : "", controle.ajuda);
+        const Rotulos r = AdicionarLinha(g, posicao, campo.Legenda, edit, campo.Unidade);
+        linhas_.push_back({chave, edit, r.rotulo, r.unidade, painel, true});
+        ordem.push_back(edit);
+        if (CampoDaRugosidade(chave)) {
+            BtRugosidade = new QPushButton(QStringLiteral("..."));
+            BtRugosidade->setObjectName(QStringLiteral("BtRugosidade"));
+            BtRugosidade->setFixedSize(22, kAlturaCampo);
+            g->addWidget(BtRugosidade, posicao, 2, Qt::AlignLeft);
+            ordem.push_back(BtRugosidade);
+        }
+    };
+    int posicao = 1;
+    for (const char* chave : entradasPrismaticas.comuns)
+        linhaEntrada(grade, posicao++, chave, nullptr);
 
     // The circular and the prismatic panels share one place; only one is shown.
     PanelCircular = new QWidget;
     PanelCircular->setObjectName(QStringLiteral("PanelCircular"));
     auto* gradeCircular = CriarGrade(PanelCircular, 0, larguraRotulo);
-    EdDiametro = CriarCampo("EdDiametro", 2, "Diâmetro do sulvo", 248);
-    EdProDi = CriarCampo("EdProDi", 2, "Relação profundidade/diâmetro", 0);
-    AdicionarLinha(gradeCircular, 0, "Diâmetro (D) :", EdDiametro, "m");
-    Linha proDi = AdicionarLinha(gradeCircular, 1, "Profundidade/Diâmetro :", EdProDi, "m/m");
-    LabelProDi = proDi.rotulo;
-    LabelProDiUnidade = proDi.unidade;
-    gradeCircular->setRowStretch(2, 1);
+    int linhaCircular = 0;
+    for (const char* chave : entradasCirculares.proprias)
+        if (!Contem(DescricaoSecao(kTriangular).Entradas, chave))
+            linhaEntrada(gradeCircular, linhaCircular++, chave, PanelCircular);
+    gradeCircular->setRowStretch(linhaCircular, 1);
 
     PanelPrismatico = new QWidget;
     PanelPrismatico->setObjectName(QStringLiteral("PanelPrismatico"));
     auto* gradePrismatica = CriarGrade(PanelPrismatico, 0, larguraRotulo);
-    EdFolga = CriarCampo("EdFolga", 2, "Folga da borda superior do sulvo", 247);
-    EdComprimento = CriarCampo("EdComprimento", 1, "Comprimento do sulvo", 0);
-    EdTalude = CriarCampo("EdTalude", 2, "Inclinação do talude", 0);
-    EdLargura = CriarCampo("EdLargura", 2, "Largura da base do sulvo", 0);
-    AdicionarLinha(gradePrismatica, 0, "Folga ( f ) :", EdFolga, "m");
-    AdicionarLinha(gradePrismatica, 1, "Comprimento do Sulvo :", EdComprimento, "m");
-    LabelTalude = AdicionarLinha(gradePrismatica, 2, "Inclinação do Talude (z) :", EdTalude, nullptr).rotulo;
-    Linha largura = AdicionarLinha(gradePrismatica, 3, "Largura da Base (b) :", EdLargura, "m");
-    LabelLargura = largura.rotulo;
-    LabelLarguraUnidade = largura.unidade;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{PanelCircular, PanelPrismatico, EdTalude, LabelTalude, EdLargura, LabelLargura,
-                                         LabelLarguraUnidade, EdProDi, LabelProDi, LabelProDiUnidade})
-        ReservarLugar(w);
-    grade->addWidget(PanelCircular, 5, 0, 1, 4, Qt::AlignTop);
-    grade->addWidget(PanelPrismatico, 5, 0, 1, 4, Qt::AlignTop);
+    int linhaPrismatica = 0;
+    for (const char* chave : entradasPrismaticas.proprias)
+        linhaEntrada(gradePrismatica, linhaPrismatica++, chave, PanelPrismatico);
+    // Rows that some types hide keep their place, so that the panels do not jump.
+    ReservarLugar(PanelCircular);
+    ReservarLugar(PanelPrismatico);
+    for (const LinhaCampo& linha : linhas_)
+        if (linha.painel)
+            for (QWidget* w : {linha.campo, static_cast<QWidget*>(linha.rotulo), static_cast<QWidget*>(linha.unidade)})
+                if (w)
+                    ReservarLugar(w);
+    grade->addWidget(PanelCircular, posicao, 0, 1, 4, Qt::AlignTop);
+    grade->addWidget(PanelPrismatico, posicao, 0, 1, 4, Qt::AlignTop);
 
-    // Results group.
+    // Results group: those of every type, then the panel of those only some have (the earthwork).
     GBResultados = new QGroupBox(Q(" Resultados "));
     GBResultados->setObjectName(QStringLiteral("GBResultados"));
     auto* gradeResultados = CriarGrade(GBResultados, 6, larguraResultado);
     gradeResultados->setVerticalSpacing(3);
-    EdArea = CriarResultado("EdArea");
-    EdPerimetro = CriarResultado("EdPerimetro");
-    EdSuperficie = CriarResultado("EdSuperficie");
-    EdProfCrit = CriarResultado("EdProfCrit");
-    EdNFroud = CriarResultado("EdNFroud");
-    EdRegime = CriarResultado("EdRegime");
-    EdVelocidade = CriarResultado("EdVelocidade");
-    EdEnergia = CriarResultado("EdEnergia");
-    EdMovTerra = CriarResultado("EdMovTerra");
-    AdicionarLinha(gradeResultados, 0, "Área (A) :", EdArea, "m²");
-    AdicionarLinha(gradeResultados, 1, "Perimetro Molhado (P) :", EdPerimetro, "m");
-    AdicionarLinha(gradeResultados, 2, "Largura da Superfície (B) :", EdSuperficie, "m");
-    AdicionarLinha(gradeResultados, 3, "Profundidade Crítica (Yc) :", EdProfCrit, "m");
-    AdicionarLinha(gradeResultados, 4, "Número de Froude (Fr) :", EdNFroud, nullptr);
-    AdicionarLinha(gradeResultados, 5, "Regime de Escoamento :", EdRegime, nullptr);
-    AdicionarLinha(gradeResultados, 6, "Velocidade (V) :", EdVelocidade, "m/s");
-    AdicionarLinha(gradeResultados, 7, "Energia Específica (E) :", EdEnergia, "m");
     PanelMovTerra = new QWidget;
     PanelMovTerra->setObjectName(QStringLiteral("PanelMovTerra"));
     ReservarLugar(PanelMovTerra);
     auto* gradeTerra = CriarGrade(PanelMovTerra, 0, larguraResultado);
-    AdicionarLinha(gradeTerra, 0, "Movimentação de Terra :", EdMovTerra, "m³");
-    gradeResultados->addWidget(PanelMovTerra, 8, 0, 1, 4);
+    auto linhaResultado = [&](QGridLayout* g, int posicao, const char* chave, QWidget* painel) {
+        const TCampoSecao& campo = CampoRegular(chave);
+        QLineEdit* texto = CriarResultado(NomeObjeto(ControleDe(campo)));
+        const Rotulos r = AdicionarLinha(g, posicao, campo.Legenda, texto, campo.Unidade);
+        linhas_.push_back({chave, texto, r.rotulo, r.unidade, painel, false});
+    };
+    int linhaResultadoComum = 0, linhaTerra = 0;
+    for (const char* chave : resultados.comuns)
+        linhaResultado(gradeResultados, linhaResultadoComum++, chave, nullptr);
+    for (const char* chave : resultados.proprias)
+        linhaResultado(gradeTerra, linhaTerra++, chave, PanelMovTerra);
+    gradeResultados->addWidget(PanelMovTerra, linhaResultadoComum, 0, 1, 4);
 
+    // The controls the rest of the window and its tests refer to by name.
+    EdVazao = CampoDe("Q");
+    EdProfundidade = CampoDe("H");
+    EdDeclividade = CampoDe("I");
+    EdRugosidade = CampoDe("n");
+    EdDiametro = CampoDe("D");
+    EdProDi = CampoDe("T");
+    EdFolga = CampoDe("f");
+    EdComprimento = CampoDe("Comp");
+    EdTalude = CampoDe("z");
+    EdLargura = CampoDe("b");
+    LabelProDi = Linha("T")->rotulo;
+    LabelProDiUnidade = Linha("T")->unidade;
+    LabelTalude = Linha("z")->rotulo;
+    LabelLargura = Linha("b")->rotulo;
+    LabelLarguraUnidade = Linha("b")->unidade;
+    auto resultado = [this](const char* chave) { return static_cast<QLineEdit*>(Linha(chave)->campo); };
+    EdArea = resultado("A");
+    EdPerimetro = resultado("P");
+    EdSuperficie = resultado("S");
+    EdProfCrit = resultado("Yc");
+    EdNFroud = resultado("NF");
+    EdRegime = resultado("Regime");
+    EdVelocidade = resultado("V");
+    EdEnergia = resultado("E");
+    EdMovTerra = resultado("Vol_Terra");
     // Chart group and the buttons.
     GBGrafico = new QGroupBox(Q(" Gráfico "));
     GBGrafico->setObjectName(QStringLiteral("GBGrafico"));
@@ -474,10 +613,8 @@ void TPaginaRegular::CriarControles() {
     pagina->addLayout(direita);
 
     setTabOrder(CBTipoSulvo, CbIncognita);
-    QWidget* ordem[] = {CbIncognita, EdVazao,   EdProfundidade, EdDeclividade, EdRugosidade, BtRugosidade,
-                        EdDiametro,  EdProDi,   EdFolga,        EdComprimento, EdTalude,     EdLargura,
-                        Button1,     BCalcular, BtRelatorio,    Button4};
-    for (std::size_t i = 0; i + 1 < std::size(ordem); ++i)
+    ordem.insert(ordem.end(), {Button1, BCalcular, BtRelatorio, Button4});
+    for (std::size_t i = 0; i + 1 < ordem.size(); ++i)
         setTabOrder(ordem[i], ordem[i + 1]);
 
     // Handlers. A list's change handler runs on the user's choice only, never on a selection made
@@ -489,22 +626,25 @@ void TPaginaRegular::CriarControles() {
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(BtRelatorio, &QPushButton::clicked, this, &TPaginaRegular::PedirRelatorio);
     connect(Button4, &QPushButton::clicked, this, &TPaginaRegular::FecharProjeto);
-    for (TEditNumero* campo : {EdVazao, EdProfundidade, EdDeclividade, EdRugosidade, EdDiametro, EdProDi, EdFolga,
-                               EdComprimento, EdTalude, EdLargura})
+    for (const LinhaCampo& linha : linhas_) {
+        auto* campo = qobject_cast<TEditNumero*>(linha.campo);
+        if (!campo)
+            continue;
         ConectarCampoNumerico(campo);
-    for (TEditNumero* campo : {EdProfundidade, EdDiametro, EdFolga, EdTalude, EdLargura})
-        connect(campo, &TEditNumero::OnExit, this, [this] { EdProfundidadeExit(); });
+        // A dimension of the section redraws the chart when the user leaves it.
+        if (CampoRegular(linha.chave).Dimensao)
+            connect(campo, &TEditNumero::OnExit, this, [this] { EdProfundidadeExit(); });
+    }
 
-    // The state at start: the triangle's layout with nothing typed yet.
-    CbIncognita->addItems({Q("Vazão"), Q("Profundidade Normal"), Q("Declividade"), Q("Coeficiente de Rugosidade"),
-                           Q("Inclinação do Talude")});
-    PanelCircular->hide();
-    LabelLargura->hide();
-    LabelLarguraUnidade->hide();
-    EdLargura->hide();
-    EdProDi->hide();
-    LabelProDi->hide();
-    LabelProDiUnidade->hide();
+    // The state at start: the triangle's layout with nothing typed yet, whatever type is selected.
+    ListarIncognitas(kTriangular);
+    MostrarCamposDoTipo(kTriangular);
+    for (const char* chave : DescricaoSecao(kCircular).Entradas)
+        if (const LinhaCampo* linha = Linha(chave); linha && CampoRegular(chave).SoComIncognita >= 0)
+            for (QWidget* w :
+                 {linha->campo, static_cast<QWidget*>(linha->rotulo), static_cast<QWidget*>(linha->unidade)})
+                if (w)
+                    w->hide();
     CBTipoSulvo->setCurrentIndex(ctx_.IndSulvoReg <= kCircular ? ctx_.IndSulvoReg : 0);
     ImagemTipo->MostrarTipo(CBTipoSulvo->currentIndex());
     Grafico->MostrarTipo(CBTipoSulvo->currentIndex());
@@ -524,7 +664,7 @@ void TPaginaRegular::MarcarAlteracao() {
     BtRelatorio->setEnabled(false);
 }
 
-void TPaginaRegular::Avisar(const char* mensagem) {
+void TPaginaRegular::Avisar(const std::string& mensagem) {
     ctx_.Dialogos.Mensagem(mensagem);
 }
 
@@ -554,45 +694,42 @@ void TPaginaRegular::AtualizarGrafico() {
     Grafico->AtualizarGrafico(tipo, d);
 }
 
+void TPaginaRegular::MostrarCamposDoTipo(int t) {
+    const TDescricaoSecao& d = DescricaoSecao(t);
+    bool painelCircular = false, painelPrismatico = false, painelTerra = false;
+    for (const LinhaCampo& linha : linhas_) {
+        if (!linha.painel)
+            continue;
+        const bool mostrar = Contem(linha.entrada ? d.Entradas : d.Resultados, linha.chave);
+        (linha.painel == PanelCircular     ? painelCircular
+         : linha.painel == PanelPrismatico ? painelPrismatico
+                                           : painelTerra) |= mostrar;
+        // A field taken only with one unknown is shown by the choice of the unknown.
+        if (linha.entrada && CampoRegular(linha.chave).SoComIncognita >= 0)
+            continue;
+        for (QWidget* w : {linha.campo, static_cast<QWidget*>(linha.rotulo), static_cast<QWidget*>(linha.unidade)})
+            if (w)
+                w->setVisible(mostrar);
+    }
+    PanelCircular->setVisible(painelCircular);
+    PanelPrismatico->setVisible(painelPrismatico);
+    PanelMovTerra->setVisible(painelTerra);
+}
+
+void TPaginaRegular::ListarIncognitas(int t) {
+    CbIncognita->clear();
+    for (const TIncognitaSecao& incognita : DescricaoSecao(t).Incognitas)
+        CbIncognita->addItem(Q(incognita.Nome));
+}
+
 void TPaginaRegular::CBTipoSulvoChange() {
     const int t = TipoSelecionado();
     if (t < 0)
         return;
     ImagemTipo->MostrarTipo(t);
     ctx_.IndSulvoReg = static_cast<std::uint8_t>(t);
-
-    CbIncognita->clear();
-    CbIncognita->addItems({Q("Vazão"), Q("Profundidade Normal"), Q("Declividade"), Q("Coeficiente de Rugosidade")});
-    switch (t) {
-    case kTriangular:
-        CbIncognita->addItem(Q("Inclinação do Talude"));
-        break;
-    case kTrapezoidal:
-        CbIncognita->addItems({Q("Inclinação do Talude"), Q("Largura da Base")});
-        break;
-    case kRetangular:
-        CbIncognita->addItem(Q("Largura da Base"));
-        break;
-    default:
-        CbIncognita->addItems({Q("Diâmetro"), Q("Diâmetro e Profundidade")});
-        break;
-    }
-
-    if (t == kCircular) {
-        PanelCircular->show();
-        PanelPrismatico->hide();
-        PanelMovTerra->hide();
-    } else {
-        PanelCircular->hide();
-        PanelPrismatico->show();
-        PanelMovTerra->show();
-        const bool largura = t != kTriangular, talude = t != kRetangular;
-        for (QWidget* w : {static_cast<QWidget*>(EdLargura), static_cast<QWidget*>(LabelLargura),
-                           static_cast<QWidget*>(LabelLarguraUnidade)})
-            w->setVisible(largura);
-        EdTalude->setVisible(talude);
-        LabelTalude->setVisible(talude);
-    }
+    ListarIncognitas(t);
+    MostrarCamposDoTipo(t);
 
     AtualizarGrafico();
     Grafico->MostrarTipo(t);
@@ -603,36 +740,20 @@ void TPaginaRegular::CBTipoSulvoChange() {
 }
 
 std::vector<QWidget*> TPaginaRegular::CamposDaIncognita(int tipo, int k) const {
-    switch (k) {
-    case 0:
-        return {EdVazao};
-    case 1:
-        return {EdProfundidade};
-    case 2:
-        return {EdDeclividade};
-    case 3:
-        return {EdRugosidade, BtRugosidade};
-    case 4:
-        switch (tipo) {
-        case kTriangular:
-        case kTrapezoidal:
-            return {EdTalude};
-        case kRetangular:
-            return {EdLargura};
-        case kCircular:
-            return {EdDiametro};
-        }
-        break;
-    case 5:
-        switch (tipo) {
-        case kTrapezoidal:
-            return {EdLargura};
-        case kCircular:
-            return {EdDiametro, EdProfundidade};
-        }
-        break;
+    // Without a type only the four unknowns every section shares have fields.
+    const bool semTipo = tipo < 0 || tipo >= kTiposRegulares;
+    if (semTipo && k > static_cast<int>(IncognitaComum::Rugosidade))
+        return {};
+    const TDescricaoSecao& d = DescricaoSecao(semTipo ? kTriangular : tipo);
+    if (k < 0 || k > d.MaximoIncognita())
+        return {};
+    std::vector<QWidget*> campos;
+    for (const char* chave : d.Incognitas[static_cast<std::size_t>(k)].Campos) {
+        campos.push_back(CampoDe(chave));
+        if (CampoDaRugosidade(chave))
+            campos.push_back(BtRugosidade);
     }
-    return {};
+    return campos;
 }
 
 void TPaginaRegular::CbIncognitaChange() {
@@ -640,16 +761,32 @@ void TPaginaRegular::CbIncognitaChange() {
     const int t = TipoSelecionado();
     ctx_.IndIncognita = static_cast<std::uint8_t>(k < 0 ? kSemIncognita : k);
 
+    // Every field some unknown of some type solves is back to an ordinary entry first.
     const QColor janela = palette().color(QPalette::Base);
-    for (TEditNumero* campo : {EdVazao, EdProfundidade, EdDeclividade, EdTalude, EdLargura, EdDiametro, EdRugosidade}) {
-        campo->setReadOnly(false);
-        PintarFundo(campo, janela);
+    for (const LinhaCampo& linha : linhas_) {
+        if (!linha.entrada)
+            continue;
+        bool resolvivel = false;
+        for (int u = 0; u < kTiposRegulares; ++u)
+            resolvivel = resolvivel || DescricaoSecao(u).Resolvivel(linha.chave);
+        if (resolvivel) {
+            static_cast<TEditNumero*>(linha.campo)->setReadOnly(false);
+            PintarFundo(linha.campo, janela);
+        }
     }
     BtRugosidade->setEnabled(true);
-    if (t == kCircular)
-        for (QWidget* w : {static_cast<QWidget*>(EdProDi), static_cast<QWidget*>(LabelProDi),
-                           static_cast<QWidget*>(LabelProDiUnidade)})
-            w->hide();
+    const bool semTipo = t < 0 || t >= kTiposRegulares;
+    const TDescricaoSecao& d = DescricaoSecao(semTipo ? kTriangular : t);
+    auto mostrarSoComIncognita = [&](bool comIncognita) {
+        for (const char* chave : d.Entradas)
+            if (const int so = d.Campo(chave)->SoComIncognita; so >= 0)
+                for (QWidget* w : {Linha(chave)->campo, static_cast<QWidget*>(Linha(chave)->rotulo),
+                                   static_cast<QWidget*>(Linha(chave)->unidade)})
+                    if (w)
+                        w->setVisible(comIncognita && so == k);
+    };
+    if (!semTipo)
+        mostrarSoComIncognita(false);
 
     const std::vector<QWidget*> campos = CamposDaIncognita(t, k);
     // The unknown's field is an output: read-only on yellow, so that the solved value can be selected and copied.
@@ -661,26 +798,9 @@ void TPaginaRegular::CbIncognitaChange() {
             w->setEnabled(false);
         }
     }
-    if (!campos.empty()) {
-        const auto incognita = static_cast<std::uint8_t>(k);
-        switch (t) {
-        case kTriangular:
-            ctx_.SulvoTriangular.Incognita = incognita;
-            break;
-        case kTrapezoidal:
-            ctx_.SulvoTrapezoidal.Incognita = incognita;
-            break;
-        case kRetangular:
-            ctx_.SulvoRetangular.Incognita = incognita;
-            break;
-        case kCircular:
-            ctx_.SulvoCircular.Incognita = incognita;
-            if (k == 5)
-                for (QWidget* w : {static_cast<QWidget*>(EdProDi), static_cast<QWidget*>(LabelProDi),
-                                   static_cast<QWidget*>(LabelProDiUnidade)})
-                    w->show();
-            break;
-        }
+    if (!campos.empty() && !semTipo) {
+        Secao(t).Incognita = static_cast<std::uint8_t>(k);
+        mostrarSoComIncognita(true);
     }
     MarcarAlteracao();
 }
@@ -691,44 +811,11 @@ void TPaginaRegular::LerCamposDados() {
         return;
     ctx_.IndSulvoReg = static_cast<std::uint8_t>(t);
     const int k = IncognitaSelecionada();
-    const auto incognita = static_cast<std::uint8_t>(k < 0 ? kSemIncognita : k);
-    auto prismatica = [&](TSulvoR& s) {
-        s.Q = EdVazao->Valor();
-        s.H = EdProfundidade->Valor();
-        s.I = EdDeclividade->Valor();
-        s.n = EdRugosidade->Valor();
-        s.Comp = EdComprimento->Valor();
-        s.f = EdFolga->Valor();
-    };
-    switch (t) {
-    case kTriangular:
-        prismatica(ctx_.SulvoTriangular);
-        ctx_.SulvoTriangular.z = EdTalude->Valor();
-        ctx_.SulvoTriangular.Incognita = incognita;
-        break;
-    case kTrapezoidal:
-        prismatica(ctx_.SulvoTrapezoidal);
-        ctx_.SulvoTrapezoidal.z = EdTalude->Valor();
-        ctx_.SulvoTrapezoidal.b = EdLargura->Valor();
-        ctx_.SulvoTrapezoidal.Incognita = incognita;
-        break;
-    case kRetangular:
-        prismatica(ctx_.SulvoRetangular);
-        ctx_.SulvoRetangular.b = EdLargura->Valor();
-        ctx_.SulvoRetangular.Incognita = incognita;
-        break;
-    case kCircular: {
-        TSulvoCircular& c = ctx_.SulvoCircular;
-        c.Q = EdVazao->Valor();
-        c.H = EdProfundidade->Valor();
-        c.D = EdDiametro->Valor();
-        c.I = EdDeclividade->Valor();
-        c.n = EdRugosidade->Valor();
-        c.T = EdProDi->Valor();
-        c.Incognita = incognita;
-        break;
-    }
-    }
+    TSulvo& s = Secao(t);
+    const TDescricaoSecao& d = DescricaoSecao(t);
+    for (const char* chave : d.Entradas)
+        d.Campo(chave)->ValorReal(s) = CampoDe(chave)->Valor();
+    s.Incognita = static_cast<std::uint8_t>(k < 0 ? kSemIncognita : k);
 }
 
 void TPaginaRegular::BCalcularClick() {
@@ -736,94 +823,33 @@ void TPaginaRegular::BCalcularClick() {
     const int k = IncognitaSelecionada();
     if (t < 0)
         return;
-    if (EdVazao->Valor() == 0 && k != 0)
-        return Avisar("A vazao deve ser maior do que 0.0!");
-    // A depth is needed unless it is the unknown, or follows from the depth/diameter ratio; without
-    // it the circle's geometry is 0/0.
-    if (EdProfundidade->Valor() == 0 && k != 1 && !(t == kCircular && k == 5))
-        return Avisar("A profundidade deve ser maior do que 0.0!");
-    if (EdDeclividade->Valor() == 0 && k != 2)
-        return Avisar("A declividade deve ser maior do que 0.0!");
-    if (EdRugosidade->Valor() == 0 && k != 3)
-        return Avisar("A rugosidade do material deve ser maior do que 0.0!");
+    const TDescricaoSecao& d = DescricaoSecao(t);
+    const ValorDoCampo valorNaTela = [this](const TCampoSecao& campo) { return CampoDe(campo.Chave)->Valor(); };
+    // The Manning quantities are checked before the fields are taken, the dimensions after.
+    if (const std::string falha = ValidarEtapa(d, k, EtapaValidacao::Manning, valorNaTela); !falha.empty())
+        return Avisar(falha);
 
     if (ctx_.LerCamposDados)
         ctx_.LerCamposDados();
     else
         LerCamposDados();
 
-    auto conferirComprimento = [this] {
-        if (EdComprimento->Valor() == 0) {
-            Avisar("O comprimento do sulvo deve ser maior do que 0.0!");
-            return false;
-        }
-        return true;
-    };
-    bool calculou = false;
-    switch (t) {
-    case kTriangular: {
-        TSulvoTriangular& s = ctx_.SulvoTriangular;
-        if (EdTalude->Valor() == 0 && s.Incognita != 4)
-            return Avisar("A inclinacao do talude deve ser maior do que 0.0!");
-        if (!conferirComprimento() || !(calculou = s.Calcular()))
-            return;
-        EdRugosidade->SetValor(s.n);
-        EdProfundidade->SetValor(s.H);
-        EdDeclividade->SetValor(s.I);
-        EdTalude->SetValor(s.z);
-        EdVazao->SetValor(s.Q);
-        break;
-    }
-    case kTrapezoidal: {
-        TSulvoTrapezoidal& s = ctx_.SulvoTrapezoidal;
-        if (EdTalude->Valor() == 0 && s.Incognita != 4)
-            return Avisar("A inclinacao do talude deve ser maior do que 0.0!");
-        if (EdLargura->Valor() == 0 && s.Incognita != 5)
-            return Avisar("A largura da base deve ser maior do que 0.0!");
-        if (!conferirComprimento() || !(calculou = s.Calcular()))
-            return;
-        EdRugosidade->SetValor(s.n);
-        EdProfundidade->SetValor(s.H);
-        EdLargura->SetValor(s.b);
-        EdDeclividade->SetValor(s.I);
-        EdTalude->SetValor(s.z);
-        EdVazao->SetValor(s.Q);
-        break;
-    }
-    case kRetangular: {
-        TSulvoRetangular& s = ctx_.SulvoRetangular;
-        if (EdLargura->Valor() == 0 && s.Incognita != 4)
-            return Avisar("A largura da base deve ser maior do que 0.0!");
-        if (!conferirComprimento() || !(calculou = s.Calcular()))
-            return;
-        EdRugosidade->SetValor(s.n);
-        EdProfundidade->SetValor(s.H);
-        EdDeclividade->SetValor(s.I);
-        EdLargura->SetValor(s.b);
-        EdVazao->SetValor(s.Q);
-        break;
-    }
-    case kCircular: {
-        TSulvoCircular& s = ctx_.SulvoCircular;
-        if (EdDiametro->Valor() == 0 && s.Incognita != 4 && s.Incognita != 5)
-            return Avisar("O diâmetro deve ser maior do que 0.0!");
-        if (EdProDi->Valor() == 0 && s.Incognita == 5)
-            return Avisar("A relação entre a profundidade e o diâmetro deve ser maior do que 0.0!");
-        if (!(calculou = s.Calcular()))
-            return;
-        EdRugosidade->SetValor(s.n);
-        EdVazao->SetValor(s.Q);
-        EdProfundidade->SetValor(s.H);
-        EdDiametro->SetValor(s.D);
-        EdDeclividade->SetValor(s.I);
-        break;
-    }
-    }
-    if (!calculou)
+    TSulvo& s = Secao(t);
+    for (EtapaValidacao etapa : {EtapaValidacao::Dimensao, EtapaValidacao::Comprimento})
+        if (const std::string falha = ValidarEtapa(d, s.Incognita, etapa, valorNaTela); !falha.empty())
+            return Avisar(falha);
+    if (!s.Calcular())
         return;
+    // Every field an unknown can solve shows the value the section now holds.
+    for (const char* chave : d.Entradas)
+        if (d.Resolvivel(chave))
+            CampoDe(chave)->SetValor(d.Campo(chave)->ValorReal(s));
 
     // Only a solved dimension changes the drawing: the depth, the side slope or base width, the diameter.
-    const bool geometria = (t == kTriangular || t == kRetangular) ? (k == 1 || k == 4) : (k == 1 || k == 4 || k == 5);
+    bool geometria = false;
+    for (QWidget* campo : CamposDaIncognita(t, k))
+        for (const LinhaCampo& linha : linhas_)
+            geometria = geometria || (linha.campo == campo && CampoRegular(linha.chave).Dimensao);
     if (geometria)
         AtualizarGrafico();
     PreencherResultados();
@@ -831,40 +857,20 @@ void TPaginaRegular::BCalcularClick() {
 }
 
 void TPaginaRegular::PreencherResultados() {
-    const char separador = TEditNumero::SeparadorDecimal().toLatin1();
-    auto fixo = [separador](double valor, int decimais) {
-        return QString::fromStdString(FormatarFixo(valor, decimais, separador));
-    };
     const int t = TipoSelecionado();
-    const TSulvo* s = nullptr;
-    const TSulvoR* r = nullptr;
-    switch (t) {
-    case kTriangular:
-        s = r = &ctx_.SulvoTriangular;
-        break;
-    case kTrapezoidal:
-        s = r = &ctx_.SulvoTrapezoidal;
-        break;
-    case kRetangular:
-        s = r = &ctx_.SulvoRetangular;
-        break;
-    case kCircular:
-        s = &ctx_.SulvoCircular;
-        break;
-    default:
+    if (t < 0 || t >= kTiposRegulares)
         return;
+    const char separador = TEditNumero::SeparadorDecimal().toLatin1();
+    const TSulvo& s = Secao(t);
+    const TDescricaoSecao& d = DescricaoSecao(t);
+    for (const char* chave : d.Resultados) {
+        const TCampoSecao& campo = *d.Campo(chave);
+        auto* texto = static_cast<QLineEdit*>(Linha(chave)->campo);
+        if (campo.Tipo == TipoValor::Texto)
+            texto->setText(QString::fromStdString(campo.Texto(const_cast<TSulvo&>(s))));
+        else
+            texto->setText(QString::fromStdString(FormatarFixo(campo.ValorReal(s), campo.Decimais, separador)));
     }
-    EdArea->setText(fixo(s->A, 4));
-    EdPerimetro->setText(fixo(s->P, 3));
-    // The rectangle's top width is its base width.
-    EdSuperficie->setText(fixo(t == kRetangular ? r->b : s->S, 3));
-    EdProfCrit->setText(fixo(s->Yc, 3));
-    EdNFroud->setText(fixo(s->NF, 3));
-    EdRegime->setText(QString::fromStdString(s->Regime));
-    EdVelocidade->setText(fixo(s->V, 3));
-    EdEnergia->setText(fixo(s->E, 3));
-    if (r)
-        EdMovTerra->setText(fixo(r->Vol_Terra, 3));
 }
 
 void TPaginaRegular::BtRugosidadeClick() {
@@ -901,23 +907,8 @@ void TPaginaRegular::PreencherCamposDados() {
     // The type change below hands the shared IndIncognita to the section object; the unknown the
     // project saved with that section is kept aside first, or it would be lost whenever the last
     // unknown chosen was another (on the irregular page, say).
-    std::uint8_t incognitaSalva = kSemIncognita;
-    switch (ctx_.IndSulvoReg) {
-    case kTriangular:
-        incognitaSalva = ctx_.SulvoTriangular.Incognita;
-        break;
-    case kTrapezoidal:
-        incognitaSalva = ctx_.SulvoTrapezoidal.Incognita;
-        break;
-    case kRetangular:
-        incognitaSalva = ctx_.SulvoRetangular.Incognita;
-        break;
-    case kCircular:
-        incognitaSalva = ctx_.SulvoCircular.Incognita;
-        break;
-    default:
-        break;
-    }
+    const std::uint8_t incognitaSalva =
+        ctx_.IndSulvoReg < kTiposRegulares ? Secao(ctx_.IndSulvoReg).Incognita : std::uint8_t(kSemIncognita);
     CBTipoSulvo->setCurrentIndex(ctx_.IndSulvoReg <= kCircular ? ctx_.IndSulvoReg : -1);
     CBTipoSulvoChange();
     CbIncognita->setCurrentIndex(incognitaSalva < CbIncognita->count() ? incognitaSalva : -1);
@@ -929,54 +920,20 @@ void TPaginaRegular::PreencherCamposDados() {
         else
             campo->setText(QString());
     };
-    auto prismatica = [&](const TSulvoR& s) {
-        preencher(EdVazao, s.Q);
-        preencher(EdProfundidade, s.H);
-        preencher(EdDeclividade, s.I);
-        preencher(EdRugosidade, s.n);
-        preencher(EdComprimento, s.Comp);
-        preencher(EdFolga, s.f);
-    };
-    switch (TipoSelecionado()) {
-    case kTriangular:
-        prismatica(ctx_.SulvoTriangular);
-        preencher(EdTalude, ctx_.SulvoTriangular.z);
-        break;
-    case kTrapezoidal:
-        prismatica(ctx_.SulvoTrapezoidal);
-        preencher(EdTalude, ctx_.SulvoTrapezoidal.z);
-        preencher(EdLargura, ctx_.SulvoTrapezoidal.b);
-        break;
-    case kRetangular:
-        prismatica(ctx_.SulvoRetangular);
-        preencher(EdLargura, ctx_.SulvoRetangular.b);
-        break;
-    case kCircular: {
-        const TSulvoCircular& c = ctx_.SulvoCircular;
-        preencher(EdVazao, c.Q);
-        preencher(EdProfundidade, c.H);
-        preencher(EdDeclividade, c.I);
-        preencher(EdRugosidade, c.n);
-        preencher(EdDiametro, c.D);
-        preencher(EdProDi, c.T);
-        break;
-    }
-    default:
-        break;
+    if (const int t = TipoSelecionado(); t >= 0 && t < kTiposRegulares) {
+        const TDescricaoSecao& d = DescricaoSecao(t);
+        for (const char* chave : d.Entradas)
+            preencher(CampoDe(chave), d.Campo(chave)->ValorReal(Secao(t)));
     }
     AtualizarGrafico();
 }
 
 void TPaginaRegular::LimparCamposDados() {
-    for (QLineEdit* texto :
-         {EdArea, EdPerimetro, EdSuperficie, EdProfCrit, EdNFroud, EdRegime, EdVelocidade, EdEnergia})
-        texto->clear();
-    for (TEditNumero* campo : {EdVazao, EdProfundidade, EdRugosidade, EdDeclividade, EdDiametro, EdProDi, EdFolga,
-                               EdComprimento, EdTalude, EdLargura}) {
-        campo->SetValor(0);
-        campo->setText(QString());
+    for (const LinhaCampo& linha : linhas_) {
+        if (auto* campo = qobject_cast<TEditNumero*>(linha.campo))
+            campo->SetValor(0);
+        static_cast<QLineEdit*>(linha.campo)->setText(QString());
     }
-    EdMovTerra->clear();
     CBTipoSulvo->setCurrentIndex(kTriangular);
     CBTipoSulvoChange();
     // Back to "Vazão"; the unknown change runs too, so that the field painted as the unknown is

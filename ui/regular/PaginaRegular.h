@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -21,6 +23,7 @@ class IDialogService;
 class TEditNumero;
 class TFRugosidade;
 class TGraficoRegular;
+class TSulvo;
 class TSulvoCircular;
 class TSulvoRetangular;
 class TSulvoTrapezoidal;
@@ -162,13 +165,30 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    // One row of the page: a field of the sections' descriptions with its caption and unit.
+    struct LinhaCampo {
+        const char* chave;
+        QWidget* campo; // a TEditNumero for an input, a read-only QLineEdit for a result
+        QLabel* rotulo;
+        QLabel* unidade; // nullptr for a field without a unit
+        QWidget* painel; // the panel of a row that not every type shows; nullptr for the others
+        bool entrada;
+    };
+
     void CriarControles();
     void PreencherResultados();
     void MarcarAlteracao();
-    void Avisar(const char* mensagem);
+    void Avisar(const std::string& mensagem);
     int IncognitaSelecionada() const; // -1 with nothing selected
+    // Which rows and panels type t shows, and its unknowns in the list.
+    void MostrarCamposDoTipo(int t);
+    void ListarIncognitas(int t);
+    TSulvo& Secao(int tipo) const; // the engine object of regular type 0..3
+    const LinhaCampo* Linha(std::string_view chave) const;
+    TEditNumero* CampoDe(std::string_view chave) const;
 
     ContextoPaginaRegular ctx_;
+    std::vector<LinhaCampo> linhas_;
 };
 
 } // namespace sulvo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "engine/Descricao.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace sulvo {
+
+// What a checked field must be: the window refuses zero, as an empty field reads; sulvo-calc, where a field
+// left out is 0 and the engine says what it cannot do without it, refuses only what is below zero.
+enum class LimiteValidacao : std::uint8_t { MaiorQueZero, NaoNegativo };
+
+// The value a field holds where the check looks: the page's entry field or the section's member.
+using ValorDoCampo = std::function<double(const TCampoSecao&)>;
+
+// The first input of stage `etapa` that is not greater than zero, as the message to show; empty when all are.
+// Only the inputs the section shows are checked, in their order; a field the unknown solves is skipped, and a
+// field the section takes only with one unknown is checked only then.
+std::string ValidarEtapa(const TDescricaoSecao& descricao, int incognita, EtapaValidacao etapa,
+                         const ValorDoCampo& valor, LimiteValidacao limite = LimiteValidacao::MaiorQueZero);
+
+// Every stage in turn on the section's own fields and unknown: what the window checks before it calculates.
+std::string ValidarEntrada(const TSulvo& secao, LimiteValidacao limite = LimiteValidacao::MaiorQueZero);
+
+} // namespace sulvo
