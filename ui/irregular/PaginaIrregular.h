@@ -141,6 +141,7 @@ public:
     QTimer* Timer1;
 
     QGroupBox* GBResultados;
+    QLabel* LabelAvisos = nullptr; // the calculation's warnings, below the results
     QLabel* EdIArea;
     QLabel* EdIPerimetro;
     QLabel* EdIProfCrit;

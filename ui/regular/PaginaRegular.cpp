@@ -457,6 +457,11 @@ void TPaginaRegular::CriarControles() {
     baixo->addStretch(1);
     auto* direita = new QVBoxLayout;
     direita->addWidget(GBResultados);
+    LabelAvisos = new QLabel;
+    LabelAvisos->setObjectName(QStringLiteral("LabelAvisos"));
+    LabelAvisos->setWordWrap(true);
+    LabelAvisos->hide();
+    direita->addWidget(LabelAvisos);
     direita->addLayout(baixo);
     direita->addStretch(1);
 
@@ -816,6 +821,19 @@ void TPaginaRegular::BCalcularClick() {
     BtRelatorio->setEnabled(true);
 }
 
+namespace {
+
+// Shows the warnings of a calculation on `rotulo`, one per line, and hides it when there are none.
+void MostrarAvisos(QLabel& rotulo, const std::vector<std::string>& avisos) {
+    QStringList linhas;
+    for (const std::string& aviso : avisos)
+        linhas << QString::fromStdString(aviso);
+    rotulo.setText(linhas.join(QLatin1Char('\n')));
+    rotulo.setVisible(!linhas.isEmpty());
+}
+
+} // namespace
+
 void TPaginaRegular::PreencherResultados() {
     const char separador = TEditNumero::SeparadorDecimal().toLatin1();
     auto fixo = [separador](double valor, int decimais) {
@@ -851,6 +869,7 @@ void TPaginaRegular::PreencherResultados() {
     EdEnergia->setText(fixo(s->E, 3));
     if (r)
         EdMovTerra->setText(fixo(r->Vol_Terra, 3));
+    MostrarAvisos(*LabelAvisos, s->Avisos);
 }
 
 void TPaginaRegular::BtRugosidadeClick() {
@@ -963,6 +982,7 @@ void TPaginaRegular::LimparCamposDados() {
         campo->setText(QString());
     }
     EdMovTerra->clear();
+    MostrarAvisos(*LabelAvisos, {});
     CBTipoSulvo->setCurrentIndex(kTriangular);
     CBTipoSulvoChange();
     // Back to "Vazão"; the unknown change runs too, so that the field painted as the unknown is
