@@ -43,6 +43,10 @@ public:
 
     void DefinirSeparadores(char decimal, char milhar);
 
+    // Rings point `indice` (the one selected in the point table); -1 for none. Kept across redraws.
+    void DestacarPonto(int indice);
+    int PontoDestacado() const;
+
     // Where point `indice` of the section is drawn, in the coordinates of the view's viewport.
     QPoint PosicaoDoPonto(int indice) const;
 
@@ -70,6 +74,8 @@ private:
     QLineSeries* linhaAgua_ = nullptr;     // the water surface's outline
     QLineSeries* linhaLeito_ = nullptr;    // the red bed line
     QScatterSeries* marcadores_ = nullptr; // the point markers
+    QScatterSeries* destaque_ = nullptr;   // the ring around the selected point
+    int destacado_ = -1;
     QCategoryAxis* eixoX_ = nullptr;
     QCategoryAxis* eixoY_ = nullptr;
     char decimal_ = ',';
