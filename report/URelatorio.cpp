@@ -15,6 +15,8 @@ namespace sulvo {
 
 namespace {
 
+std::string EscaparHtml(const std::string& texto);
+
 constexpr const char* kTabela = "<TABLE COLS=2 WIDTH=\"100%\">";
 constexpr const char* kRecuo = "<TD>&nbsp;&nbsp;&nbsp;&nbsp;";
 
@@ -34,12 +36,20 @@ void IdentificacaoEIncognita(TConstrutorRelatorio& r, const TIDProjeto& id, cons
 }
 
 void ResultadosEGrafico(TConstrutorRelatorio& r, const std::function<void()>& linhasResultado,
-                        const FotografarGrafico& fotografar) {
+                        const FotografarGrafico& fotografar, const std::vector<std::string>& avisos) {
     r.Anexar("<p>");
     r.Anexar("<FONT SIZE=3><B>RESULTADOS</B></FONT>");
     r.Anexar(kTabela);
     linhasResultado();
     r.Anexar("</TABLE>");
+    // What the calculation noticed beside its results, one line each; nothing when it noticed nothing.
+    if (!avisos.empty()) {
+        r.Anexar("<p>");
+        r.Anexar("<FONT SIZE=3><B>Observações</B></FONT>");
+        r.Anexar("<p>");
+        for (std::size_t k = 0; k < avisos.size(); ++k)
+            r.Anexar((k ? "<BR>" : "") + EscaparHtml(avisos[k]));
+    }
     r.Anexar("<p>");
     r.Anexar("<CENTER>");
     r.Anexar("<TABLE CELLPADDING=3>");
@@ -217,7 +227,7 @@ TRelatorio GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& regular
     r.Anexar("</TABLE>");
 
     ResultadosEGrafico(
-        r, [&] { CelulasRegulares(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg]);
+        r, [&] { CelulasRegulares(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg], secao.Avisos);
     return {tipo.titulo, tipo.legenda, std::move(r.TextoRelatorio)};
 }
 
@@ -275,7 +285,7 @@ TRelatorio GerarRelatorioIrregular(const TSulvoIrregular& s, const std::string& 
             r.Celula(Rotulo("Movimentação de Terra"), r.Fixo(s.Vol_Terra, 3), " m3</TD>");
             r.Anexar("</TR>");
         },
-        grafico);
+        grafico, s.Avisos);
     return {titulo, "Relatório - Dimensionamento de Canais Irregulares", std::move(r.TextoRelatorio)};
 }
 

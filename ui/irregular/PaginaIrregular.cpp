@@ -96,7 +96,14 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     topo->addWidget(GBEntrada, 0, Qt::AlignTop);
     topo->addWidget(PageControl1, 1);
     auto* meio = new QHBoxLayout;
-    meio->addWidget(GBResultados, 1);
+    auto* resultados = new QVBoxLayout;
+    resultados->addWidget(GBResultados, 1);
+    LabelAvisos = new QLabel(this);
+    LabelAvisos->setObjectName(QStringLiteral("LabelAvisos"));
+    LabelAvisos->setWordWrap(true);
+    LabelAvisos->hide();
+    resultados->addWidget(LabelAvisos);
+    meio->addLayout(resultados, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
     for (QPushButton* b : {BtICalcular, Button2, BtIRelatorio, Button6})
@@ -683,6 +690,19 @@ void TPaginaIrregular::BtICalcularClick() {
     BtIRelatorio->setEnabled(true);
 }
 
+namespace {
+
+// Shows the warnings of a calculation on `rotulo`, one per line, and hides it when there are none.
+void MostrarAvisos(QLabel& rotulo, const std::vector<std::string>& avisos) {
+    QStringList linhas;
+    for (const std::string& aviso : avisos)
+        linhas << QString::fromStdString(aviso);
+    rotulo.setText(linhas.join(QLatin1Char('\n')));
+    rotulo.setVisible(!linhas.isEmpty());
+}
+
+} // namespace
+
 void TPaginaIrregular::MostrarResultados() {
     const auto& s = ctx_.SulvoIrregular;
     const char sep = Separador();
@@ -695,11 +715,13 @@ void TPaginaIrregular::MostrarResultados() {
     EdIVelocidade->setText(fixo(s.V, 3));
     EdIEnergia->setText(fixo(s.E, 3));
     EdIMovTerra->setText(fixo(s.Vol_Terra, 3));
+    MostrarAvisos(*LabelAvisos, s.Avisos);
 }
 
 void TPaginaIrregular::LimparResultados() {
     for (QLabel* r : {EdIArea, EdIPerimetro, EdIProfCrit, EdINFroud, EdIRegime, EdIVelocidade, EdIMovTerra, EdIEnergia})
         r->clear();
+    MostrarAvisos(*LabelAvisos, {});
 }
 
 void TPaginaIrregular::DesenharCurvaVazao() {

@@ -154,6 +154,7 @@ public:
     QTimer* Timer1;
 
     QGroupBox* GBResultados;
+    QLabel* LabelAvisos = nullptr; // the calculation's warnings, below the results
     // Read-only texts that take the focus, so that a result can be selected and copied.
     QLabel* EdIArea;
     QLabel* EdIPerimetro;

@@ -603,6 +603,11 @@ void TPaginaRegular::CriarControles() {
     baixo->addStretch(1);
     auto* direita = new QVBoxLayout;
     direita->addWidget(GBResultados);
+    LabelAvisos = new QLabel;
+    LabelAvisos->setObjectName(QStringLiteral("LabelAvisos"));
+    LabelAvisos->setWordWrap(true);
+    LabelAvisos->hide();
+    direita->addWidget(LabelAvisos);
     direita->addLayout(baixo);
     direita->addStretch(1);
 
@@ -856,6 +861,19 @@ void TPaginaRegular::BCalcularClick() {
     BtRelatorio->setEnabled(true);
 }
 
+namespace {
+
+// Shows the warnings of a calculation on `rotulo`, one per line, and hides it when there are none.
+void MostrarAvisos(QLabel& rotulo, const std::vector<std::string>& avisos) {
+    QStringList linhas;
+    for (const std::string& aviso : avisos)
+        linhas << QString::fromStdString(aviso);
+    rotulo.setText(linhas.join(QLatin1Char('\n')));
+    rotulo.setVisible(!linhas.isEmpty());
+}
+
+} // namespace
+
 void TPaginaRegular::PreencherResultados() {
     const int t = TipoSelecionado();
     if (t < 0 || t >= kTiposRegulares)
@@ -871,6 +889,7 @@ void TPaginaRegular::PreencherResultados() {
         else
             texto->setText(QString::fromStdString(FormatarFixo(campo.ValorReal(s), campo.Decimais, separador)));
     }
+    MostrarAvisos(*LabelAvisos, s.Avisos);
 }
 
 void TPaginaRegular::BtRugosidadeClick() {
@@ -934,6 +953,7 @@ void TPaginaRegular::LimparCamposDados() {
             campo->SetValor(0);
         static_cast<QLineEdit*>(linha.campo)->setText(QString());
     }
+    MostrarAvisos(*LabelAvisos, {});
     CBTipoSulvo->setCurrentIndex(kTriangular);
     CBTipoSulvoChange();
     // Back to "Vazão"; the unknown change runs too, so that the field painted as the unknown is

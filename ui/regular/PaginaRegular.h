@@ -137,6 +137,8 @@ public:
     QLineEdit* EdProfCrit;
     QLineEdit* EdNFroud;
     QLineEdit* EdRegime;
+    // What the last calculation noticed beside its results, one paragraph per warning; hidden when none.
+    QLabel* LabelAvisos = nullptr;
     QLineEdit* EdVelocidade;
     QLineEdit* EdEnergia;
     QWidget* PanelMovTerra;
