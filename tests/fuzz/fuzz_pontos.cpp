@@ -18,7 +18,7 @@ namespace {
 // The parser under test; the only line to change when another survey parser takes its place.
 std::vector<TPontoSecao> LerLevantamento(const std::string& texto) {
     std::istringstream entrada(texto);
-    return cli::LerPontos(entrada);
+    return cli::LerPontos(entrada).Pontos;
 }
 
 } // namespace
