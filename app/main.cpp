@@ -47,5 +47,7 @@ int main(int argc, char** argv) {
         return dialogo.exec() == QDialog::Accepted;
     };
     FPrincipal->show();
+    // Work a crashed run left unsaved is offered back before anything else.
+    FPrincipal->OferecerRecuperacao();
     return QApplication::exec();
 }

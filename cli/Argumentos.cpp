@@ -9,11 +9,13 @@ namespace sulvo::cli {
 
 std::string TextoDeUso() {
     return "uso: sulvo-calc SECAO [--sim N] CAMPO=VALOR...\n"
-           "     sulvo-calc irregular --pontos ARQUIVO [--curva] [--sim N] CAMPO=VALOR...\n"
+           "     sulvo-calc irregular --pontos ARQUIVO [--cotas] [--curva] [--sim N] CAMPO=VALOR...\n"
            "SECAO: triangular, trapezoidal, retangular, circular\n"
            "CAMPO: Q, H, I, n, b, z, f, Comp, D, T, Incognita (irregular: Q, H, I, n, Comp, Incognita, "
            "Metodologia)\n"
-           "Pontos: um por linha, X;Y;Rug (Y = 0 nas margens, negativo abaixo). Decimal com '.' ou ','.\n"
+           "Pontos: um por linha, X;Y;Rug (Y = 0 nas margens, negativo abaixo) ou estaca, cota e n opcional\n"
+           "     (separados por ';', tabulação, ',' ou espaços; decimal com '.' ou ','; cabeçalho opcional).\n"
+           "     Cotas (alguma acima de 0, ou --cotas) viram Y relativo à margem mais baixa.\n"
            "     sulvo-calc --projeto ARQUIVO.svo (--regular | --irregular) [--curva] [--sim N] [--gravar]\n"
            "--gravar: regrava o projeto inteiro no arquivo, com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n";
 }
@@ -43,6 +45,8 @@ Argumentos LerArgumentos(const std::vector<std::string>& args) {
             a.pontos = proximo();
         } else if (arg == "--curva") {
             a.curva = true;
+        } else if (arg == "--cotas") {
+            a.cotas = true;
         } else if (arg == "--projeto") {
             a.projeto = proximo();
         } else if (arg == "--regular") {

@@ -14,6 +14,7 @@ struct Argumentos {
     long long sim = 0;                                  // --sim N: Yes to the first N questions
     std::optional<std::string> pontos;                  // --pontos FILE (irregular)
     bool curva = false;                                 // --curva (irregular)
+    bool cotas = false;                                 // --cotas (irregular): the points give elevations
     std::optional<std::string> projeto;                 // --projeto FILE: the problem comes from a project file
     bool regular = false;                               // --regular (with --projeto)
     bool irregular = false;                             // --irregular (with --projeto)

@@ -42,7 +42,8 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
     TSulvoIrregular secao;
     for (const auto& [campo, valor] : args.campos)
         DefinirCampo(secao, campo, valor);
-    secao.Pontos = LerArquivoPontos(*args.pontos);
+    TLevantamento levantamento = LerArquivoPontos(*args.pontos, args.cotas ? TTipoCota::Cotas : TTipoCota::Automatico);
+    secao.Pontos = std::move(levantamento.Pontos);
     // As the page does: before the calculation S is the section's total width, the right bank's X.
     secao.S = secao.Pontos.empty() ? 0 : secao.Pontos.back().X;
 
@@ -55,7 +56,11 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
     std::vector<TPontoCurva> curva;
     if (args.curva && ok)
         curva = secao.CurvaVazaoProfundidade(secao.I);
-    saida = JsonIrregular(secao, ok, args.curva ? &curva : nullptr, prompt.Mensagens());
+    // A survey cut at the lower bank's level is told first, as the window tells it on import.
+    std::vector<std::string> mensagens = prompt.Mensagens();
+    if (!levantamento.Aviso.empty())
+        mensagens.insert(mensagens.begin(), levantamento.Aviso);
+    saida = JsonIrregular(secao, ok, args.curva ? &curva : nullptr, mensagens);
     return ok ? kOk : kFalhou;
 }
 

@@ -1,20 +1,21 @@
 #pragma once
 
-#include "engine/uIrregular.h"
+#include "engine/Levantamento.h"
 
 #include <istream>
 #include <string>
-#include <vector>
 
 namespace sulvo::cli {
 
-// Reads the points of an irregular section, one a line as "X;Y;Rug": X the width position, Y the stored
-// elevation (0 at the banks, negative below), Rug the coefficient of the interval that ends at the point.
-// Either "." or "," is the decimal separator. Blank lines and lines whose first non-blank character is '#'
-// are skipped. Throws UsageError naming the line of any other malformed line.
-std::vector<TPontoSecao> LerPontos(std::istream& entrada);
+// Reads the points of an irregular section by the survey rules of the window's "Importar pontos…": one
+// point a line, station, elevation and optionally the n of the interval that ends at the point, separated
+// by ";", tabs, commas or blanks, either "." or "," as decimal separator, an optional header line, lines
+// starting with '#' skipped. The "X;Y;Rug" lines of the section's own frame (Y = 0 at the banks, negative
+// below) read as they are; elevations (any above 0, or all with `tipo` Cotas) are converted to that frame.
+// Throws UsageError naming the line of a refused line; nothing is read partly.
+TLevantamento LerPontos(std::istream& entrada, TTipoCota tipo = TTipoCota::Automatico);
 
 // The same from a file; an unreadable file is a UsageError too.
-std::vector<TPontoSecao> LerArquivoPontos(const std::string& caminho);
+TLevantamento LerArquivoPontos(const std::string& caminho, TTipoCota tipo = TTipoCota::Automatico);
 
 } // namespace sulvo::cli

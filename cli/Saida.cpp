@@ -48,6 +48,7 @@ std::string JsonPrismatico(const TSulvoR& s, std::uint8_t incognita, bool ok,
     json.Numero("z", s.z);
     json.Numero("f", s.f);
     json.Inteiro("Incognita", incognita);
+    json.Bruto("avisos", ListaDeTextos(s.Avisos));
     json.Bruto("mensagens", ListaDeTextos(mensagens));
     return json.Fechar();
 }
@@ -59,6 +60,7 @@ std::string JsonCircular(const TSulvoCircular& s, bool ok, const std::vector<std
     json.Numero("D", s.D);
     json.Numero("T", s.T);
     json.Inteiro("Incognita", s.Incognita);
+    json.Bruto("avisos", ListaDeTextos(s.Avisos));
     json.Bruto("mensagens", ListaDeTextos(mensagens));
     return json.Fechar();
 }
@@ -87,6 +89,7 @@ std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<T
         }
         json.Bruto("curva", lista + "]");
     }
+    json.Bruto("avisos", ListaDeTextos(s.Avisos));
     json.Bruto("mensagens", ListaDeTextos(mensagens));
     return json.Fechar();
 }

@@ -1,8 +1,10 @@
 #include "common/NumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace sulvo {
 namespace {
@@ -132,6 +134,21 @@ std::string FormatarPadrao(double valor, int decimais, char separador) {
     return EscreverFixo(d, decimais, separador);
 }
 
+std::string FormatarEntrada(double valor, int decimais, char separador) {
+    if (!std::isfinite(valor))
+        return NaoFinito(valor);
+    constexpr int kMaisDecimais = 20;
+    Decimal d = Decompor(valor, 10);
+    if (d.exp10 > 10)
+        return EscreverCientifico(d, separador, true, true);
+    while (d.digitos.size() > 1 && d.digitos.back() == '0')
+        d.digitos.pop_back();
+    const int precisos = valor == 0.0 ? 0 : static_cast<int>(d.digitos.size()) - d.exp10;
+    const int mostrados = std::clamp(precisos, decimais, std::max(decimais, kMaisDecimais));
+    ArredondarDecimais(d, mostrados);
+    return EscreverFixo(d, mostrados, separador);
+}
+
 std::string FormatarGeral(double valor, char separador, int digitos) {
     if (!std::isfinite(valor))
         return NaoFinito(valor);
@@ -139,8 +156,15 @@ std::string FormatarGeral(double valor, char separador, int digitos) {
         return "0";
     Decimal d = Decompor(valor, digitos);
     double abs = std::fabs(valor);
-    if (abs < 1e-4 || d.exp10 > digitos)
-        return EscreverCientifico(d, separador, true, false);
+    if (abs < 1e-4 || d.exp10 > digitos) {
+        std::string texto = EscreverCientifico(d, separador, true, false);
+        // Near the ends of the range the rounding can leave it: 1.7976931348623157E308 with 15 digits
+        // is 1.79769313486232E308, beyond the largest double, which a reader would take as unreadable.
+        // Seventeen digits always read back, to the same value.
+        if (digitos < 17 && !LerReal(texto))
+            return FormatarGeral(valor, separador, 17);
+        return texto;
+    }
     std::string digs = d.digitos;
     while (!digs.empty() && digs.back() == '0' && static_cast<int>(digs.size()) > d.exp10)
         digs.pop_back();
@@ -155,11 +179,23 @@ std::optional<double> LerReal(std::string_view texto) {
     if (inicio == std::string_view::npos)
         return std::nullopt;
     auto fim = texto.find_last_not_of(" \t\r\n");
-    std::string s(texto.substr(inicio, fim - inicio + 1));
+    texto = texto.substr(inicio, fim - inicio + 1);
+    // Numbers are short: the copy with the separator replaced lives on the stack (project files hold
+    // hundreds of thousands of them).
+    char curto[64];
+    std::string longo;
+    char* s = curto;
+    if (texto.size() > sizeof curto) {
+        longo.assign(texto);
+        s = longo.data();
+    } else {
+        std::memcpy(curto, texto.data(), texto.size());
+    }
+    const std::size_t n = texto.size();
     int separadores = 0;
-    for (char& c : s)
-        if (c == ',' || c == '.') {
-            c = '.';
+    for (std::size_t i = 0; i < n; ++i)
+        if (s[i] == ',' || s[i] == '.') {
+            s[i] = '.';
             ++separadores;
         }
     if (separadores > 1)
@@ -167,11 +203,11 @@ std::optional<double> LerReal(std::string_view texto) {
     std::size_t pos = 0;
     if (s[0] == '+')
         pos = 1;
-    if (pos < s.size() && s[pos] == '-' && pos == 1)
+    if (pos < n && s[pos] == '-' && pos == 1)
         return std::nullopt;
     double valor = 0;
-    const char* primeiro = s.data() + pos;
-    const char* ultimo = s.data() + s.size();
+    const char* primeiro = s + pos;
+    const char* ultimo = s + n;
     if (primeiro == ultimo || *primeiro == '+')
         return std::nullopt;
     auto res = std::from_chars(primeiro, ultimo, valor, std::chars_format::general);

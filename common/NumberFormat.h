@@ -17,9 +17,17 @@ std::string FormatarFixo(double valor, int decimais, char separador);
 // decimals, rounded half away from zero, no grouping.
 std::string FormatarPadrao(double valor, int decimais, char separador);
 
+// A typed or computed input as the entry fields and the reports show it: at least `decimais` decimals,
+// and as many more as the value needs up to 10 significant digits (0.00025 with 4 decimals is "0,00025",
+// 3.27e-5 is "0,0000327", 1.5 is "1,5000"); never more than 20 decimals. Values with more than 10
+// integer digits fall back to scientific notation.
+std::string FormatarEntrada(double valor, int decimais, char separador);
+
 // The general format: up to `digitos` significant digits without trailing zeros, fixed notation
 // for 1e-4 <= |x| < 10^digitos, otherwise scientific with "E" and an unpadded exponent (1E-5, 1,5E20).
-// Zero is "0"; infinities and not-a-number are "INF", "-INF", "NAN".
+// Zero is "0"; infinities and not-a-number are "INF", "-INF", "NAN". A finite value whose text with
+// `digitos` digits would not read back as a number (it rounds beyond the largest double) is written with
+// 17 digits instead.
 std::string FormatarGeral(double valor, char separador, int digitos = 15);
 
 // Reads a decimal number written with "." or "," as separator (either is accepted), optional sign

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -40,6 +41,37 @@ fs::path PastaDadosUsuario() {
     const char* home = std::getenv("HOME");
     fs::path base = (home && *home) ? fs::path(home) : fs::temp_directory_path();
     return base / ".local" / "share" / "sulvo";
+}
+
+fs::path PastaDocumentos() {
+    const char* home = std::getenv("HOME");
+    const fs::path casa = (home && *home) ? fs::path(home) : fs::temp_directory_path();
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const fs::path pastaConfig =
+        (config && *config && fs::path(config).is_absolute()) ? fs::path(config) : casa / ".config";
+    std::error_code erro;
+    // Lines as xdg-user-dirs writes them: XDG_DOCUMENTS_DIR="$HOME/Documentos".
+    if (std::ifstream dirs{pastaConfig / "user-dirs.dirs"}) {
+        std::string linha;
+        while (std::getline(dirs, linha)) {
+            const std::string chave = "XDG_DOCUMENTS_DIR=";
+            auto inicio = linha.find_first_not_of(" \t");
+            if (inicio == std::string::npos || linha.compare(inicio, chave.size(), chave) != 0)
+                continue;
+            std::string valor = linha.substr(inicio + chave.size());
+            if (valor.size() >= 2 && valor.front() == '"' && valor.back() == '"')
+                valor = valor.substr(1, valor.size() - 2);
+            if (valor.rfind("$HOME", 0) == 0)
+                valor = casa.string() + valor.substr(5);
+            fs::path pasta(valor);
+            // "$HOME/" alone means the documents folder is disabled: the home folder stands for it.
+            if (pasta.is_absolute() && fs::is_directory(pasta, erro))
+                return pasta;
+        }
+    }
+    if (fs::is_directory(casa / "Documents", erro))
+        return casa / "Documents";
+    return casa;
 }
 
 bool PastaGravavel(const fs::path& pasta) {

@@ -15,6 +15,10 @@ std::filesystem::path PastaDoExecutavel();
 // $XDG_DATA_HOME/sulvo, or ~/.local/share/sulvo when XDG_DATA_HOME is unset or relative.
 std::filesystem::path PastaDadosUsuario();
 
+// The user's documents folder: XDG_DOCUMENTS_DIR of $XDG_CONFIG_HOME/user-dirs.dirs (~/.config when
+// unset), else ~/Documents when it exists, else the home folder.
+std::filesystem::path PastaDocumentos();
+
 // True when a file can be created in `pasta` (tried, not guessed from permission bits).
 bool PastaGravavel(const std::filesystem::path& pasta);
 

@@ -3,10 +3,21 @@
 #include "common/NumberFormat.h"
 #include "project/DialogService.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QStatusTipEvent>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -64,8 +75,12 @@ std::optional<double> LerNumeroComPonto(const QString& texto) {
             ++digitos;
         }
     }
-    if (digitos == 0)
+    if (digitos == 0) {
+        // A separator typed first stands for "0,": the user goes on with the decimals (",5" is 0,5).
+        if (i == fim && !numero.empty() && numero.back() == '.')
+            return numero.front() == '-' ? -0.0 : 0.0;
         return std::nullopt;
+    }
     if (i < fim && (texto[i] == u'e' || texto[i] == u'E')) {
         numero.push_back('e');
         ++i;
@@ -88,6 +103,17 @@ std::optional<double> LerNumeroComPonto(const QString& texto) {
     return valor;
 }
 
+// The text of a field read as the field reads it: the first "," (or the regional separator) is the
+// decimal point.
+std::optional<double> LerTextoDoCampo(QString copia) {
+    qsizetype virgula = copia.indexOf(u',');
+    if (virgula < 0 && TEditNumero::SeparadorDecimal() != u'.')
+        virgula = copia.indexOf(TEditNumero::SeparadorDecimal());
+    if (virgula >= 0)
+        copia[virgula] = u'.';
+    return LerNumeroComPonto(copia);
+}
+
 QString Geral(double v) {
     return QString::fromStdString(FormatarGeral(v, '.', 15)).replace(u'.', TEditNumero::SeparadorDecimal());
 }
@@ -99,6 +125,8 @@ TEditNumero::TEditNumero(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AtualizarTeclasValidas();
     connect(this, &QLineEdit::textChanged, this, &TEditNumero::TextoMudou);
+    // QLineEdit tells the user's changes (keys, clipboard, drops, undo) from those made by setText.
+    connect(this, &QLineEdit::textEdited, this, &TEditNumero::Editado);
 }
 
 QSize TEditNumero::sizeHint() const {
@@ -139,7 +167,7 @@ void TEditNumero::AtualizarTeclasValidas() {
 QString TEditNumero::TextoDoValor(double v) const {
     if (FFormato == TFormato::fInteger)
         return QString::fromStdString(FormatarPadrao(std::nearbyint(v), 0, '.'));
-    QString texto = QString::fromStdString(FormatarPadrao(v, FDecimais, '.')).replace(u'.', SeparadorDecimal());
+    QString texto = QString::fromStdString(FormatarEntrada(v, FDecimais, '.')).replace(u'.', SeparadorDecimal());
     return texto.size() < 2 ? texto.rightJustified(2, u' ') : texto;
 }
 
@@ -163,15 +191,9 @@ void TEditNumero::SetValor(double v) {
 
 double TEditNumero::TextoParaValor() {
     const double resultado = FValor;
-    QString copia = text();
-    if (copia.isEmpty())
+    if (text().isEmpty())
         return resultado;
-    qsizetype virgula = copia.indexOf(u',');
-    if (virgula < 0 && SeparadorDecimal() != u'.')
-        virgula = copia.indexOf(SeparadorDecimal());
-    if (virgula >= 0)
-        copia[virgula] = u'.';
-    if (auto lido = LerNumeroComPonto(copia))
+    if (auto lido = LerTextoDoCampo(text()))
         return *lido;
     setText(FTextoAnterior);
     return resultado;
@@ -201,11 +223,90 @@ void TEditNumero::AjustarTexto() {
         SetValor(FMaximo);
     if (!(Valor() >= FMinimo))
         SetValor(FMinimo);
-    if (!text().isEmpty())
-        setText(TextoDoValor(Valor()));
+    if (text().isEmpty())
+        return;
+    // The value read from the text is kept as it is; only its display is tidied, so that 0,00025 in a
+    // field of 4 decimals stays 0,00025 and 1,23456 in a field of 3 stays 1,23456.
+    FValor = Valor();
+    FDigitando = false;
+    const QString mostrado = TextoDoValor(FValor);
+    if (mostrado != text())
+        setText(mostrado);
+}
+
+void TEditNumero::Confirmar() {
+    if (isReadOnly())
+        return;
+    AjustarTexto();
+    emit OnExit();
+    FDigitando = false;
+    selectAll();
+}
+
+std::optional<QString> TEditNumero::TextoColavel(const QString& texto) const {
+    QString limpo = texto.trimmed();
+    if (limpo.startsWith(u'+'))
+        limpo.remove(0, 1);
+    const auto valor = LerReal(limpo.toStdString());
+    if (!valor)
+        return std::nullopt;
+    if (!FNegativo && (*valor < 0 || limpo.startsWith(u'-')))
+        return std::nullopt;
+    if (FFormato == TFormato::fInteger && limpo.contains(QRegularExpression(QStringLiteral("[.,eE]"))))
+        return std::nullopt;
+    limpo.replace(u'.', SeparadorDecimal()).replace(u',', SeparadorDecimal());
+    return limpo;
+}
+
+bool TEditNumero::Colar(const QString& texto) {
+    if (isReadOnly())
+        return false;
+    std::optional<QString> colavel = TextoColavel(texto);
+    if (colavel) {
+        // What the field would hold afterwards must read as a number too ("1,5" pasted behind "2,3" is not).
+        QString resultado = text();
+        if (hasSelectedText())
+            resultado.replace(selectionStart(), selectionLength(), *colavel);
+        else
+            resultado.insert(cursorPosition(), *colavel);
+        if (!LerTextoDoCampo(resultado))
+            colavel.reset();
+    }
+    if (!colavel) {
+        Recusar(texto);
+        return false;
+    }
+    FDigitando = true;
+    FTextoAnterior = text();
+    insert(*colavel);
+    return true;
+}
+
+void TEditNumero::Recusar(const QString& texto) {
+    QString mostrado = texto.simplified();
+    if (mostrado.size() > 30)
+        mostrado = mostrado.left(29) + QChar(0x2026);
+    const QString dica = QStringLiteral("Texto recusado: \"%1\" não é um número.").arg(mostrado);
+    QApplication::beep();
+    // The status tip travels up to the window, whose status bar shows it.
+    QStatusTipEvent evento(dica);
+    QCoreApplication::sendEvent(this, &evento);
+    emit TextoRecusado(dica);
 }
 
 void TEditNumero::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        // Enter confirms the field, then goes on to the page (its "Calcular") or dialog (default button).
+        Confirmar();
+        evento->ignore();
+        return;
+    }
+    if (evento->matches(QKeySequence::Paste)) {
+        if (!isReadOnly())
+            Colar(QGuiApplication::clipboard()->text());
+        evento->accept();
+        return;
+    }
     const Qt::KeyboardModifiers mods = evento->modifiers();
     const bool atalho = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
     const bool backspace = evento->key() == Qt::Key_Backspace;
@@ -224,8 +325,8 @@ void TEditNumero::keyPressEvent(QKeyEvent* evento) {
         return;
     }
     if (!FTeclasValidas.contains(tecla)) {
-        // Enter and Escape still reach the dialog around the field (default and cancel buttons).
-        if (tecla == u'\r' || tecla == u'\n' || tecla == QChar(0x1b))
+        // Escape still reaches the dialog around the field (its cancel button).
+        if (tecla == QChar(0x1b))
             evento->ignore();
         else
             evento->accept();
@@ -264,6 +365,78 @@ void TEditNumero::focusInEvent(QFocusEvent* evento) {
     QLineEdit::focusInEvent(evento);
     if (evento->reason() != Qt::PopupFocusReason && evento->reason() != Qt::ActiveWindowFocusReason)
         selectAll();
+    // A click into the field selects all as Tab does, so that what is typed replaces the value.
+    FCliqueSelecionaTudo = evento->reason() == Qt::MouseFocusReason;
+}
+
+void TEditNumero::mousePressEvent(QMouseEvent* evento) {
+    QLineEdit::mousePressEvent(evento);
+    if (FCliqueSelecionaTudo && evento->button() == Qt::LeftButton) {
+        selectAll();
+        FSelecionouNoClique = true;
+    }
+    FCliqueSelecionaTudo = false;
+}
+
+void TEditNumero::mouseMoveEvent(QMouseEvent* evento) {
+    if (FSelecionouNoClique) {
+        evento->accept();
+        return;
+    }
+    QLineEdit::mouseMoveEvent(evento);
+}
+
+void TEditNumero::mouseReleaseEvent(QMouseEvent* evento) {
+    FSelecionouNoClique = false;
+    // The middle button pastes the X11 selection: through the same check as Ctrl+V.
+    if (evento->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (!isReadOnly())
+            Colar(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        evento->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(evento);
+}
+
+void TEditNumero::contextMenuEvent(QContextMenuEvent* evento) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's "Paste" goes through the same check as Ctrl+V.
+    if (auto* colar = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        disconnect(colar, &QAction::triggered, nullptr, nullptr);
+        connect(colar, &QAction::triggered, this, [this] { Colar(QGuiApplication::clipboard()->text()); });
+    }
+    menu->popup(evento->globalPos());
+}
+
+void TEditNumero::dragEnterEvent(QDragEnterEvent* evento) {
+    if (isReadOnly() || !evento->mimeData()->hasText()) {
+        evento->ignore();
+        return;
+    }
+    evento->acceptProposedAction();
+}
+
+void TEditNumero::dragMoveEvent(QDragMoveEvent* evento) {
+    if (isReadOnly() || !evento->mimeData()->hasText()) {
+        evento->ignore();
+        return;
+    }
+    evento->acceptProposedAction();
+}
+
+// A number dropped on the field replaces its value.
+void TEditNumero::dropEvent(QDropEvent* evento) {
+    if (isReadOnly() || !evento->mimeData()->hasText()) {
+        evento->ignore();
+        return;
+    }
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+    if (Colar(evento->mimeData()->text()))
+        evento->acceptProposedAction();
+    else
+        evento->ignore();
 }
 
 void TEditNumero::focusOutEvent(QFocusEvent* evento) {

@@ -1,7 +1,11 @@
 #include "engine/uIrregular.h"
 
 #include "common/NumberFormat.h"
+#include "engine/Avisos.h"
+#include "engine/Limites.h"
+#include "engine/Numerico.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -14,13 +18,14 @@ constexpr double kG = 9.81;   // m/s²
 constexpr double k2G = 19.62; // 2g of the velocity head, kept as its own literal
 constexpr double kDoisTercos = 2.0 / 3.0;
 
-// The bisection tolerances: discharge (m³/s), bracket width of depth, slope and roughness, and the
-// residual (m⁵) and bracket (m) of the critical-depth search.
-constexpr double kTolVazao = 0.0001;
-constexpr double kTolIntervalo = 0.00001;
-constexpr double kTolCritica = 0.0001;
-constexpr double kTolIntervaloCritica = 0.0000001;
-constexpr double kLimiteBusca = 90000000000.0; // upper end of the slope and roughness brackets
+// The slope and roughness brackets, searched on a log scale: 1e-30 to 9·10^10 are about 140 decades, which
+// a bisection on the logarithm narrows to 1e-10 in some 45 halvings.
+constexpr double kInicioBusca = 1e-30;
+constexpr double kLimiteBusca = 90000000000.0;
+
+// Depths at which the section is sampled for the warnings (a conventional discharge that falls as the depth
+// rises, several critical depths), evenly over the full depth; each costs one pass over the points.
+constexpr int kAmostras = 128;
 
 const char* const kAcimaConvencional = "A altura está maior que a profundidade do sulvo.";
 const char* const kAcima = "A altura maior que a profundidade do sulvo";
@@ -354,8 +359,26 @@ std::string TSulvoIrregular::VerificarSecao() const {
 }
 
 bool TSulvoIrregular::Calcular() {
+    Avisos.clear();
     if (const std::string defeito = VerificarSecao(); !defeito.empty()) {
         Prompt().Mensagem(defeito);
+        A = 0;
+        return false;
+    }
+    // Beyond these magnitudes a segment's length or a bisection's midpoint is no longer a number.
+    std::string limite = VerificarLimitesPontos(Pontos);
+    if (limite.empty()) {
+        std::vector<TEntradaLimitada> entradas{{"Comprimento", Comp, TGrandeza::Comprimento}};
+        if (Incognita != 0)
+            entradas.push_back({"Vazão (Q)", Q, TGrandeza::Vazao});
+        if (Incognita != 1)
+            entradas.push_back({"Profundidade Normal (H)", H, TGrandeza::Comprimento});
+        if (Incognita != 2)
+            entradas.push_back({"Declividade (I)", I, TGrandeza::Adimensional});
+        limite = VerificarLimites(entradas);
+    }
+    if (!limite.empty()) {
+        Prompt().Mensagem(limite);
         A = 0;
         return false;
     }
@@ -410,23 +433,16 @@ bool TSulvoIrregular::CalcularProfundidade(double vazao, double declividade, dou
         return false;
     }
     // A discharge a hair above the full-section capacity is still accepted.
-    if (vazao - plena.Q > kTolVazao) {
+    if (vazao - plena.Q > numerico::kTolRelativa * plena.Q) {
         Prompt().Mensagem("Não é possível alcançar esta vazão !");
         A = 0;
         return false;
     }
-    double baixo = 0;
-    double alto = cheia;
-    double diferenca = 1.0;
-    while (std::fabs(diferenca) > kTolVazao && alto - baixo > kTolIntervalo) {
-        H = baixo + (alto - baixo) / 2;
+    numerico::Bisseccao(H, 0, cheia, vazao, [&](long double& diferenca) {
         Guardar(AvaliarPeloMetodo(H, declividade));
         diferenca = Q - vazao;
-        if (diferenca > 0)
-            alto = H;
-        else
-            baixo = H;
-    }
+        return true;
+    });
     // A depth that settled inside a slot of no width holds no water.
     if (!(A > 0))
         return false;
@@ -446,19 +462,15 @@ bool TSulvoIrregular::CalcularDeclividade(double vazao, double profundidade, dou
         Guardar(unitaria);
         return false;
     }
-    double baixo = 0;
-    double alto = kLimiteBusca;
-    double diferenca = 1.0;
-    while (std::fabs(diferenca) > kTolVazao && alto - baixo > kTolIntervalo) {
-        I = baixo + (alto - baixo) / 2;
-        Guardar(unitaria);
-        Q = unitaria.Q * std::sqrt(I);
-        diferenca = Q - vazao;
-        if (diferenca > 0)
-            alto = I;
-        else
-            baixo = I;
-    }
+    numerico::Bisseccao(
+        I, kInicioBusca, kLimiteBusca, vazao,
+        [&](long double& diferenca) {
+            Guardar(unitaria);
+            Q = unitaria.Q * std::sqrt(I);
+            diferenca = Q - vazao;
+            return true;
+        },
+        numerico::TEscala::Logaritmica);
     CompletarResultados(vazao, Q, profundidade, comprimento);
     return true;
 }
@@ -473,19 +485,16 @@ bool TSulvoIrregular::CalcularRugosidade(double vazao, double declividade, doubl
     // Manning's equation over the whole wetted section with the one coefficient n; the geometry does not
     // change between trials.
     const double raio = std::pow(A / P, kDoisTercos);
-    double baixo = 0;
-    double alto = kLimiteBusca;
-    double diferenca = 1.0;
-    while (std::fabs(diferenca) > kTolVazao && alto - baixo > kTolIntervalo) {
-        n = baixo + (alto - baixo) / 2;
-        Q = raio * A * std::sqrt(declividade) / n;
-        diferenca = Q - vazao;
-        // Too much discharge means too smooth a channel.
-        if (diferenca > 0)
-            baixo = n;
-        else
-            alto = n;
-    }
+    // The discharge falls as the roughness grows, so the search runs on the residual with its sign turned: too much
+    // discharge means too smooth a channel.
+    numerico::Bisseccao(
+        n, kInicioBusca, kLimiteBusca, vazao,
+        [&](long double& falta) {
+            Q = raio * A * std::sqrt(declividade) / n;
+            falta = vazao - Q;
+            return true;
+        },
+        numerico::TEscala::Logaritmica);
     CompletarResultados(Q, Q, profundidade, comprimento);
     return true;
 }
@@ -498,20 +507,16 @@ double TSulvoIrregular::ProfundidadeCritica(double vazao) {
         const double termoSecao = g.S > 0 ? g.A * g.A * g.A / g.S : 0.0;
         return termoSecao - termoVazao;
     };
-    double baixo = 0;
-    double alto = -YMinimo;
-    double f = F(alto);
+    double y = -YMinimo;
+    const double f = F(y);
     if (f < 0)
         return -1;
-    double y = alto;
-    while (std::fabs(f) > kTolCritica && alto - baixo > kTolIntervaloCritica) {
-        y = baixo + (alto - baixo) / 2;
-        f = F(y);
-        if (f > 0)
-            alto = y;
-        else
-            baixo = y;
-    }
+    if (f <= numerico::kTolRelativa * termoVazao)
+        return y;
+    numerico::Bisseccao(y, 0, y, termoVazao, [&](long double& R) {
+        R = F(y);
+        return true;
+    });
     return y;
 }
 
@@ -532,6 +537,114 @@ void TSulvoIrregular::CompletarResultados(double vazaoVelocidade, double vazaoCr
     E = V * V / k2G + profundidade;
     Regime = RegimeEscoamento(NF);
     Yc = ProfundidadeCritica(vazaoCritica);
+    if (const std::string aviso = AvisoFroude(NF, separador_); !aviso.empty())
+        Avisos.push_back(aviso);
+    // The conventional method's one flow area, and the single roughness's, lose conveyance where a berm floods.
+    if (Incognita == 3 || Metodologia == 0)
+        AvisarQuedaDeVazao(profundidade);
+    AvisarCriticas(vazaoCritica, Yc);
+}
+
+std::string TSulvoIrregular::Numero(double valor) const {
+    return FormatarGeral(valor, separador_, 5);
+}
+
+// The conventional discharge, (A/P)^(2/3)·A/n_e, falls as the depth rises just above a berm or a flood plain:
+// the wetted perimeter jumps by the width of the newly wetted ground while the area hardly grows. Sampled at unit
+// slope from 0 to the given depth (a single roughness for the roughness unknown, which needs no coefficients);
+// each run of falling samples is named by the depths of its highest and lowest discharge.
+void TSulvoIrregular::AvisarQuedaDeVazao(double profundidade) {
+    if (!(profundidade > 0))
+        return;
+    TPromptTemporario silencio(*this, SilentPrompt::instance());
+    auto conducao = [&](double h) {
+        if (Incognita == 3) {
+            const TAvaliacao g = AvaliarGeometria(h);
+            return g.A > 0 && g.P > 0 ? g.A * PotenciaDoisTercos(g.A / g.P) : 0.0;
+        }
+        return AvaliarConvencional(h, 1.0).Q;
+    };
+    // The discharge is greatest just as the water reaches a berm, so the levels of the surveyed points are
+    // sampled too where there are few enough of them.
+    std::vector<double> amostras;
+    for (int k = 1; k <= kAmostras; ++k)
+        amostras.push_back(profundidade * k / kAmostras);
+    if (Pontos.size() <= kAmostras)
+        for (const TPontoSecao& p : Pontos)
+            if (const double nivel = p.Y - YMinimo; nivel > 0 && nivel < profundidade)
+                amostras.push_back(nivel);
+    std::sort(amostras.begin(), amostras.end());
+    std::vector<std::string> faixas;
+    double anterior = 0, hAnterior = 0, hMaximo = 0;
+    bool caindo = false;
+    for (const double h : amostras) {
+        const double q = conducao(h);
+        if (q < anterior * (1 - 1e-9)) {
+            if (!caindo)
+                hMaximo = hAnterior;
+            caindo = true;
+        } else if (caindo) {
+            faixas.push_back(Numero(hMaximo) + " m e " + Numero(hAnterior) + " m");
+            caindo = false;
+        }
+        anterior = q;
+        hAnterior = h;
+    }
+    if (caindo)
+        faixas.push_back(Numero(hMaximo) + " m e " + Numero(hAnterior) + " m");
+    if (faixas.empty())
+        return;
+    std::string lista;
+    for (std::size_t k = 0; k < faixas.size(); ++k)
+        lista += (k == 0 ? "" : k + 1 == faixas.size() ? " e entre " : ", entre ") + faixas[k];
+    Avisos.push_back(
+        std::string(Incognita == 3 ? "A vazão com o coeficiente único" : "A vazão pelo método convencional") +
+        " diminui enquanto a profundidade sobe entre " + lista +
+        " (o perímetro molhado cresce mais que a área ao inundar uma berma): nessa faixa a mesma vazão "
+        "ocorre em mais de uma profundidade. O método de divisão do sulvo em seções não tem esse defeito.");
+}
+
+// F = A³/S − Q²/g has one root in a simple channel, the minimum of the specific energy E = y + Q²/(2gA²), since
+// dE/dy = F·S/A³ has the sign of F. Where a berm or a flood plain floods, the surface width jumps, A³/S falls,
+// and E can have several minima. The full depth is sampled for rises of F through 0, each narrowed by bisection;
+// with more than one, all are listed with the one shown.
+void TSulvoIrregular::AvisarCriticas(double vazao, double mostrada) {
+    if (!(mostrada > 0))
+        return;
+    TPromptTemporario silencio(*this, SilentPrompt::instance());
+    const double cheia = -YMinimo;
+    const double termoVazao = vazao * vazao / kG;
+    auto F = [&](double y) {
+        const TAvaliacao g = AvaliarGeometria(y);
+        return (g.S > 0 ? g.A * g.A * g.A / g.S : 0.0) - termoVazao;
+    };
+    std::vector<double> raizes;
+    double fAnterior = -termoVazao, hAnterior = 0;
+    for (int k = 1; k <= kAmostras; ++k) {
+        const double h = cheia * k / kAmostras;
+        const double f = F(h);
+        // A minimum of the energy is where F turns from negative to positive; where it drops back (the surface
+        // width jumping onto a berm) the energy has a maximum, not a critical depth.
+        if (fAnterior < 0 && f >= 0) {
+            double y = h;
+            numerico::Bisseccao(y, hAnterior, h, termoVazao, [&](long double& R) {
+                R = F(y);
+                return true;
+            });
+            raizes.push_back(y);
+        }
+        fAnterior = f;
+        hAnterior = h;
+    }
+    if (raizes.size() < 2)
+        return;
+    std::string lista;
+    for (std::size_t k = 0; k < raizes.size(); ++k)
+        lista += (k == 0 ? "" : k + 1 == raizes.size() ? " e " : ", ") + Numero(raizes[k]) + " m";
+    Avisos.push_back("Há " + std::to_string(raizes.size()) +
+                     " profundidades críticas entre 0 e a profundidade total (a energia específica tem vários "
+                     "mínimos): " +
+                     lista + ". A profundidade crítica mostrada é " + Numero(mostrada) + " m.");
 }
 
 std::vector<TPontoCurva> TSulvoIrregular::CurvaVazaoProfundidade(double I) {

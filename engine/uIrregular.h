@@ -61,6 +61,10 @@ public:
     std::vector<TPontoSecao> Pontos;
     double YMinimo = 0; // lowest Y among Pontos; -YMinimo is the full depth
 
+    // What the last calculation noticed beside its results (near-critical flow, a conventional discharge that
+    // falls as the depth rises, several critical depths), one sentence each; cleared by every calculation.
+    std::vector<std::string> Avisos;
+
     void Zerar();
 
     // Solves the unknown and completes the results; true when results were stored (A > 0).
@@ -110,6 +114,9 @@ private:
     void Guardar(const TAvaliacao& av);
     std::string RotuloPonto(std::size_t indice) const;
     void AvisarRugosidade(std::size_t intervalo);
+    std::string Numero(double valor) const;
+    void AvisarQuedaDeVazao(double profundidade);
+    void AvisarCriticas(double vazao, double mostrada);
     template <class Somas, class Somar>
     bool VarrerNivel(double h, const char* mensagemAcima, const Somas& s, Somar&& somar, TAvaliacao& r);
 

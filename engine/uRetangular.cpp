@@ -12,6 +12,8 @@ void TSulvoRetangular::Zerar() {
 bool TSulvoRetangular::Calcular() {
     // A rectangle is the trapezoid with vertical sides, whatever the field held before.
     z = 0;
+    if (!PrepararCalculo(Incognita == 4 ? &b : CampoComum(Incognita)))
+        return false;
     switch (Incognita) {
     case 4:
         return CalcularLargura(Q, H, I, n, z, Comp);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "common/Prompt.h"
+#include "engine/Limites.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace sulvo {
 
@@ -34,11 +36,18 @@ public:
     double NF = 0;      // Froude number
     std::string Regime; // "Subcrítico", "Crítico" or "Supercrítico"
 
+    // What the last calculation noticed beside its results (near-critical flow, a depth that is not the only one
+    // for the discharge), one sentence each; cleared by every calculation.
+    std::vector<std::string> Avisos;
+
     void Zerar();
 
     // Where messages and the non-convergence question go; never null.
     void DefinirPrompt(IPrompt& prompt) { prompt_ = &prompt; }
     IPrompt& Prompt() const { return *prompt_; }
+
+    // Decimal separator of the numbers quoted in messages and warnings, as the pages show them.
+    void DefinirSeparadorDecimal(char separador) { separador_ = separador; }
 
 protected:
     // Every intermediate is carried in x87 extended precision; only the fields are 64-bit.
@@ -58,8 +67,18 @@ protected:
     // The non-convergence question after 100 000 iterations: true when the user grants another 100 000.
     bool TentarNovamente();
 
+    // Refuses inputs beyond what the arithmetic carries, with the message of the first; true when all fit.
+    bool AceitarEntradas(const std::vector<TEntradaLimitada>& entradas);
+
+    // The warning of near-critical flow, for a Froude number between 0.8 and 1.2.
+    void AvisarFroude();
+
+    // A number as the warnings quote it: five significant digits with the page's separator.
+    std::string Numero(double valor) const;
+
 private:
     IPrompt* prompt_ = &SilentPrompt::instance();
+    char separador_ = ',';
 };
 
 // What the three prismatic sections share, and the six uniform-flow solvers written once for a
@@ -92,6 +111,12 @@ protected:
     // The unknowns every prismatic section lists first (0 discharge, 1 depth, 2 slope, 3 roughness), solved with the
     // object's own fields; false for any other position, which each section handles itself.
     bool CalcularIncognitaComum(std::uint8_t incognita);
+
+    // Clears the warnings and checks the inputs against the calculation's limits, all but the unknown's field.
+    bool PrepararCalculo(const double* incognita);
+
+    // The field of unknowns 0 to 3 (Q, H, I, n); null for any other.
+    const double* CampoComum(std::uint8_t incognita) const;
 
 private:
     enum class Desconhecida { Profundidade, Talude, Largura };

@@ -12,6 +12,8 @@ void TSulvoTriangular::Zerar() {
 bool TSulvoTriangular::Calcular() {
     // A triangle is the trapezoid without a base, whatever the field held before.
     b = 0;
+    if (!PrepararCalculo(Incognita == 4 ? &z : CampoComum(Incognita)))
+        return false;
     switch (Incognita) {
     case 4:
         return CalcularTalude(Q, H, b, I, n, Comp);

@@ -1,7 +1,11 @@
 #include "engine/ucircular.h"
 
+#include "engine/Numerico.h"
+
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace sulvo {
 
@@ -10,9 +14,7 @@ namespace {
 constexpr long double kDoisTercos = 2.0L / 3.0L;
 constexpr long double kCincoTercos = 5.0L / 3.0L;
 
-// The depth 0.94·D carries the most a circular conduit can take in uniform flow: above it the wetted perimeter
-// grows faster than the area.
-constexpr long double kProfundidadeVazaoMaxima = 0.94L;
+constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
 const char* const kProfundidadeAcimaDoDiametro = "A profundidade deve ser menor que o diâmetro";
 const char* const kVazaoInalcancavel = "Não é possível alcançar esta vazão !";
@@ -20,21 +22,42 @@ const char* const kProfundidadeNula = "A profundidade deve ser maior do que zero
 const char* const kDiametroNulo = "O diâmetro deve ser maior do que zero.";
 const char* const kRelacaoNula = "A relação entre a profundidade e o diâmetro deve ser maior do que zero.";
 
-// Halves [lo, hi] on x (the depth or the diameter) until the discharge residual R = Qm − Q computed by `residuo`
-// at the current x falls within 0.0001 m³/s or the bracket below 0.00001 m; x keeps the last midpoint.
-// False when `residuo` meets a floating-point fault.
-template <class Residuo> bool Bisseccao(double& x, double lo, double hi, Residuo&& residuo) {
-    long double R = 1;
-    while (std::fabs(R) > 0.0001L && hi - lo > 0.00001) {
-        x = lo + (hi - lo) / 2;
-        if (!residuo(R))
-            return false;
-        if (R > 0)
-            hi = x;
-        else
-            lo = x;
+// θ − sin θ, the area factor. For a shallow flow the two terms nearly cancel, so below 0.1 rad the series
+// θ³/6 − θ⁵/120 + θ⁷/5040 − … is summed instead; its first omitted term is below 1e-26 of the sum.
+long double TetaMenosSeno(long double teta) {
+    if (std::fabs(teta) >= 0.1L)
+        return teta - std::sin(teta);
+    const long double t2 = teta * teta;
+    long double termo = teta * t2 / 6, soma = 0;
+    for (int k = 4; k <= 20 && termo != 0; k += 2) {
+        soma += termo;
+        termo *= -t2 / (k * (k + 1));
     }
-    return true;
+    return soma;
+}
+
+// The central angle of the largest discharge. Manning's conveyance A^(5/3)/P^(2/3) is greatest where
+// (5/3)·A′/A = (2/3)·P′/P, that is 5·θ·(1 − cos θ) = 2·(θ − sin θ): θ ≈ 5.278 rad, y/D ≈ 0.938. Above it the
+// wetted perimeter grows faster than the area, so the discharge falls back to the full-pipe value at y = D.
+double AnguloVazaoMaxima() {
+    static const double angulo = [] {
+        double teta = 0;
+        // The condition falls from positive to negative between π and 2π.
+        numerico::Bisseccao(teta, static_cast<double>(kPi), static_cast<double>(2 * kPi), 0, [&](long double& R) {
+            const long double t = teta;
+            R = 2 * TetaMenosSeno(t) - 5 * t * (1 - std::cos(t));
+            return true;
+        });
+        return teta;
+    }();
+    return angulo;
+}
+
+// The depth ratio y/D of a central angle, (1 − cos(θ/2))/2 written as sin²(θ/4) so that a shallow depth keeps
+// its relative accuracy.
+long double RelacaoDoAngulo(long double teta) {
+    const long double s = std::sin(teta / 4);
+    return s * s;
 }
 
 } // namespace
@@ -45,7 +68,25 @@ void TSulvoCircular::Zerar() {
     TSulvo::Zerar();
 }
 
+bool TSulvoCircular::PrepararCalculo() {
+    Avisos.clear();
+    std::vector<TEntradaLimitada> entradas;
+    auto incluir = [&](bool incognita, const char* nome, double campo, TGrandeza g) {
+        if (!incognita)
+            entradas.push_back({nome, campo, g});
+    };
+    incluir(Incognita == 0, "Vazão (Q)", Q, TGrandeza::Vazao);
+    incluir(Incognita == 1 || Incognita == 5, "Profundidade Normal (H)", H, TGrandeza::Comprimento);
+    incluir(Incognita == 2, "Declividade (I)", I, TGrandeza::Adimensional);
+    incluir(Incognita == 3, "Coeficiente de Rugosidade (n)", n, TGrandeza::Adimensional);
+    incluir(Incognita == 4 || Incognita == 5, "Diâmetro (D)", D, TGrandeza::Comprimento);
+    incluir(Incognita != 5, "Profundidade/Diâmetro", T, TGrandeza::Adimensional);
+    return AceitarEntradas(entradas);
+}
+
 bool TSulvoCircular::Calcular() {
+    if (Incognita <= 5 && !PrepararCalculo())
+        return false;
     switch (Incognita) {
     case 0:
         return CalcularVazao(H, D, I, n);
@@ -64,14 +105,15 @@ bool TSulvoCircular::Calcular() {
     }
 }
 
-// θ = 2·arccos(1 − 2y/D): π when half full, 2π when full.
+// θ = 2·arccos(1 − 2y/D): π when half full, 2π when full. Below half full it is written 4·arcsin(√(y/D)), the
+// same angle, which keeps its relative accuracy however shallow the flow.
 bool TSulvoCircular::Geometria(double y, double D, double& teta) {
-    const Estendido angulo = 2 * std::acos(1 - 2 * static_cast<Estendido>(y) / D);
+    const Estendido relacao = static_cast<Estendido>(y) / D;
+    const Estendido angulo = relacao < 0.5L ? 4 * std::asin(std::sqrt(relacao)) : 2 * std::acos(1 - 2 * relacao);
     if (!Guardar(teta, angulo))
         return false;
     const Estendido diametro = D;
-    return Guardar(A, diametro * diametro / 8 * (teta - std::sin(static_cast<Estendido>(teta)))) &&
-           Guardar(P, teta * diametro / 2);
+    return Guardar(A, diametro * diametro / 8 * TetaMenosSeno(teta)) && Guardar(P, teta * diametro / 2);
 }
 
 // Qm = (A/P)^(2/3) · √I · A / n.
@@ -106,6 +148,7 @@ bool TSulvoCircular::Completar(double H, double Q, double D, double teta) {
     if (!Guardar(S, D * std::sin(static_cast<Estendido>(teta) / 2)))
         return false;
     Regime = RegimeDoFroude(NF);
+    AvisarFroude();
     return Guardar(E, H + static_cast<Estendido>(V) * V / kDoisG);
 }
 
@@ -142,36 +185,66 @@ bool TSulvoCircular::CalcularRugosidade(double Q, double H, double D, double I) 
     return Completar(H, Q, D, teta);
 }
 
-// Bisection on the depth between the empty conduit and 0.94·D; the tolerance is on the discharge (0.0001 m³/s)
-// or on the bracket (0.00001 m), whichever is met first.
+// Bisection on the depth between the empty conduit and the depth of the largest discharge, to 1e-10 of the
+// depth. Between the full-pipe discharge and that largest one a second, higher depth carries the same discharge;
+// it is found too and named in a warning.
 bool TSulvoCircular::CalcularProfundidade(double Q, double D, double I, double n) {
     if (D <= 0) {
         Prompt().Mensagem(kDiametroNulo);
         return false;
     }
     double teta;
-    if (!Guardar(H, kProfundidadeVazaoMaxima * D) || !Geometria(H, D, teta))
+    const double anguloMaximo = AnguloVazaoMaxima();
+    if (!Guardar(H, RelacaoDoAngulo(anguloMaximo) * D) || !Geometria(H, D, teta))
         return false;
+    const double profundidadeMaxima = H;
     const Estendido capacidade = VazaoManning(I, n);
     if (!std::isfinite(capacidade))
         return false;
-    if (Q - capacidade > 0.0001L) {
-        Prompt().Mensagem(kVazaoInalcancavel);
+    if (Q - capacidade > numerico::kTolRelativa * capacidade) {
+        Prompt().Mensagem(std::string(kVazaoInalcancavel) + " A vazão máxima deste conduto é " +
+                          Numero(static_cast<double>(capacidade)) + " m³/s, a uma profundidade de " +
+                          Numero(profundidadeMaxima) + " m (y/D = " + Numero(RelacaoDoAngulo(anguloMaximo)) + ").");
         return false;
     }
-    const bool achou = Bisseccao(H, 0, H, [&](Estendido& R) {
+    auto residuo = [&](Estendido& R) {
         if (!Geometria(H, D, teta))
             return false;
         R = VazaoManning(I, n) - Q;
-        return std::isfinite(R);
-    });
-    return achou && Completar(H, Q, D, teta);
+        return static_cast<bool>(std::isfinite(R));
+    };
+    if (!numerico::Bisseccao(H, 0, profundidadeMaxima, Q, residuo))
+        return false;
+    const double profundidade = H;
+
+    // The full pipe: θ = 2π, A = π·D²/4, P = π·D.
+    const Estendido diametro = D;
+    const Estendido plena =
+        Potencia(diametro / 4, kDoisTercos) * std::sqrt(static_cast<Estendido>(I)) * kPi * diametro * diametro / 4 / n;
+    if (Q > plena) {
+        // Above the depth of the largest discharge it falls as the depth rises: the residual is turned.
+        if (!numerico::Bisseccao(H, profundidadeMaxima, D, Q, [&](Estendido& R) {
+                if (!residuo(R))
+                    return false;
+                R = -R;
+                return true;
+            }))
+            return false;
+        Avisos.push_back("Entre a vazão a seção plena (" + Numero(static_cast<double>(plena)) +
+                         " m³/s) e a máxima do conduto (" + Numero(static_cast<double>(capacidade)) +
+                         " m³/s), duas profundidades conduzem a mesma vazão: " + Numero(profundidade) + " m e " +
+                         Numero(H) + " m. O resultado mostra a menor, " + Numero(profundidade) + " m.");
+        H = profundidade;
+    }
+    if (!Geometria(H, D, teta))
+        return false;
+    return Completar(H, Q, D, teta);
 }
 
-// Bisection on the diameter for a given depth. The narrowest admissible conduit is the one the depth just
-// fills; if that one already carries the discharge (within 0.001 m³/s) it is the answer, if it carries more
-// no conduit will do. Otherwise the diameter grows until it carries too much, and the last step is halved down
-// to the discharge.
+// Bisection on the diameter for a given depth, to 1e-10 of the diameter. The narrowest admissible conduit is the
+// one the depth just fills; if that one already carries the discharge it is the answer, if it carries more no
+// conduit will do. Otherwise the diameter doubles until it carries too much, and the last doubling is halved
+// down to the discharge.
 bool TSulvoCircular::CalcularDiametro(double Q, double H, double I, double n) {
     if (H <= 0) {
         Prompt().Mensagem(kProfundidadeNula);
@@ -184,32 +257,31 @@ bool TSulvoCircular::CalcularDiametro(double Q, double H, double I, double n) {
     Estendido R = VazaoManning(I, n) - Q;
     if (!std::isfinite(R))
         return false;
-    if (R > 0.001L) {
+    const Estendido tolerancia = numerico::kTolRelativa * std::fabs(static_cast<Estendido>(Q));
+    if (R > tolerancia) {
         Prompt().Mensagem(kVazaoInalcancavel);
         return false;
     }
-    double lo = H, hi = H;
-    while (R < 0) {
-        lo = hi;
-        // One step of 10^11 m brackets any discharge a real conduit meets; beyond it the step doubles, so that an
-        // absurd discharge is bracketed, or degenerates the geometry, in a few dozen steps rather than millions.
-        hi = hi + std::max(1e11, hi);
-        if (!std::isfinite(hi))
-            return false;
-        D = hi;
+    auto residuo = [&](Estendido& r) {
         if (!Geometria(H, D, teta))
             return false;
-        R = VazaoManning(I, n) - Q;
-        if (!std::isfinite(R))
+        r = VazaoManning(I, n) - Q;
+        return static_cast<bool>(std::isfinite(r));
+    };
+    if (R < -tolerancia) {
+        double lo = H, hi = H;
+        while (R < 0) {
+            lo = hi;
+            if (!Guardar(hi, 2 * static_cast<Estendido>(hi)))
+                return false;
+            D = hi;
+            if (!residuo(R))
+                return false;
+        }
+        if (!numerico::Bisseccao(D, lo, hi, Q, residuo) || !Geometria(H, D, teta))
             return false;
     }
-    const bool achou = Bisseccao(D, lo, hi, [&](Estendido& R) {
-        if (!Geometria(H, D, teta))
-            return false;
-        R = VazaoManning(I, n) - Q;
-        return std::isfinite(R);
-    });
-    return achou && Completar(H, Q, D, teta);
+    return Completar(H, Q, D, teta);
 }
 
 // Manning's equation solved for D at the fixed angle θ = 2·arccos(1 − 2T):
@@ -229,11 +301,11 @@ bool TSulvoCircular::CalcularDiametroProfundidade(double Q, double I, double n, 
     const Estendido angulo = teta;
     const Estendido fator = Potencia(2, 13.0L / 3.0L) * Potencia(angulo, kDoisTercos) *
                             (static_cast<Estendido>(n) * Q / std::sqrt(static_cast<Estendido>(I))) /
-                            Potencia(angulo - std::sin(angulo), kCincoTercos);
+                            Potencia(TetaMenosSeno(angulo), kCincoTercos);
     if (!Guardar(D, Potencia(fator, 3.0L / 8.0L)) || !Guardar(H, static_cast<Estendido>(D) * T))
         return false;
     const Estendido diametro = D;
-    if (!Guardar(A, diametro * diametro / 8 * (angulo - std::sin(angulo))) || !Guardar(P, angulo * diametro / 2))
+    if (!Guardar(A, diametro * diametro / 8 * TetaMenosSeno(angulo)) || !Guardar(P, angulo * diametro / 2))
         return false;
     return Completar(H, Q, D, teta);
 }
@@ -241,7 +313,7 @@ bool TSulvoCircular::CalcularDiametroProfundidade(double Q, double I, double n, 
 // A / top width = (θ − sin θ) / sin(θ/2) · D/8.
 double TSulvoCircular::ProfundidadeHidraulica(double teta, double D) {
     const Estendido angulo = teta;
-    return Arredondar((angulo - std::sin(angulo)) / std::sin(angulo / 2) * (static_cast<Estendido>(D) / 8));
+    return Arredondar(TetaMenosSeno(angulo) / std::sin(angulo / 2) * (static_cast<Estendido>(D) / 8));
 }
 
 double TSulvoCircular::NumeroFroude(double V, double Dh) {
@@ -252,26 +324,23 @@ double TSulvoCircular::NumeroFroude(double V, double Dh) {
     return Arredondar(V / std::sqrt(kGravidade * Dh));
 }
 
-// Bisection on θ for A³/(top width) = Q²/g, written A·√(A / (D·sin(θ/2))) = Q/√g so that it stays monotonic;
-// θ stops short of 2π, so the critical depth is always below the diameter.
+// Bisection on θ for A³/(top width) = Q²/g, written A·√(A / (D·sin(θ/2))) = Q/√g so that it stays monotonic, to
+// 1e-10 of the angle; θ stops short of 2π, so the critical depth is always below the diameter.
 double TSulvoCircular::ProfundidadeCritica(double Q, double D) {
     const Estendido diametro = D;
     const Estendido alvo = Q / std::sqrt(kGravidade);
-    double lo = 0.00000001, hi = 6.28, teta = 0;
-    Estendido R = 1;
-    while (std::fabs(R) > 0.0001L && hi - lo > 0.0001) {
-        teta = lo + (hi - lo) / 2;
+    if (alvo == 0)
+        return 0;
+    double teta = 0;
+    const bool achou = numerico::Bisseccao(teta, 0, 6.28, alvo, [&](Estendido& R) {
         const Estendido angulo = teta;
-        const Estendido area = diametro * diametro / 8 * (angulo - std::sin(angulo));
+        const Estendido area = diametro * diametro / 8 * TetaMenosSeno(angulo);
         R = area * std::sqrt(area / (std::sin(angulo / 2) * diametro)) - alvo;
-        if (!std::isfinite(R))
-            return NAN;
-        if (R > 0)
-            hi = teta;
-        else
-            lo = teta;
-    }
-    return Arredondar(diametro * (1 - std::cos(static_cast<Estendido>(teta) / 2)) / 2);
+        return static_cast<bool>(std::isfinite(R));
+    });
+    if (!achou)
+        return NAN;
+    return Arredondar(diametro * RelacaoDoAngulo(teta));
 }
 
 } // namespace sulvo

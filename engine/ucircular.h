@@ -41,6 +41,9 @@ private:
 
     // The zero depth and zero diameter checks shared by the operations that take both.
     bool ConferirProfundidade(double H, double D);
+
+    // Clears the warnings and checks the inputs against the calculation's limits, all but the unknown's fields.
+    bool PrepararCalculo();
 };
 
 } // namespace sulvo

@@ -1,5 +1,7 @@
 #include "project/ArquivoProjeto.h"
 
+#include "common/NumberFormat.h"
+
 #include <string>
 
 namespace sulvo {
@@ -202,14 +204,23 @@ bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
     if (numPontos > kMaxPontos)
         return false;
     if (numPontos > 0) {
-        s.Pontos.reserve(static_cast<std::size_t>(numPontos));
+        // A key a reader could never get back from a written value: values hold no line breaks.
+        constexpr const char* kAusente = "\n";
         std::string k;
         for (int i = 1; i <= numPontos; ++i) {
             k = std::to_string(i);
+            std::string x = ini.ReadString(secao, "X" + k, kAusente);
+            std::string y = ini.ReadString(secao, "Y" + k, kAusente);
+            std::string rug = ini.ReadString(secao, "Rug" + k, kAusente);
+            // A point with none of its keys: the count promises more points than the file holds, so the
+            // section is damaged (a count of a million in a small file must not invent a million points).
+            if (x == kAusente && y == kAusente && rug == kAusente)
+                throw ESecaoDanificada("A seção " + std::string(secao) + " está danificada: \"NumPontos\" é " +
+                                       std::to_string(numPontos) + ", mas falta a chave X" + k + ".");
             TPontoSecao ponto;
-            ponto.X = ini.ReadFloat(secao, "X" + k, -1);
-            ponto.Y = ini.ReadFloat(secao, "Y" + k, -1);
-            ponto.Rug = ini.ReadFloat(secao, "Rug" + k, -1);
+            ponto.X = LerReal(x).value_or(-1);
+            ponto.Y = LerReal(y).value_or(-1);
+            ponto.Rug = LerReal(rug).value_or(-1);
             s.Pontos.push_back(ponto);
         }
     }
@@ -301,7 +312,12 @@ void LerArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto& m, 
     default:
         break;
     }
-    LerDoArquivo(m.SulvoIrregular, ini);
+    try {
+        LerDoArquivo(m.SulvoIrregular, ini);
+    } catch (const ESecaoDanificada& e) {
+        LeuCerto = false;
+        throw EArquivoProjeto("Não foi possível abrir o arquivo " + PathProjeto + ". " + e.what());
+    }
     LeuCerto = true;
 }
 

@@ -25,6 +25,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A section whose content contradicts itself, as a "NumPontos" beyond the points present; the message
+// names what is missing. The reader of a whole project turns it into a refused open.
+class ESecaoDanificada : public EArquivoProjeto {
+public:
+    using EArquivoProjeto::EArquivoProjeto;
+};
+
 // A damaged "NumPontos" must not make the reader build billions of points: a larger count
 // rejects the irregular section.
 inline constexpr int kMaxPontos = 1'000'000;
@@ -39,7 +46,8 @@ bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini);
 bool GravarNoArquivo(const TIDProjeto& id, TCustomIniFile& ini);
 
 // False when the section is missing, has another version or holds an unknown out of range;
-// what was read before the rejection stays stored.
+// what was read before the rejection stays stored. The irregular reader raises ESecaoDanificada when
+// a point announced by "NumPontos" has none of its keys.
 bool LerDoArquivo(TSulvo& s, TCustomIniFile& ini);
 bool LerDoArquivo(TSulvoR& s, TCustomIniFile& ini);
 bool LerDoArquivo(TSulvoTriangular& s, TCustomIniFile& ini);
@@ -68,8 +76,8 @@ void EscreverArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto
 
 // Reads a project from PathProjeto into models the caller has just reset. A missing file or
 // one whose head is not a project sets LeuCerto false and raises EArquivoProjeto ("Não foi
-// possível abrir o arquivo <path>."); sections that are missing or rejected leave their
-// models at the reset values.
+// possível abrir o arquivo <path>."); so does a damaged irregular section, with the reason after
+// it. Sections that are missing or rejected leave their models at the reset values.
 void LerArquivoProjeto(const std::string& PathProjeto, const ModelosProjeto& m, bool& LeuCerto);
 
 } // namespace sulvo

@@ -26,6 +26,13 @@ public:
     virtual void Erro(const std::string& texto) = 0;            // error box captioned "Sulvo"
     virtual bool PerguntarSimNao(const std::string& texto) = 0; // question box; true for Yes
     virtual Resposta PerguntarSimNaoCancelar(const std::string& texto) = 0;
+    // A question whose three buttons the caller names: the first answers Sim, the second Nao, the third
+    // (and closing the box) Cancelar. A service without named buttons asks it as Yes/No/Cancel.
+    virtual Resposta PerguntarTresOpcoes(const std::string& texto, const std::string& sim, const std::string& nao,
+                                         const std::string& cancelar) {
+        (void)sim, (void)nao, (void)cancelar;
+        return PerguntarSimNaoCancelar(texto);
+    }
     // Full path of the chosen file, or nothing when the user cancels.
     virtual std::optional<std::string> AbrirArquivo(const OpcoesArquivo& opcoes) = 0;
     virtual std::optional<std::string> SalvarArquivo(const OpcoesArquivo& opcoes) = 0;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "common/GravacaoAtomica.h"
 #include "project/DialogService.h"
 
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace sulvo {
 
@@ -59,9 +61,26 @@ public:
     bool Salvar();
     bool SalvarComo();
     bool Fechar();
+    // Opens the recovery copy `copia` of the project `pathProjeto` (empty: a project never saved) as that
+    // project with its changes still to save: the data come from the copy, the name and the file to save
+    // to are the project's own.
+    bool Restaurar(const std::string& copia, const std::string& pathProjeto);
 
-    // Moves PathProjeto to the top of Recentes (names compared without regard to letter case).
+    // Moves PathProjeto to the top of Recentes (paths compared exactly: on Linux Caso.svo and caso.svo
+    // are two files).
     void AtualizarRecentes();
+    // The paths this run moved to the top of Recentes, most recent first, and the entries it removed
+    // because their file was gone: what the main window merges into "Sulvo.ini" at exit.
+    const std::vector<std::string>& UsadosNestaExecucao() const { return usados_; }
+    const std::vector<std::string>& Removidos() const { return removidos_; }
+
+    // Where the file dialogs start: the open project's folder; with none, the folder of the most recent
+    // project; else `documentos`. Never one of `proibidas` (the installation and data folders).
+    void DefinirPastasDialogo(std::string documentos, std::vector<std::string> proibidas);
+    std::string PastaInicialDialogo() const;
+
+    // The file as this manager last read or wrote it; a save over a file that changed since asks first.
+    const ImpressaoArquivo& Impressao() const { return impressao_; }
 
     // A project is open in the window (new, opened or saved, and not closed since).
     bool Aberto() const { return FAberto; }
@@ -77,6 +96,8 @@ public:
     static constexpr const char* kPerguntaNovo = "Deseja Salvar as Alterações em ";
     static constexpr const char* kPerguntaAbrirFechar = "Deseja salvar as alterações em ";
     static constexpr const char* kPerguntaSubstituir = "Arquivo já existente. Deseja substituir?";
+    // The file was changed or removed by someone else since it was read or last saved here.
+    static std::string PerguntaAlteradoFora(const std::string& caminho, bool sumiu);
 
 private:
     void ZerarVariaveis();
@@ -87,11 +108,22 @@ private:
     bool PerguntarAntesDeDescartar(const char* pergunta);
     void LerArquivo();
     void FalhaAoAbrir(const std::string& pathAnterior);
+    bool ProjetoComNome() const { return NomeProjeto != NomeEntreAspas(); }
+    // Writes PathProjeto through the handlers, after the outside-change check unless `confirmado`.
+    bool Gravar(bool confirmado);
+    void GuardarImpressao();
+    void RetirarDosRecentes(const std::string& caminho);
 
     IDialogService* dialogos_;
     std::string pastaInstalacao_;
     bool FAberto = false;
     bool FTemArquivo = false;
+    std::string documentos_;
+    std::vector<std::string> proibidas_;
+    std::string caminhoImpressao_; // the file impressao_ describes; empty when none
+    ImpressaoArquivo impressao_;
+    std::vector<std::string> usados_;
+    std::vector<std::string> removidos_;
 };
 
 } // namespace sulvo

@@ -1,15 +1,13 @@
 #include "project/IniFile.h"
 
 #include "common/Cp1252.h"
+#include "common/GravacaoAtomica.h"
 #include "common/NumberFormat.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
+#include <cstring>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace sulvo {
 namespace {
@@ -75,72 +73,16 @@ std::optional<int> LerInteiro(std::string_view t) {
     return static_cast<int>(v);
 }
 
-// Replaces `caminho` with `dados` so that a reader sees either the old file or the new one,
-// never a mixture: the content goes to a temporary file in the same folder, is flushed to the
-// disk and renamed over the old file. A read-only file, a missing folder or a full disk make
-// it return false with the old file untouched.
-bool GravarAtomicamente(const std::string& caminho, const std::string& dados) {
-    std::string alvo = caminho;
-    struct stat st {};
-    // A link to a project stays a link: the file it points at is the one replaced.
-    if (::lstat(alvo.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char* real = ::realpath(alvo.c_str(), nullptr);
-        if (!real)
-            return false;
-        alvo = real;
-        std::free(real);
-    }
-    bool existe = ::stat(alvo.c_str(), &st) == 0;
-    if (existe && (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(alvo.c_str(), W_OK) != 0))
+// A value that would lose something on reading is written between double quotes, which the reader
+// (and the platform's own) takes off: one with blanks at either end, or one already enclosed in a
+// pair of quotes. Every other value is stored unchanged.
+bool PrecisaDeAspas(std::string_view v) {
+    if (v.empty())
         return false;
-
-    auto barra = alvo.rfind('/');
-    std::string pasta = barra == std::string::npos ? "." : (barra == 0 ? "/" : alvo.substr(0, barra));
-    std::string prefixo = barra == std::string::npos ? "" : alvo.substr(0, barra + 1);
-    std::string nome = alvo.substr(barra == std::string::npos ? 0 : barra + 1).substr(0, 200);
-
-    std::string temporario;
-    int fd = -1;
-    for (int tentativa = 0; tentativa < 100 && fd < 0; ++tentativa) {
-        temporario = prefixo + "." + nome + "." + std::to_string(::getpid()) + "." + std::to_string(tentativa) + ".tmp";
-        fd = ::open(temporario.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-
-    auto desistir = [&]() {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temporario.c_str());
-        return false;
-    };
-    std::size_t escrito = 0;
-    while (escrito < dados.size()) {
-        ssize_t n = ::write(fd, dados.data() + escrito, dados.size() - escrito);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return desistir();
-        }
-        escrito += static_cast<std::size_t>(n);
-    }
-    if (existe)
-        (void)::fchmod(fd, st.st_mode & 07777);
-    if (::fdatasync(fd) != 0)
-        return desistir();
-    int fechou = ::close(fd);
-    fd = -1;
-    if (fechou != 0 || ::rename(temporario.c_str(), alvo.c_str()) != 0)
-        return desistir();
-    // The rename itself must reach the disk too.
-    int fdPasta = ::open(pasta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fdPasta >= 0) {
-        (void)::fsync(fdPasta);
-        ::close(fdPasta);
-    }
-    return true;
+    auto branco = [](char c) { return c == ' ' || c == '\t'; };
+    if (branco(v.front()) || branco(v.back()))
+        return true;
+    return v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
 }
 
 } // namespace
@@ -167,16 +109,25 @@ TIniFile::TIniFile(std::string FileName, char separadorDecimal) : TCustomIniFile
 
 TIniFile::~TIniFile() = default;
 
-std::size_t TIniFile::HashSemCaixa::operator()(std::string_view nome) const noexcept {
+namespace {
+
+std::uint32_t HashSemCaixa(std::string_view nome) {
     std::uint64_t h = 14695981039346656037ULL; // FNV-1a
     for (char c : nome) {
         h ^= static_cast<unsigned char>(Minuscula(c));
         h *= 1099511628211ULL;
     }
-    return static_cast<std::size_t>(h);
+    // The low bits choose the slot, and FNV's low bits mix poorly: names that differ in their last
+    // digits (X1, X2 ...) would crowd together. A 64-bit finaliser spreads every bit over all of them.
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ULL;
+    h ^= h >> 33;
+    return static_cast<std::uint32_t>(h) | 1; // 0 marks a free slot
 }
 
-bool TIniFile::IgualSemCaixa::operator()(std::string_view a, std::string_view b) const noexcept {
+bool IgualSemCaixa(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -185,40 +136,126 @@ bool TIniFile::IgualSemCaixa::operator()(std::string_view a, std::string_view b)
     return true;
 }
 
-std::string_view TIniFile::Guardar(std::string texto) {
-    return novos_.emplace_back(std::move(texto));
+} // namespace
+
+template <class NomeDe> std::size_t TIniFile::Indice::Procurar(std::string_view nome, NomeDe nomeDe) const {
+    if (tabela_.empty())
+        return npos;
+    const std::uint32_t h = HashSemCaixa(nome);
+    const std::size_t mascara = tabela_.size() - 1;
+    for (std::size_t i = h & mascara;; i = (i + 1) & mascara) {
+        const Entrada& e = tabela_[i];
+        if (e.hash == 0)
+            return npos;
+        if (e.hash == h && IgualSemCaixa(nomeDe(e.posicao), nome))
+            return e.posicao;
+    }
+}
+
+void TIniFile::Indice::Reservar(std::size_t n) {
+    std::size_t tamanho = 16;
+    while (3 * tamanho < 4 * n)
+        tamanho *= 2;
+    if (tamanho <= tabela_.size())
+        return;
+    std::vector<Entrada> antiga(tamanho);
+    antiga.swap(tabela_);
+    const std::size_t mascara = tabela_.size() - 1;
+    for (const Entrada& e : antiga) {
+        if (e.hash == 0)
+            continue;
+        std::size_t i = e.hash & mascara;
+        while (tabela_[i].hash != 0)
+            i = (i + 1) & mascara;
+        tabela_[i] = e;
+    }
+}
+
+template <class NomeDe> bool TIniFile::Indice::Inserir(std::string_view nome, std::size_t posicao, NomeDe nomeDe) {
+    if (4 * (usados_ + 1) > 3 * tabela_.size())
+        Reservar(2 * (usados_ + 1));
+    const std::uint32_t h = HashSemCaixa(nome);
+    const std::size_t mascara = tabela_.size() - 1;
+    std::size_t i = h & mascara;
+    for (; tabela_[i].hash != 0; i = (i + 1) & mascara)
+        if (tabela_[i].hash == h && IgualSemCaixa(nomeDe(tabela_[i].posicao), nome))
+            return false;
+    tabela_[i] = {h, static_cast<std::uint32_t>(posicao)};
+    ++usados_;
+    return true;
+}
+
+std::string_view TIniFile::Guardar(std::initializer_list<std::string_view> partes) {
+    std::size_t tamanho = 0;
+    for (auto p : partes)
+        tamanho += p.size();
+    if (tamanho > livreNoBloco_) {
+        // Blocks grow from 4 KB to 256 KB: a settings file costs one small block, a large save a few big ones.
+        const std::size_t kBloco = std::size_t{4096} << std::min<std::size_t>(novos_.size(), 6);
+        std::size_t bloco = std::max(kBloco, tamanho);
+        novos_.push_back(std::unique_ptr<char[]>(new char[bloco]));
+        fimDoBloco_ = novos_.back().get();
+        livreNoBloco_ = bloco;
+    }
+    char* inicio = fimDoBloco_;
+    for (auto p : partes) {
+        if (!p.empty())
+            std::memcpy(fimDoBloco_, p.data(), p.size());
+        fimDoBloco_ += p.size();
+    }
+    livreNoBloco_ -= tamanho;
+    return {inicio, tamanho};
+}
+
+void TIniFile::CarregarTexto(std::string conteudo) {
+    carregado_ = true;
+    arquivo_ = std::move(conteudo);
+    Interpretar();
 }
 
 void TIniFile::Carregar() {
     if (carregado_)
         return;
     carregado_ = true;
-    struct stat st {};
-    if (::stat(FileName().c_str(), &st) != 0) {
-        // A missing file reads as empty; any other failure must also keep a later write off it.
-        falhaLeitura_ = errno != ENOENT && errno != ENOTDIR;
+    int erro = 0;
+    auto dados = LerArquivoRegular(FileName(), kMaxBytes, &erro);
+    if (!dados) {
+        // A missing file reads as empty; anything else (a folder, a device, a FIFO, a file too large or
+        // unreadable) reads as empty too but must also keep a later write off it.
+        falhaLeitura_ = erro != ENOENT && erro != ENOTDIR;
         secoes_.emplace_back();
         return;
     }
-    std::FILE* f = S_ISDIR(st.st_mode) ? nullptr : std::fopen(FileName().c_str(), "rb");
-    if (!f) {
-        falhaLeitura_ = true;
-        secoes_.emplace_back();
-        return;
-    }
-    arquivo_.reserve(static_cast<std::size_t>(st.st_size) + 1);
-    char buf[65536];
-    std::size_t lidos;
-    while ((lidos = std::fread(buf, 1, sizeof buf, f)) > 0)
-        arquivo_.append(buf, lidos);
-    falhaLeitura_ = std::ferror(f) != 0;
-    std::fclose(f);
+    arquivo_ = std::move(*dados);
     Interpretar();
 }
 
+namespace {
+
+// The first character of the line that starts at `pos` that is not a blank.
+char PrimeiroNaoBranco(std::string_view bytes, std::size_t pos) {
+    while (pos < bytes.size() && (bytes[pos] == ' ' || bytes[pos] == '\t' || bytes[pos] == '\r'))
+        ++pos;
+    return pos < bytes.size() ? bytes[pos] : '\n';
+}
+
+} // namespace
+
 void TIniFile::Interpretar() {
     std::string_view bytes = arquivo_;
+    // A first pass counts the lines of each section, so each section's lines are allocated once at
+    // their final size: a file of a million keys is split without growing and copying its tables.
+    std::vector<std::size_t> contagem{0};
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        if (PrimeiroNaoBranco(bytes, pos) == '[')
+            contagem.push_back(0);
+        ++contagem.back();
+        auto nl = bytes.find('\n', pos);
+        pos = nl == std::string_view::npos ? bytes.size() : nl + 1;
+    }
+    secoes_.reserve(contagem.size());
     secoes_.emplace_back();
+    secoes_.back().linhas.reserve(contagem[0]);
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         Linha linha;
@@ -238,18 +275,17 @@ void TIniFile::Interpretar() {
             auto fecha = t.find(']');
             auto nome = Aparar(t.substr(1, fecha == std::string_view::npos ? std::string_view::npos : fecha - 1));
             secoes_.emplace_back();
-            indice_.try_emplace(nome, secoes_.size() - 1);
+            secoes_.back().nome = nome;
+            secoes_.back().linhas.reserve(contagem[secoes_.size() - 1]);
+            indice_.Inserir(nome, secoes_.size() - 1, NomeDaSecao());
             secoes_.back().linhas.push_back(linha);
             continue;
         }
         Secao& secao = secoes_.back();
         if (secoes_.size() > 1 && !t.empty() && t[0] != ';') {
             auto igual = t.find('=');
-            if (igual != std::string_view::npos) {
-                auto chave = Aparar(t.substr(0, igual));
-                if (!chave.empty())
-                    secao.chaves.try_emplace(chave, secao.linhas.size());
-            }
+            if (igual != std::string_view::npos)
+                linha.chave = Aparar(t.substr(0, igual));
         }
         secao.linhas.push_back(linha);
     }
@@ -261,20 +297,50 @@ TIniFile::Secao* TIniFile::Procurar(std::string_view Section) {
     if (ultimaSecao_ && Section == ultimaSecao_->first)
         return &secoes_[ultimaSecao_->second];
     std::string nome = Utf8ParaCp1252(Section);
-    auto it = indice_.find(Aparar(nome));
-    if (it == indice_.end())
+    std::size_t posicao = indice_.Procurar(Aparar(nome), NomeDaSecao());
+    if (posicao == Indice::npos)
         return nullptr;
-    ultimaSecao_.emplace(std::string(Section), it->second);
-    return &secoes_[it->second];
+    ultimaSecao_.emplace(std::string(Section), posicao);
+    return &secoes_[posicao];
+}
+
+void TIniFile::Indexar(Secao& secao) {
+    if (secao.indexada)
+        return;
+    secao.indexada = true;
+    secao.chaves.Reservar(secao.linhas.size());
+    for (std::size_t i = 0; i < secao.linhas.size(); ++i) {
+        Linha& linha = secao.linhas[i];
+        if (!linha.chave.empty())
+            linha.primeira = secao.chaves.Inserir(linha.chave, i, ChaveDaLinha(secao));
+    }
+}
+
+TIniFile::Linha* TIniFile::ProcurarChave(Secao& secao, std::string_view chaveCp) {
+    chaveCp = Aparar(chaveCp);
+    // A save or an open walks a section in the order of its lines (X1, Y1, Rug1, X2 ...): the line
+    // after the last one found is tried first, so a large section is read as it lies in memory.
+    if (secao.proxima < secao.linhas.size()) {
+        Linha& provavel = secao.linhas[secao.proxima];
+        if ((provavel.primeira || !secao.indexada) && !provavel.chave.empty() &&
+            IgualSemCaixa(provavel.chave, chaveCp)) {
+            ++secao.proxima;
+            return &provavel;
+        }
+    }
+    Indexar(secao);
+    std::size_t posicao = secao.chaves.Procurar(chaveCp, ChaveDaLinha(secao));
+    if (posicao == Indice::npos)
+        return nullptr;
+    secao.proxima = posicao + 1;
+    return &secao.linhas[posicao];
 }
 
 const TIniFile::Linha* TIniFile::ProcurarChave(std::string_view Section, std::string_view Ident) {
     Secao* secao = Procurar(Section);
     if (!secao)
         return nullptr;
-    std::string chave = Utf8ParaCp1252(Ident);
-    auto it = secao->chaves.find(Aparar(chave));
-    return it == secao->chaves.end() ? nullptr : &secao->linhas[it->second];
+    return ProcurarChave(*secao, Utf8ParaCp1252(Ident));
 }
 
 std::string TIniFile::ReadString(std::string_view Section, std::string_view Ident, std::string_view Default) {
@@ -295,6 +361,8 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
     for (char& c : valorCp)
         if (c == '\r' || c == '\n')
             c = ' ';
+    const bool aspas = PrecisaDeAspas(valorCp);
+    const std::string_view aspa = aspas ? "\"" : "";
 
     Secao* secao = Procurar(Section);
     if (!secao) {
@@ -305,18 +373,20 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
                 break;
             }
         std::string secaoCp = Utf8ParaCp1252(Section);
-        std::string_view cabecalho = Guardar("[" + secaoCp + "]");
+        std::string_view cabecalho = Guardar({"[", secaoCp, "]"});
         secoes_.emplace_back();
-        secoes_.back().linhas.push_back({cabecalho, Fim::CrLf});
-        indice_.try_emplace(Aparar(cabecalho.substr(1, secaoCp.size())), secoes_.size() - 1);
+        secoes_.back().linhas.push_back({cabecalho, {}, Fim::CrLf, false});
+        secoes_.back().indexada = true;
+        secoes_.back().nome = Aparar(cabecalho.substr(1, secaoCp.size()));
+        indice_.Inserir(secoes_.back().nome, secoes_.size() - 1, NomeDaSecao());
         secao = &secoes_.back();
+        ultimaSecao_.reset();
     }
 
-    auto it = secao->chaves.find(Aparar(chaveCp));
-    if (it != secao->chaves.end()) {
-        Linha& linha = secao->linhas[it->second];
-        auto t = Aparar(linha.texto);
-        linha.texto = Guardar(std::string(Aparar(t.substr(0, t.find('=')))) + "=" + valorCp);
+    if (Linha* linha = ProcurarChave(*secao, chaveCp)) {
+        // The key keeps the spelling the file had.
+        linha->texto = Guardar({linha->chave, "=", aspa, valorCp, aspa});
+        linha->chave = linha->texto.substr(0, linha->chave.size());
     } else {
         // After the last line of the section that is not blank, so blank separators stay last.
         std::size_t pos = secao->linhas.size();
@@ -324,9 +394,12 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
             --pos;
         if (secao->linhas[pos - 1].fim == Fim::Nenhum)
             secao->linhas[pos - 1].fim = Fim::CrLf;
-        std::string_view texto = Guardar(chaveCp + "=" + valorCp);
-        secao->linhas.insert(secao->linhas.begin() + static_cast<std::ptrdiff_t>(pos), Linha{texto, Fim::CrLf});
-        secao->chaves.emplace(Aparar(texto.substr(0, chaveCp.size())), pos);
+        std::string_view chave = Aparar(chaveCp);
+        std::string_view texto = Guardar({chave, "=", aspa, valorCp, aspa});
+        secao->linhas.insert(secao->linhas.begin() + static_cast<std::ptrdiff_t>(pos),
+                             Linha{texto, texto.substr(0, chave.size()), Fim::CrLf, true});
+        secao->chaves.Inserir(texto.substr(0, chave.size()), pos, ChaveDaLinha(*secao));
+        secao->proxima = pos + 1;
     }
     alterado_ = true;
 }
@@ -361,7 +434,7 @@ std::string TIniFile::Conteudo() {
 void TIniFile::UpdateFile() {
     if (!alterado_)
         return;
-    if (falhaLeitura_ || !GravarAtomicamente(FileName(), Conteudo()))
+    if (falhaLeitura_ || GravarArquivoAtomicamente(FileName(), Conteudo()) != 0)
         throw EIniFileException("Unable to write to " + FileName());
     alterado_ = false;
 }

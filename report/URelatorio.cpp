@@ -218,8 +218,9 @@ void TConstrutorRelatorio::Celula(const std::string& abertura, const std::string
     Anexar(fechamento);
 }
 
+// The inputs as their fields show them: never "0,0000" for a slope of 0,00003.
 std::string TConstrutorRelatorio::Padrao(double valor, int decimais) const {
-    return FormatarPadrao(valor, decimais, opcoes_.Separador);
+    return FormatarEntrada(valor, decimais, opcoes_.Separador);
 }
 
 std::string TConstrutorRelatorio::Fixo(double valor, int decimais) const {

@@ -1,14 +1,15 @@
 #include "roughness/ArqRugosidade.h"
 
 #include "common/Cp1252.h"
+#include "common/GravacaoAtomica.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 
 #include <unistd.h>
@@ -57,23 +58,18 @@ std::string MensagemArquivo(const char* acao, const std::string& nome, int erro)
     return std::string("Cannot ") + acao + " file \"" + CaminhoCompleto(nome) + "\". " + std::strerror(erro);
 }
 
-struct FecharArquivo {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using Arquivo = std::unique_ptr<std::FILE, FecharArquivo>;
-
-// Writes the whole table into an open file; false on the first failed write or on a failed flush.
-bool EscreverTabela(std::FILE* f, const std::vector<TRegistroRugosidade>& registros) {
-    unsigned char cabecalho[TamanhoCabecalhoRugosidade];
-    GravarInt32(cabecalho, static_cast<std::int32_t>(registros.size()));
-    if (std::fwrite(cabecalho, 1, sizeof cabecalho, f) != sizeof cabecalho)
-        return false;
+// The whole table as it goes to the disk: the count, then every record.
+std::string CodificarTabela(const std::vector<TRegistroRugosidade>& registros) {
+    std::string dados(TamanhoCabecalhoRugosidade + TamanhoRegistroRugosidade * registros.size(), '\0');
+    auto* p = reinterpret_cast<unsigned char*>(dados.data());
+    GravarInt32(p, static_cast<std::int32_t>(registros.size()));
+    p += TamanhoCabecalhoRugosidade;
     for (const auto& registro : registros) {
         auto bytes = CodificarRegistro(registro);
-        if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size())
-            return false;
+        std::memcpy(p, bytes.data(), bytes.size());
+        p += bytes.size();
     }
-    return std::fflush(f) == 0;
+    return dados;
 }
 
 } // namespace
@@ -112,23 +108,23 @@ std::string CortarDescricao(const std::string& utf8, std::size_t maximo) {
 }
 
 bool TArqRugosidade::LerArquivo(const std::string& nome, std::string* erro) {
-    Arquivo f(std::fopen(nome.c_str(), "rb"));
-    if (!f) {
+    int causa = 0;
+    auto dados = LerArquivoRegular(nome, MaxBytesTabelaRugosidade, &causa);
+    if (!dados) {
         if (erro)
-            *erro = MensagemArquivo("open", nome, errno);
+            *erro = MensagemArquivo("open", nome, causa);
         return false;
     }
-    unsigned char cabecalho[TamanhoCabecalhoRugosidade];
-    if (std::fread(cabecalho, 1, sizeof cabecalho, f.get()) != sizeof cabecalho)
+    if (dados->size() < TamanhoCabecalhoRugosidade)
         return true; // not even a count: an empty table
-    std::int32_t quantidade = LerInt32(cabecalho);
-    // The count is not trusted for memory: records are taken one by one while whole ones remain.
-    unsigned char bytes[TamanhoRegistroRugosidade];
-    for (std::int32_t i = 0; i < quantidade; ++i) {
-        if (std::fread(bytes, 1, sizeof bytes, f.get()) != sizeof bytes)
-            break;
-        Registros.push_back(DecodificarRegistro(bytes));
-    }
+    const auto* bytes = reinterpret_cast<const unsigned char*>(dados->data());
+    std::int32_t quantidade = LerInt32(bytes);
+    // The count is not trusted for memory: records are taken while whole ones remain.
+    std::size_t completos = (dados->size() - TamanhoCabecalhoRugosidade) / TamanhoRegistroRugosidade;
+    std::size_t n = quantidade <= 0 ? 0 : std::min(completos, static_cast<std::size_t>(quantidade));
+    Registros.reserve(Registros.size() + n);
+    for (std::size_t i = 0; i < n; ++i)
+        Registros.push_back(DecodificarRegistro(bytes + TamanhoCabecalhoRugosidade + TamanhoRegistroRugosidade * i));
     return true;
 }
 
@@ -138,43 +134,35 @@ bool TArqRugosidade::GravarArquivo(const std::string& nome, std::string* erro) c
             *erro = MensagemArquivo("create", nome, causa);
         return false;
     };
-    // A table the user made read-only stays as it is, as it would if it were rewritten in place.
-    if (::access(nome.c_str(), F_OK) == 0 && ::access(nome.c_str(), W_OK) != 0)
-        return falhar(errno);
-
-    // The new table goes to a file beside the old one and replaces it only when complete, so a full disk
-    // or a failed write never leaves a truncated table behind.
-    std::string provisorio = nome + ".novo";
-    if (Arquivo f{std::fopen(provisorio.c_str(), "wb")}) {
-        std::error_code ec;
-        auto permissoes = std::filesystem::status(nome, ec).permissions();
-        if (!ec && permissoes != std::filesystem::perms::unknown)
-            std::filesystem::permissions(provisorio, permissoes, ec);
-        bool escrito = EscreverTabela(f.get(), Registros);
-        int causa = errno;
-        if (std::fclose(f.release()) != 0 && escrito) {
-            escrito = false;
-            causa = errno;
-        }
-        if (escrito && std::rename(provisorio.c_str(), nome.c_str()) == 0)
-            return true;
-        if (escrito)
-            causa = errno;
-        std::remove(provisorio.c_str());
+    // Saved as projects are: a table nobody else writes at the same moment, complete or not at all, and a
+    // table that is a link keeps being one.
+    const std::string dados = CodificarTabela(Registros);
+    int causa = GravarArquivoAtomicamente(nome, dados);
+    if (causa == 0)
+        return true;
+    bool somenteLeitura = ::access(nome.c_str(), F_OK) == 0 && ::access(nome.c_str(), W_OK) != 0;
+    if (somenteLeitura || (causa != EACCES && causa != EPERM && causa != EROFS))
         return falhar(causa);
-    }
 
     // A folder that refuses new files may still hold a writable table: rewrite it in place.
-    Arquivo f(std::fopen(nome.c_str(), "wb"));
-    if (!f)
+    int fd = ::open(nome.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0)
         return falhar(errno);
-    bool escrito = EscreverTabela(f.get(), Registros);
-    int causa = errno;
-    if (std::fclose(f.release()) != 0 && escrito) {
-        escrito = false;
-        causa = errno;
+    std::size_t escrito = 0;
+    while (escrito < dados.size()) {
+        ssize_t n = ::write(fd, dados.data() + escrito, dados.size() - escrito);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            causa = errno;
+            ::close(fd);
+            return falhar(causa);
+        }
+        escrito += static_cast<std::size_t>(n);
     }
-    return escrito || falhar(causa);
+    if (::fsync(fd) != 0 || ::close(fd) != 0)
+        return falhar(errno);
+    return true;
 }
 
 int NormalizarTipoTabela(int tipo) {

@@ -23,6 +23,8 @@ struct TRegistroRugosidade {
 inline constexpr std::size_t TamanhoCabecalhoRugosidade = 4;
 inline constexpr std::size_t TamanhoRegistroRugosidade = 280;
 inline constexpr std::size_t MaxDescricaoRugosidade = 255;
+// Tables beyond this size (some 240 000 records) are refused as damaged or foreign files.
+inline constexpr std::size_t MaxBytesTabelaRugosidade = 64u << 20;
 
 // The 280 bytes of a record: length byte, 255 description bytes (zero-filled), then the minimum,
 // maximum and normal coefficients as little-endian IEEE doubles at offsets 256, 264 and 272.
@@ -40,12 +42,13 @@ public:
 
     // Appends the records of the file. A count of zero or less means no records, and a file shorter than
     // its count yields its complete records only. Returns false, with the message in `erro`, when the file
-    // cannot be opened.
+    // cannot be opened, is not a regular file or is larger than MaxBytesTabelaRugosidade.
     bool LerArquivo(const std::string& nome, std::string* erro = nullptr);
 
-    // Replaces the file by the count and every record. The new content is written beside the file first and
-    // then put in its place, so a failed write leaves the old table intact. Returns false, with the message
-    // in `erro`, when the file cannot be created or written.
+    // Replaces the file by the count and every record. The new content goes to a temporary file created
+    // exclusively beside the table, synced and renamed over it, so a failed write leaves the old table intact
+    // and two saves at once leave one complete table; a table that is a link updates the file it points at. Returns
+    // false, with the message in `erro`, when the file cannot be created or written.
     bool GravarArquivo(const std::string& nome, std::string* erro = nullptr) const;
 };
 

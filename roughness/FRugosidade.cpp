@@ -133,6 +133,7 @@ TFRugosidade::TFRugosidade(IDialogService& dialogos, QWidget* parent) : QDialog(
     BtEliminar = Botao(this, "BtEliminar", "&Eliminar", 91, 188);
     BtOk = Botao(this, "BtOk", "&OK", kLarguraCliente - 166, 188);
     BtCancel = Botao(this, "BtCancel", "&Cancelar", kLarguraCliente - 83, 188);
+    BtOk->setDefault(true); // Enter in a field closes with the chosen coefficient
     connect(BtInserir, &QPushButton::clicked, this, &TFRugosidade::BtInserirClick);
     connect(BtEliminar, &QPushButton::clicked, this, &TFRugosidade::BtEliminarClick);
     connect(BtOk, &QPushButton::clicked, this, &TFRugosidade::BtOkClick);

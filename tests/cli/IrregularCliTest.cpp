@@ -1,10 +1,13 @@
 // sulvo-calc irregular: point files, fields, the JSON result, the discharge–depth curve and the exit status.
 #include "tests/cli/RunCalc.h"
+#include "tests/support/LevantamentoGerado.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <limits>
 #include <string>
 
@@ -157,6 +160,57 @@ TEST(IrregularCli, FailedCalculationExitsWithOneAndItsMessages) {
     EXPECT_TRUE(Contem(margem.out, "o último ponto é (8 ; -0,5)")) << margem.out;
 }
 
+// Surveys as the window imports them: elevations converted to the section's frame (0 at the lower bank, cut
+// where the other side rises above it), stations shifted to start at 0. The geometry at depth H tells whether
+// the section came out right: each expected A and S is worked out by hand from the survey.
+struct CasoLevantamento {
+    const char* nome;
+    const char* arquivo; // under tests/data/irregular; empty: `conteudo` written to a file
+    std::string conteudo;
+    const char* campos;
+    double A, S, YMinimo;
+    const char* mensagem; // the first message, empty for none
+};
+
+class IrregularCliLevantamentoTest : public ::testing::TestWithParam<CasoLevantamento> {};
+
+TEST_P(IrregularCliLevantamentoTest, SurveyReadAsTheWindowReadsIt) {
+    const CasoLevantamento& c = GetParam();
+    PastaTemporaria pasta;
+    std::string caminho = std::string(SULVO_TEST_DATA) + "/irregular/" + c.arquivo;
+    if (!*c.arquivo) {
+        caminho = pasta / "levantamento.txt";
+        std::ofstream(caminho) << c.conteudo;
+    }
+    const CalcRun r = RunCalc("irregular --pontos '" + caminho + "' " + c.campos);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NEAR(Numero(r.out, "A"), c.A, 1e-6) << r.out;
+    EXPECT_NEAR(Numero(r.out, "S"), c.S, 1e-6) << r.out;
+    EXPECT_NEAR(Numero(r.out, "YMinimo"), c.YMinimo, 1e-6) << r.out;
+    const std::string mensagens = *c.mensagem ? std::string("\"mensagens\": [\"") + c.mensagem : "\"mensagens\": []";
+    EXPECT_TRUE(Contem(r.out, mensagens)) << r.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Levantamentos, IrregularCliLevantamentoTest,
+    ::testing::Values(
+        // Bed 2 m below the left bank between stations 102 and 104, the right side rising 1 in 2 through the
+        // left bank's level at station 107: at 1 m depth A = 0,5 + 2 + 1 and S = 6 - 1.
+        CasoLevantamento{"SemicolonsHeaderAndN", "levantamento_cotas.csv", "", "H=1 I=0.001", 3.5, 5, -2,
+                         "As cotas foram convertidas para a seção, com 0 no nível da margem mais baixa (cota 52,4). "
+                         "O terreno sobe acima desse nível na estaca 107: a seção foi cortada ali e 1 ponto além "
+                         "dessa estaca foi descartado."},
+        CasoLevantamento{"TabsEqualBanks", "levantamento_tab.txt", "", "Incognita=3 Q=1 H=1 I=0.001", 2.5, 4, -2, ""},
+        // The V of 500 points: side slopes 15 and 64,75/6 horizontal to 1, so at 2 m A = 2 (15 + 10,7917) and
+        // S = 2 (15 + 10,7917).
+        CasoLevantamento{"FiveHundredElevations", "", sulvo::testing::Levantamento500(';', ','),
+                         "Incognita=3 Q=1 H=2 I=0.001", 2 * (15 + 64.75 / 6), 2 * (15 + 64.75 / 6), -4,
+                         "As cotas foram convertidas"},
+        // Elevations below the datum say nothing by themselves: --cotas says they are elevations.
+        CasoLevantamento{"ElevationsBelowDatum", "", "0 -5\n2 -7\n4 -7\n6 -5\n", "--cotas Incognita=3 Q=1 H=1 I=0.001",
+                         3, 4, -2, ""}),
+    [](const ::testing::TestParamInfo<CasoLevantamento>& info) { return std::string(info.param.nome); });
+
 struct CasoUso {
     const char* nome;
     const char* args;
@@ -177,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
     Erros, IrregularCliUsoTest,
     ::testing::Values(
         CasoUso{"LinhaCurta", "--pontos " SULVO_TEST_DATA "/irregular/linha_invalida.txt H=1",
-                "linha 4: esperado X;Y;Rug, lido \"6;-2\""},
+                "linha 4: esperados 3 valores (estaca, cota e n), lido \"6;-2\""},
         CasoUso{"NumeroInvalido", "--pontos " SULVO_TEST_DATA "/irregular/numero_invalido.txt H=1", "linha 2:"},
         CasoUso{"CamposDemais", "--pontos " SULVO_TEST_DATA "/irregular/campos_demais.txt H=1", "linha 2:"},
         CasoUso{"ArquivoInexistente", "--pontos " SULVO_TEST_DATA "/irregular/nao_existe.txt H=1",

@@ -56,6 +56,13 @@ TEST(FormatarGeral, FifteenDigitsWithoutTrailingZeros) {
     EXPECT_EQ(FormatarGeral(-std::numeric_limits<double>::infinity(), ','), "-INF");
     EXPECT_EQ(FormatarGeral(std::nan(""), ','), "NAN");
     EXPECT_EQ(FormatarGeral(1.23456789012, ',', 10), "1,23456789");
+    // Fifteen digits of the largest doubles round beyond the range; those are written with seventeen,
+    // which read back to the same value.
+    const double maximo = std::numeric_limits<double>::max();
+    EXPECT_EQ(FormatarGeral(maximo, ','), "1,7976931348623157E308");
+    EXPECT_EQ(FormatarGeral(-maximo, '.'), "-1.7976931348623157E308");
+    EXPECT_EQ(LerReal(FormatarGeral(maximo, ',')), maximo);
+    EXPECT_EQ(FormatarGeral(1.79769313486231e308, '.'), "1.79769313486231E308");
 }
 
 TEST(LerReal, AcceptsEitherSeparatorAndRejectsGarbage) {

@@ -188,15 +188,15 @@ TEST(TrapezioDeReferencia, ValoresPublicados) {
     EXPECT_EQ(s.Regime, "Subcrítico");
 }
 
-TEST(TrapezioDeReferencia, ProfundidadeVoltaEmCercaDe144Iteracoes) {
+TEST(TrapezioDeReferencia, ProfundidadeVoltaEmCercaDe108Iteracoes) {
     TSulvoTrapezoidal s;
     s.Incognita = 1;
     s.b = 2, s.z = 1.5, s.n = 0.015, s.I = 0.001, s.Q = 5.3903, s.Comp = 100;
     ASSERT_TRUE(s.Calcular());
     EXPECT_NEAR(s.H, 1.0, 1e-4);
     // From 9.999e15 m down to 1 m: each step removes a fixed fraction of the depth, then a few quadratic ones.
-    EXPECT_GE(s.Iteracoes(), 135);
-    EXPECT_LE(s.Iteracoes(), 150);
+    EXPECT_GE(s.Iteracoes(), 100);
+    EXPECT_LE(s.Iteracoes(), 115);
 }
 
 struct Critica {
@@ -210,16 +210,16 @@ class RegularProfundidadeCritica : public ::testing::TestWithParam<Critica> {};
 TEST_P(RegularProfundidadeCritica, ValorPublicado) {
     const Critica& c = GetParam();
     auto s = Nova(c.tipo, 0);
-    EXPECT_NEAR(s->ProfundidadeCritica(c.Q, c.z, c.b), c.esperado, 5e-5);
+    EXPECT_NEAR(s->ProfundidadeCritica(c.Q, c.z, c.b), c.esperado, 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Secoes, RegularProfundidadeCritica,
-                         ::testing::Values(Critica{"Trapezio", Tipo::Trapezoidal, 5.3903, 1.5, 2, 0.7452},
-                                           Critica{"Triangulo", Tipo::Triangular, 1.7623, 1.5, 0, 0.7760},
-                                           Critica{"Retangulo", Tipo::Retangular, 2.6561, 0, 2, 0.5644},
+                         ::testing::Values(Critica{"Trapezio", Tipo::Trapezoidal, 5.3903, 1.5, 2, 0.745252},
+                                           Critica{"Triangulo", Tipo::Triangular, 1.7623, 1.5, 0, 0.776011},
+                                           Critica{"Retangulo", Tipo::Retangular, 2.6561, 0, 2, 0.564399},
                                            // The argument a section does not use is ignored.
-                                           Critica{"TrianguloIgnoraBase", Tipo::Triangular, 1.7623, 1.5, 9, 0.7760},
-                                           Critica{"RetanguloIgnoraTalude", Tipo::Retangular, 2.6561, 4, 2, 0.5644},
+                                           Critica{"TrianguloIgnoraBase", Tipo::Triangular, 1.7623, 1.5, 9, 0.776011},
+                                           Critica{"RetanguloIgnoraTalude", Tipo::Retangular, 2.6561, 4, 2, 0.564399},
                                            Critica{"TrianguloSemVazao", Tipo::Triangular, 0, 1.5, 0, 0},
                                            Critica{"RetanguloSemVazao", Tipo::Retangular, 0, 0, 2, 0}),
                          [](const auto& info) { return std::string(info.param.nome); });
@@ -337,37 +337,27 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nome); });
 
 // ---------------------------------------------------------------------------------------------------------------
-// Non-convergence. A rectangle carrying 10^13 m³/s at 1 m depth needs a base near 4.7 × 10^12 m; there
-// consecutive 64-bit reals lie 2^-10 m ≈ 0.001 m apart, ten times the tolerance, so Newton settles on the
-// representable width nearest the root and repeats a step it cannot take.
-
-TSulvoRetangular LarguraSemConvergencia(PromptGravado& prompt) {
-    TSulvoRetangular s;
-    s.DefinirPrompt(prompt);
-    s.Incognita = 4;
-    s.Q = 1e13, s.H = 1, s.n = 0.015, s.I = 0.001, s.Comp = 1;
-    return s;
-}
-
-TEST(RegularNaoConvergencia, NaoEncerraOCalculoEmDevolveFalso) {
-    PromptGravado prompt(0);
-    TSulvoRetangular s = LarguraSemConvergencia(prompt);
-    EXPECT_FALSE(s.Calcular());
-    EXPECT_EQ(prompt.perguntas, std::vector<std::string>{kPerguntaNaoConvergiu});
-    EXPECT_TRUE(prompt.mensagens.empty());
-    EXPECT_EQ(s.Iteracoes(), 100000);
-    // The unknown, A and P hold the last iteration's values.
-    EXPECT_NEAR(s.b, 4.7434e12, 1e8);
-    EXPECT_EQ(s.A, s.b * s.H);
-    EXPECT_EQ(s.P, s.b + 2 * s.H);
-}
-
-TEST(RegularNaoConvergencia, CadaSimConcedeMaisCemMilIteracoes) {
-    PromptGravado prompt(2);
-    TSulvoRetangular s = LarguraSemConvergencia(prompt);
-    EXPECT_FALSE(s.Calcular());
-    EXPECT_EQ(prompt.perguntas.size(), 3u);
-    EXPECT_EQ(s.Iteracoes(), 300000);
+// Non-convergence. A rectangle carrying 10^13 m³/s at 1 m depth would need a base near 4.7 × 10^12 m, where
+// consecutive 64-bit reals lie 0.001 m apart; such a discharge is beyond what the calculation carries and is
+// refused before any step, with no question. Within the limits the steps stop relative to the unknown, so the
+// widest admissible discharge converges as any other.
+TEST(RegularNaoConvergencia, VazaoAlemDoLimiteRecusadaSemPergunta) {
+    for (double vazao : {1e13, 1e9}) {
+        PromptGravado prompt(0);
+        TSulvoRetangular s;
+        s.DefinirPrompt(prompt);
+        s.Incognita = 4;
+        s.Q = vazao, s.H = 1, s.n = 0.015, s.I = 0.001, s.Comp = 1;
+        EXPECT_EQ(s.Calcular(), vazao <= 1e9);
+        EXPECT_TRUE(prompt.perguntas.empty());
+        if (vazao > 1e9) {
+            EXPECT_EQ(prompt.mensagens, std::vector<std::string>{"O valor de Vazão (Q) ultrapassa o limite do cálculo: "
+                                                                 "no máximo 1.000.000.000 m³/s."});
+            EXPECT_EQ(s.Iteracoes(), 0);
+        } else {
+            EXPECT_NEAR(s.Q / Manning(1, s.b, 0, 0.001, 0.015), 1, 1e-9);
+        }
+    }
 }
 
 TEST(RegularNaoConvergencia, CalculoQueConvergeNaoPergunta) {

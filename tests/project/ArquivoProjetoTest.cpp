@@ -304,10 +304,19 @@ TEST(ArquivoProjeto, AHugePointCountRejectsTheSectionWithoutBuildingThePoints) {
     ini.WriteInteger("SULVOIRREGULAR", "NumPontos", kMaxPontos + 1);
     EXPECT_FALSE(LerDoArquivo(irr, ini));
     EXPECT_TRUE(irr.Pontos.empty());
+    // A count within the limit but beyond the points present: the section is damaged and the whole open
+    // is refused, naming the first point missing, instead of inventing 999 points at (-1, -1).
     ini.WriteInteger("SULVOIRREGULAR", "NumPontos", 1000);
-    EXPECT_TRUE(LerDoArquivo(irr, ini));
-    EXPECT_EQ(irr.Pontos.size(), 1000u);
-    EXPECT_EQ(irr.Pontos.back().X, -1);
+    ini.UpdateFile();
+    EXPECT_THROW(LerDoArquivo(irr, ini), ESecaoDanificada);
+    try {
+        w.Ler(pasta / "p.svo");
+        ADD_FAILURE() << "a damaged section was read";
+    } catch (const EArquivoProjeto& e) {
+        EXPECT_EQ(std::string(e.what()), "Não foi possível abrir o arquivo " + (pasta / "p.svo") +
+                                             ". A seção SULVOIRREGULAR está danificada: \"NumPontos\" é 1000, mas "
+                                             "falta a chave X2.");
+    }
 }
 
 TEST(ArquivoProjeto, ARegularTypeIndexOutsideTheFourReadsNoRegularSection) {

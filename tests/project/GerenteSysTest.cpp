@@ -7,6 +7,9 @@
 
 #include <stdexcept>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace sulvo;
 using sulvo::testing::ScriptedDialogService;
 using Eventos = std::vector<std::string>;
@@ -41,6 +44,8 @@ protected:
             if (escritaLanca)
                 throw std::runtime_error("Não foi possível gravar o arquivo");
             gravados.push_back(s.PathProjeto);
+            if (!conteudo.empty())
+                GravarBytes(s.PathProjeto, conteudo);
         };
         g.OnTitulo = [this](const std::string& t) { titulos.push_back(t); };
     }
@@ -74,6 +79,7 @@ protected:
     bool leituraCerta = true;
     bool leituraLanca = false;
     bool escritaLanca = false;
+    std::string conteudo; // what a save writes into the file, when not empty
 };
 
 TEST_F(GerenteSysTest, NovoStartsAnUntitledProjectInTheInstallationFolder) {
@@ -169,21 +175,31 @@ TEST_P(AberturaFalhaTest, AFailedOpenLeavesNoProjectAndNothingToSave) {
     EXPECT_EQ(g.Recentes, (std::array<std::string, 4>{"/obras/a.svo", "/b.svo", "", ""}));
 }
 
-TEST_P(AberturaFalhaTest, ARecentEntryThatCannotBeOpenedFailsSilently) {
+TEST_P(AberturaFalhaTest, ARecentEntryThatCannotBeOpenedFailsSilentlyOrLeavesTheListWhenItsFileIsGone) {
     leituraCerta = false;
     leituraLanca = GetParam();
     g.Novo();
+    g.Recentes = {"/sumiu/velho.svo", pasta / "existe.svo", "", ""};
+    GravarBytes(pasta / "existe.svo", "estragado");
     Esquecer();
+    // A file that exists but does not read: no message, the entry stays.
+    EXPECT_FALSE(g.AbrirArquivo(pasta / "existe.svo"));
+    EXPECT_TRUE(dialogos.Pedidos().empty());
+    EXPECT_EQ(g.Recentes[1], pasta / "existe.svo");
+    Esquecer();
+    // A file that is gone: the entry leaves the list, with a message.
+    dialogos.EsperarMensagem("O arquivo /sumiu/velho.svo não foi encontrado e foi retirado da lista de projetos "
+                             "recentes.");
     EXPECT_FALSE(g.AbrirArquivo("/sumiu/velho.svo"));
     EXPECT_EQ(eventos, (Eventos{"Limpar", "Zerar", "LerArquivo", "Desabilitar"}));
-    EXPECT_TRUE(dialogos.Pedidos().empty());
+    EXPECT_EQ(g.Recentes, (std::array<std::string, 4>{pasta / "existe.svo", "", "", ""}));
+    EXPECT_EQ(g.Removidos(), (std::vector<std::string>{"/sumiu/velho.svo"}));
     EXPECT_EQ(g.NomeProjeto, "velho.svo"); // the name is taken before reading
     EXPECT_EQ(g.PathProjeto, "/opt/sulvo/PROJETO.SVO");
     EXPECT_FALSE(g.Aberto());
     Esquecer();
     EXPECT_FALSE(g.Salvar());
     EXPECT_TRUE(eventos.empty());
-    EXPECT_EQ(g.Recentes[0], "");
 }
 
 INSTANTIATE_TEST_SUITE_P(LeituraRecusadaOuExcecao, AberturaFalhaTest, ::testing::Bool());
@@ -196,7 +212,7 @@ struct RecentesCaso {
 
 class RecentesTest : public ::testing::TestWithParam<RecentesCaso> {};
 
-TEST_P(RecentesTest, MoveToFrontIgnoringLetterCase) {
+TEST_P(RecentesTest, MoveToFrontComparingPathsExactly) {
     ScriptedDialogService dialogos;
     TGerenteSys g(dialogos);
     g.Recentes = GetParam().antes;
@@ -205,16 +221,18 @@ TEST_P(RecentesTest, MoveToFrontIgnoringLetterCase) {
     EXPECT_EQ(g.Recentes, GetParam().depois);
 }
 
+// On Linux Caso.svo and caso.svo are two files: a path in other letters is another entry.
 INSTANTIATE_TEST_SUITE_P(Listas, RecentesTest,
-                         ::testing::Values(RecentesCaso{{"/A", "/B", "/C", "/D"}, "/c", {"/c", "/A", "/B", "/D"}},
+                         ::testing::Values(RecentesCaso{{"/A", "/B", "/C", "/D"}, "/C", {"/C", "/A", "/B", "/D"}},
+                                           RecentesCaso{{"/A", "/B", "/C", "/D"}, "/c", {"/c", "/A", "/B", "/C"}},
                                            RecentesCaso{{"/A", "/B", "/C", "/D"}, "/E", {"/E", "/A", "/B", "/C"}},
                                            RecentesCaso{{"/A", "/B", "/C", "/D"}, "/A", {"/A", "/B", "/C", "/D"}},
-                                           RecentesCaso{{"/A", "/B", "/C", "/D"}, "/a", {"/A", "/B", "/C", "/D"}},
-                                           RecentesCaso{{"/A", "/B", "/C", "/D"}, "/b", {"/b", "/A", "/C", "/D"}},
-                                           RecentesCaso{{"/A", "/B", "/C", "/D"}, "/d", {"/d", "/A", "/B", "/C"}},
+                                           RecentesCaso{{"/A", "/B", "/C", "/D"}, "/a", {"/a", "/A", "/B", "/C"}},
+                                           RecentesCaso{{"/A", "/B", "/C", "/D"}, "/B", {"/B", "/A", "/C", "/D"}},
+                                           RecentesCaso{{"/A", "/B", "/C", "/D"}, "/D", {"/D", "/A", "/B", "/C"}},
                                            RecentesCaso{{"", "", "", ""}, "/A", {"/A", "", "", ""}},
-                                           RecentesCaso{{"/Ação", "", "", ""}, "/AÇÃO", {"/Ação", "", "", ""}},
-                                           RecentesCaso{{"/A", "/X", "/A", ""}, "/a", {"/a", "/A", "/X", ""}}));
+                                           RecentesCaso{{"/Ação", "", "", ""}, "/AÇÃO", {"/AÇÃO", "/Ação", "", ""}},
+                                           RecentesCaso{{"/A", "/X", "/A", ""}, "/A", {"/A", "/A", "/X", ""}}));
 
 TEST_F(GerenteSysTest, TheTwoSavePromptsDifferInCapitals) {
     g.Novo();
@@ -368,6 +386,94 @@ TEST_F(GerenteSysTest, AFailedSaveAsKeepsTheFormerName) {
     dialogos.Salvar(pasta / "novo.svo");
     EXPECT_TRUE(g.Salvar());
     EXPECT_EQ(g.Recentes[0], pasta / "novo.svo");
+}
+
+TEST_F(GerenteSysTest, FileDialogsStartBesideTheProjectNeverInTheInstallationFolder) {
+    std::filesystem::create_directories(pasta / "inst");
+    std::filesystem::create_directories(pasta / "docs");
+    std::filesystem::create_directories(pasta / "proj");
+    g.DefinirPastaInstalacao(pasta / "inst");
+    g.DefinirPastasDialogo(pasta / "docs", {pasta / "dados"});
+    auto pastaPedida = [this] { return dialogos.Pedidos().back().opcoes.pasta; };
+    // Nothing open and no recent project: the documents folder.
+    dialogos.Abrir(std::nullopt);
+    EXPECT_FALSE(g.Abrir());
+    EXPECT_EQ(pastaPedida(), pasta / "docs");
+    // The most recent project whose folder is not the installation folder.
+    g.Recentes = {pasta / "inst/velho.svo", pasta / "proj/b.svo", "", ""};
+    dialogos.Abrir(std::nullopt);
+    g.Abrir();
+    EXPECT_EQ(pastaPedida(), pasta / "proj");
+    // A new project lives in the installation folder until it is saved: "Salvar Como" does not go there.
+    g.Novo();
+    dialogos.Salvar(std::nullopt);
+    g.SalvarComo();
+    EXPECT_EQ(pastaPedida(), pasta / "proj");
+    EXPECT_EQ(dialogos.Pedidos().back().opcoes.nomeSugerido, "PROJETO.SVO");
+    // An open project: its own name in its own folder.
+    std::filesystem::create_directories(pasta / "outra");
+    dialogos.Abrir(pasta / "outra/a.svo");
+    ASSERT_TRUE(g.Abrir());
+    dialogos.Salvar(std::nullopt);
+    g.SalvarComo();
+    EXPECT_EQ(pastaPedida(), pasta / "outra");
+    EXPECT_EQ(dialogos.Pedidos().back().opcoes.nomeSugerido, "a.svo");
+}
+
+// Two windows on one project, the other one in a process of its own: the later save asks instead of
+// overwriting the other's work, and every answer does what it says.
+TEST_F(GerenteSysTest, ASaveOverAFileChangedOutsideAsksFirst) {
+    const std::string a = pasta / "a.svo";
+    GravarBytes(a, "lido");
+    g.OnLerArquivo = [](TGerenteSys&, bool& leuCerto) { leuCerto = true; };
+    AbrirProjeto(a);
+    pid_t filho = fork();
+    ASSERT_GE(filho, 0);
+    if (filho == 0) {
+        // The other window opens the same project and saves its own changes.
+        ScriptedDialogService semPerguntas([](const std::string&) { _exit(3); });
+        TGerenteSys outra(semPerguntas);
+        outra.OnLerArquivo = [](TGerenteSys&, bool& leuCerto) { leuCerto = true; };
+        outra.OnEscreverArquivo = [](TGerenteSys& s) { GravarBytes(s.PathProjeto, "da outra janela"); };
+        _exit(outra.AbrirArquivo(a) && outra.Salvar() ? 0 : 1);
+    }
+    int estado = 0;
+    ASSERT_EQ(waitpid(filho, &estado, 0), filho);
+    ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+
+    conteudo = "desta janela";
+    g.Alterado = true;
+    const std::string pergunta = TGerenteSys::PerguntaAlteradoFora(a, false);
+    dialogos.SimNaoCancelar(pergunta, Resposta::Cancelar);
+    EXPECT_FALSE(g.Salvar());
+    EXPECT_EQ(LerBytes(a), "da outra janela");
+    EXPECT_TRUE(g.Alterado);
+    // Another name: the other window's file stays, this project now lives in b.svo.
+    dialogos.SimNaoCancelar(pergunta, Resposta::Nao).Salvar(pasta / "b.svo");
+    EXPECT_TRUE(g.Salvar());
+    EXPECT_EQ(LerBytes(a), "da outra janela");
+    EXPECT_EQ(LerBytes(pasta / "b.svo"), "desta janela");
+    EXPECT_EQ(g.PathProjeto, pasta / "b.svo");
+    // Unchanged since this save: no question.
+    EXPECT_TRUE(g.Salvar());
+    // Removed by someone else: asked too; replacing writes it again.
+    std::filesystem::remove(pasta / "b.svo");
+    dialogos.SimNaoCancelar(TGerenteSys::PerguntaAlteradoFora(pasta / "b.svo", true), Resposta::Sim);
+    EXPECT_TRUE(g.Salvar());
+    EXPECT_EQ(LerBytes(pasta / "b.svo"), "desta janela");
+}
+
+TEST_F(GerenteSysTest, EachSaveKeepsThePreviousFileAsBak) {
+    const std::string a = pasta / "a.svo";
+    GravarBytes(a, "primeira");
+    AbrirProjeto(a);
+    conteudo = "segunda";
+    ASSERT_TRUE(g.Salvar());
+    EXPECT_EQ(LerBytes(a + ".bak"), "primeira");
+    conteudo = "terceira";
+    ASSERT_TRUE(g.Salvar());
+    EXPECT_EQ(LerBytes(a + ".bak"), "segunda"); // one generation
+    EXPECT_EQ(LerBytes(a), "terceira");
 }
 
 } // namespace

@@ -125,7 +125,7 @@ TEST(RelatorioRegular, TrapezoidWithDepthUnknownMatchesTheDocumentPieceByPiece) 
         "<FONT SIZE=3><B>DADOS DE ENTRADA</B></FONT>"
         "<p>" NB4 "<B> INCÓGNITA DO PROBLEMA: </B>Profundidade Normal</p>"
         "<TABLE COLS=2 WIDTH=\"100%\">"
-        "<TR><TD>" NB4 "<B> Vazão: </B>1,50 m3/s</TD><TD>" NB4 "<B> Profundidade Normal: </B>0,877 m</TD></TR>"
+        "<TR><TD>" NB4 "<B> Vazão: </B>1,50 m3/s</TD><TD>" NB4 "<B> Profundidade Normal: </B>0,87654 m</TD></TR>"
         "<TR><TD>" NB4 "<B> Declividade: </B>0,0005 m/m</TD><TD>" NB4
         "<B> Coeficiente de Rugosidade: </B>0,0150</TD></TR>"
         "<TR><TD>" NB4 "<B> Folga: </B>0,30 m</TD><TD>" NB4 "<B> Comprimento do Sulvo: </B>1250,0 m</TD></TR>"
@@ -178,7 +178,7 @@ TEST(RelatorioRegular, CircleWithDiameterAndDepthShowsTheRatioAndUnindentedRight
         "<TR><TD>" NB4 "<B> Declividade: </B>0,0020 m/m</TD><TD>" NB4
         "<B> Coeficiente de Rugosidade: </B>0,0130</TD></TR>"
         "<TR><TD>" NB4 "<B> Diâmetro: </B>0,60</TD>"
-        "<TD>&nbsp;&nbsp;&nbsp;<B> Profundidade/Diâmetro: </B>0,67</TD></TR>"
+        "<TD>&nbsp;&nbsp;&nbsp;<B> Profundidade/Diâmetro: </B>0,6667</TD></TR>"
         "</TABLE>"
         "<p><FONT SIZE=3><B>RESULTADOS</B></FONT>"
         "<TABLE COLS=2 WIDTH=\"100%\">"

@@ -43,6 +43,8 @@ TFAltPonto::TFAltPonto(TSulvoIrregular& secao, IDialogService& dialogos, QWidget
     btCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
     for (QPushButton* b : {btAlterar, BtEliminar, btCancelar})
         b->setAutoDefault(false);
+    // Enter in either field changes the point.
+    btAlterar->setDefault(true);
 
     auto* campos = new QGridLayout;
     campos->addWidget(Label1, 0, 0);

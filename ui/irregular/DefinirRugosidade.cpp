@@ -69,6 +69,8 @@ TFDefinirRugosidade::TFDefinirRugosidade(TSulvoIrregular& secao, IDialogService&
     BtRugosidade->setText(QStringLiteral("..."));
     BtAdicionar = new QPushButton(QStringLiteral("&Adicionar"), this);
     BtAdicionar->setAutoDefault(false);
+    // Enter in the coefficient field gives it to the chosen run.
+    BtAdicionar->setDefault(true);
     Label1 = new QLabel(QStringLiteral("Tabela de Intervalos com seus respectivos coeficientes de rugosidade :"), this);
 
     SGTabela = new QTableWidget(0, 3, this);

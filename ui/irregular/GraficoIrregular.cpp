@@ -5,6 +5,7 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLineSeries>
 #include <QMouseEvent>
@@ -159,6 +160,10 @@ TDesenhoLeito DesenharNaGrade(const QList<QPointF>& pontos, const TFaixaEixo& fa
 TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new QChart, parent) {
     QChart* grafico = chart();
     ConfigurarGrafico(grafico, QStringLiteral("Seção Transversal do Sulvo"));
+    // Beside the point table the chart is narrow at the window's smallest size: thin margins leave the title and
+    // the axis labels their room.
+    grafico->setMargins(QMargins(2, 2, 6, 2));
+    grafico->layout()->setContentsMargins(0, 0, 0, 0);
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
 
@@ -187,12 +192,21 @@ TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new
     marcadores_->setColor(kVermelho);
     marcadores_->setBorderColor(kVermelho);
 
+    // The point selected in the point table, ringed so that it can be found among thousands.
+    destaque_ = new QScatterSeries;
+    destaque_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    destaque_->setMarkerSize(11);
+    destaque_->setColor(Qt::transparent);
+    destaque_->setBorderColor(kVerde);
+    destaque_->setPen(QPen(kVerde, 2));
+
     // Order of drawing: water, ground over it, bed line and markers on top.
     grafico->addSeries(IrregularSeries2);
     grafico->addSeries(linhaAgua_);
     grafico->addSeries(IrregularSeries1);
     grafico->addSeries(faixaLeito_);
     grafico->addSeries(marcadores_);
+    grafico->addSeries(destaque_);
 
     eixoX_ = NovoEixo(QStringLiteral("Largura (m)"));
     eixoY_ = NovoEixo(QStringLiteral("Profundidade (m)"));
@@ -217,7 +231,21 @@ void TGraficoSecaoIrregular::DefinirSecao(const std::vector<TPontoSecao>& pontos
     for (const auto& p : pontos)
         lista.append(QPointF(p.X, p.Y));
     pontos_ = std::move(lista);
+    DestacarPonto(destacado_);
     AtualizarEixos();
+}
+
+void TGraficoSecaoIrregular::DestacarPonto(int indice) {
+    destacado_ = indice;
+    const QList<QPointF>& pontos = pontos_;
+    if (indice >= 0 && indice < pontos.size())
+        destaque_->replace(QList<QPointF>{pontos[indice]});
+    else
+        destaque_->clear();
+}
+
+int TGraficoSecaoIrregular::PontoDestacado() const {
+    return destaque_->count() > 0 ? destacado_ : -1;
 }
 
 void TGraficoSecaoIrregular::LimparSecao() {

@@ -46,6 +46,10 @@ public:
 
     void DefinirSeparadores(char decimal, char milhar);
 
+    // Rings point `indice` (the one selected in the point table); -1 for none. Kept across redraws.
+    void DestacarPonto(int indice);
+    int PontoDestacado() const;
+
     // Where point `indice` of the section is drawn, in the coordinates of the view's viewport.
     QPoint PosicaoDoPonto(int indice) const;
 
@@ -76,6 +80,8 @@ private:
     QLineSeries* baseLeito_ = nullptr;     // lower edge of the red bed line; the same points where it is sparse
     QAreaSeries* faixaLeito_ = nullptr;    // the red bed line
     QScatterSeries* marcadores_ = nullptr; // the point markers
+    QScatterSeries* destaque_ = nullptr;   // the ring around the selected point
+    int destacado_ = -1;
     QCategoryAxis* eixoX_ = nullptr;
     QCategoryAxis* eixoY_ = nullptr;
     QList<QPointF> pontos_; // the surveyed points, exact

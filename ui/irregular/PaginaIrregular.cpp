@@ -8,29 +8,38 @@
 #include "ui/irregular/DefinirRugosidade.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/IrregularSecao.h"
+#include "ui/irregular/TabelaPontos.h"
 #include "ui/principal/JanelasModais.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 namespace sulvo {
 namespace {
 
 constexpr int kLarguraCampo = 90;
 constexpr int kLarguraCampoPonto = 76;
-constexpr int kLarguraResultado = 74;
 constexpr double kLarguraCaractereDica = 5.5; // pixels per character of the coordinate tip
 
 QLabel* Rotulo(const char* texto, QWidget* pai) {
@@ -73,18 +82,20 @@ std::uint8_t Posicao(const QComboBox* lista) {
 TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* parent)
     : QWidget(parent), ctx_(std::move(contexto)), prompt_(ctx_.Dialogos) {
     setObjectName(QStringLiteral("PaginaIrregular"));
+    EditorPontos = new TEditorPontos(ctx_.SulvoIrregular, ctx_.Dialogos, this);
+    EditorPontos->DefinirSeparador(Separador());
     CriarEntrada();
     CriarPontos();
     CriarGraficos();
     CriarResultados();
     CriarBotoes();
 
-    // Entry and charts on top; the points beside the results below; the buttons at the foot.
+    // Entry and charts on top (the points with the section chart), the results across the page below, the
+    // buttons at the foot. The charts and the point table take whatever room the window gains.
     auto* topo = new QHBoxLayout;
     topo->addWidget(GBEntrada, 0, Qt::AlignTop);
     topo->addWidget(PageControl1, 1);
     auto* meio = new QHBoxLayout;
-    meio->addWidget(GBPontosGrafico);
     meio->addWidget(GBResultados, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
@@ -118,6 +129,14 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
         DesenharNivelAgua();
         Alterado();
     });
+    connect(EditorPontos, &TEditorPontos::SecaoAlterada, this, &TPaginaIrregular::SecaoAlteradaNaTabela);
+    connect(EditorPontos, &TEditorPontos::LinhaEmFoco, this, [this](int linha) {
+        if (linha < 0 || linha >= EditorPontos->Modelo()->rowCount())
+            return;
+        const int coluna = TabelaPontos->currentIndex().isValid() ? TabelaPontos->currentIndex().column() : 0;
+        TabelaPontos->setCurrentIndex(EditorPontos->Modelo()->index(linha, coluna));
+        TabelaPontos->scrollTo(TabelaPontos->currentIndex());
+    });
 
     FDefinirRugosidade = new TFDefinirRugosidade(ctx_.SulvoIrregular, ctx_.Dialogos, this);
     FDefinirRugosidade->DefinirTabelas(ctx_.FRugosidade);
@@ -150,7 +169,7 @@ TEditNumero* TPaginaIrregular::NovoCampo(const char* nome, int decimais, const c
     campo->SetDecimais(decimais);
     campo->setStatusTip(QString::fromUtf8(dica));
     campo->setFixedWidth(kLarguraCampo);
-    connect(campo, &TEditNumero::OnKeyPress, this, &TPaginaIrregular::EdKeyPress);
+    connect(campo, &TEditNumero::Editado, this, &TPaginaIrregular::EdKeyPress);
     return campo;
 }
 
@@ -172,7 +191,7 @@ void TPaginaIrregular::CriarEntrada() {
     CBMetodologia->addItems({QStringLiteral("Convencional"), QStringLiteral("Divisão do Sulvo em Seções")});
     CBMetodologia->setCurrentIndex(0);
     CBMetodologia->setStatusTip(QStringLiteral("Metodologia a ser utilizada para o cálculo da incógnita"));
-    BtDefinirRugosidade = new QPushButton(QStringLiteral("Definir Rugosidades"), GBEntrada);
+    BtDefinirRugosidade = new QPushButton(QStringLiteral("&Definir Rugosidades"), GBEntrada);
     BtDefinirRugosidade->setStatusTip(QStringLiteral("Definir rugosidades dos trechos do sulvo"));
     BtDefinirRugosidade->setEnabled(false);
 
@@ -193,6 +212,9 @@ void TPaginaIrregular::CriarEntrada() {
     campo("Profundidade Normal (Yn) :", EdIAltura, "m");
     campo("Declividade ( I ) :", EdIDeclividade, "m/m");
     campo("Comprimento do Sulvo :", EdIComprimento, "m");
+    // The label of the single roughness, the widest, keeps its room while hidden: the page does not shift
+    // when the unknown changes.
+    g->setColumnMinimumWidth(0, Label67->sizeHint().width());
     g->addWidget(Label67, linha, 0);
     g->addWidget(EdIRugosidade, linha++, 1);
     g->addWidget(Rotulo("Metodologia de Cálculo :", GBEntrada), linha++, 0, 1, 3);
@@ -222,10 +244,11 @@ void TPaginaIrregular::CriarPontos() {
     EdY = NovoCampo("EdY", 2, "Profundidade do ponto (Y)");
     EdX->setFixedWidth(kLarguraCampoPonto);
     EdY->setFixedWidth(kLarguraCampoPonto);
-    BtInserirPonto = new QPushButton(IconeInserir(), QStringLiteral("Inserir"), GBPontosGrafico);
+    // Access keys avoid the menu bar's (P, I, T, A).
+    BtInserirPonto = new QPushButton(IconeInserir(), QStringLiteral("I&nserir"), GBPontosGrafico);
     BtInserirPonto->setStatusTip(QStringLiteral("Inserir novo ponto"));
     BtInserirPonto->setEnabled(false);
-    BtLimpar = new QPushButton(QStringLiteral("Limpar"), GBPontosGrafico);
+    BtLimpar = new QPushButton(QStringLiteral("&Limpar"), GBPontosGrafico);
     BtLimpar->setStatusTip(QStringLiteral("Excluir todos os pontos"));
 
     auto* g = new QGridLayout(GBPontosGrafico);
@@ -250,9 +273,18 @@ void TPaginaIrregular::CriarGraficos() {
     PageControl1 = new QTabWidget(this);
     TSSulvo = new QWidget(PageControl1);
     IrregularChart1 = new TGraficoSecaoIrregular(TSSulvo);
-    auto* l1 = new QVBoxLayout(TSSulvo);
+    CriarTabela();
+    // The chart takes what the table leaves; both grow with the window.
+    auto* lateral = new QVBoxLayout;
+    lateral->setSpacing(2);
+    lateral->addWidget(TabelaPontos, 1);
+    lateral->addWidget(GBPontosGrafico);
+    lateral->addWidget(BtImportarPontos);
+    auto* l1 = new QHBoxLayout(TSSulvo);
     l1->setContentsMargins(2, 2, 2, 2);
-    l1->addWidget(IrregularChart1);
+    l1->setSpacing(4);
+    l1->addWidget(IrregularChart1, 3);
+    l1->addLayout(lateral, 2);
     PageControl1->addTab(TSSulvo, QStringLiteral("Seção Transversal do Sulvo"));
 
     TSVazao = new QWidget(PageControl1);
@@ -294,6 +326,58 @@ void TPaginaIrregular::CriarGraficos() {
             &TPaginaIrregular::IrregularSeries1DblClick);
 }
 
+void TPaginaIrregular::CriarTabela() {
+    TabelaPontos = new TTabelaPontos(TSSulvo);
+    TabelaPontos->setObjectName(QStringLiteral("TabelaPontos"));
+    TabelaPontos->setModel(EditorPontos->Modelo());
+    TabelaPontos->setStatusTip(
+        QStringLiteral("Pontos da seção: Ctrl+V cola um levantamento, Insert insere e Delete exclui pontos"));
+    // Room for three columns of "-123,45" beside the chart; wider values show when the window grows.
+    const int coluna = TabelaPontos->fontMetrics().horizontalAdvance(QStringLiteral("-123,45")) + 8;
+    TabelaPontos->setMinimumWidth(3 * coluna + TabelaPontos->fontMetrics().horizontalAdvance(QStringLiteral("999")) +
+                                  TabelaPontos->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
+    TabelaPontos->setContextMenuPolicy(Qt::CustomContextMenu);
+    Contexto(TabelaPontos, 226);
+    BtImportarPontos = new QPushButton(QStringLiteral("Importar p&ontos…"), TSSulvo);
+    BtImportarPontos->setStatusTip(QStringLiteral("Importar os pontos de um levantamento (.csv ou .txt)"));
+    BtImportarPontos->setAutoDefault(true);
+    Contexto(BtImportarPontos, 226);
+
+    AcDesfazer = EditorPontos->Pilha()->createUndoAction(this, QStringLiteral("Desfazer"));
+    AcDesfazer->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    AcRefazer = EditorPontos->Pilha()->createRedoAction(this, QStringLiteral("Refazer"));
+    AcRefazer->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // A numeric field with the focus undoes its own typing first: it takes Ctrl+Z before the page.
+    for (QAction* a : {AcDesfazer, AcRefazer}) {
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(a);
+    }
+
+    connect(TabelaPontos, &TTabelaPontos::ColarPedido, this, &TPaginaIrregular::ColarPontos);
+    connect(TabelaPontos, &TTabelaPontos::ExcluirPedido, this,
+            [this] { EditorPontos->Excluir(TabelaPontos->LinhasSelecionadas()); });
+    connect(TabelaPontos, &TTabelaPontos::InserirPedido, this, [this] {
+        const QModelIndex atual = TabelaPontos->currentIndex();
+        EditorPontos->InserirDepois(atual.isValid() ? atual.row() : 0);
+    });
+    connect(TabelaPontos->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& atual) { IrregularChart1->DestacarPonto(atual.isValid() ? atual.row() : -1); });
+    connect(EditorPontos->Modelo(), &QAbstractItemModel::modelReset, this,
+            [this] { IrregularChart1->DestacarPonto(-1); });
+    connect(TabelaPontos, &QWidget::customContextMenuRequested, this, [this](const QPoint& onde) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Inserir ponto\tInsert"), TabelaPontos, &TTabelaPontos::InserirPedido);
+        menu.addAction(QStringLiteral("Excluir pontos\tDelete"), TabelaPontos, &TTabelaPontos::ExcluirPedido);
+        menu.addAction(QStringLiteral("Colar levantamento\tCtrl+V"), this,
+                       [this] { ColarPontos(QGuiApplication::clipboard()->text()); });
+        menu.addSeparator();
+        menu.addAction(AcDesfazer);
+        menu.addAction(AcRefazer);
+        menu.exec(TabelaPontos->viewport()->mapToGlobal(onde));
+    });
+    connect(BtImportarPontos, &QPushButton::clicked, this, &TPaginaIrregular::ImportarPontosClick);
+}
+
 void TPaginaIrregular::CriarResultados() {
     GBResultados = new QGroupBox(QStringLiteral(" Resultados "), this);
     auto* g = new QGridLayout(GBResultados);
@@ -302,7 +386,11 @@ void TPaginaIrregular::CriarResultados() {
         auto* valor = new QLabel(GBResultados);
         valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        valor->setMinimumWidth(kLarguraResultado);
+        // Wide enough for the longest text, "Maior que altura", in the font of the system.
+        valor->setMinimumWidth(valor->fontMetrics().horizontalAdvance(QStringLiteral("Maior que altura")) + 10);
+        // A result can be selected and copied, by mouse and, after Tab, by keyboard.
+        valor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        valor->setFocusPolicy(Qt::StrongFocus);
         g->addWidget(Rotulo(rotulo, GBResultados), linha, coluna * 4);
         g->addWidget(valor, linha, coluna * 4 + 1);
         g->addWidget(Rotulo(unidade, GBResultados), linha, coluna * 4 + 2);
@@ -322,17 +410,20 @@ void TPaginaIrregular::CriarResultados() {
 }
 
 void TPaginaIrregular::CriarBotoes() {
-    BtICalcular = new QPushButton(QStringLiteral("Calcular"), this);
+    BtICalcular = new QPushButton(QStringLiteral("&Calcular"), this);
     BtICalcular->setStatusTip(QStringLiteral("Calcular"));
     BtICalcular->setEnabled(false);
-    Button2 = new QPushButton(QStringLiteral("Ajuda"), this);
+    Button2 = new QPushButton(QStringLiteral("A&juda"), this);
     Button2->setStatusTip(QStringLiteral("Ajuda"));
-    BtIRelatorio = new QPushButton(QStringLiteral("Relatório"), this);
+    BtIRelatorio = new QPushButton(QStringLiteral("&Relatório"), this);
     BtIRelatorio->setStatusTip(QStringLiteral("Relatório"));
     BtIRelatorio->setEnabled(false);
     Contexto(BtIRelatorio, kContextoRelatorio);
-    Button6 = new QPushButton(QStringLiteral("Fechar"), this);
+    Button6 = new QPushButton(QStringLiteral("&Fechar"), this);
     Button6->setStatusTip(QStringLiteral("Fechar projeto"));
+    // Enter on a focused button presses that button; anywhere else on the page it runs "Calcular".
+    for (QPushButton* b : {BtICalcular, Button2, BtIRelatorio, Button6})
+        b->setAutoDefault(true);
 
     connect(BtICalcular, &QPushButton::clicked, this, &TPaginaIrregular::BtICalcularClick);
     connect(Button2, &QPushButton::clicked, this, [this] {
@@ -358,7 +449,7 @@ void TPaginaIrregular::Alterado() {
         ctx_.MarcarAlterado();
 }
 
-void TPaginaIrregular::EdKeyPress(QChar&) {
+void TPaginaIrregular::EdKeyPress() {
     Alterado();
     if (ctx_.DesabilitarRelatorioRegular)
         ctx_.DesabilitarRelatorioRegular();
@@ -400,6 +491,7 @@ void TPaginaIrregular::BtLimparClick() {
     LarguraSuperficie = EdISuperficie->Valor();
     IrregularChart1->DefinirCorLeito(palette().color(QPalette::Window));
     pontos.push_back({LarguraSuperficie, 0, 0});
+    EditorPontos->Esquecer();
     RedesenharSecao();
     BtInserirPonto->setEnabled(LarguraSuperficie > 0);
     BtIRelatorio->setEnabled(false);
@@ -412,11 +504,13 @@ void TPaginaIrregular::BtInserirPontoClick() {
     auto& pontos = ctx_.SulvoIrregular.Pontos;
     const int incognita = CbIncognitaIrregular->currentIndex();
     const double x = EdX->Valor();
-    if (InserirPonto(pontos, x, EdY->Valor()) == TResultadoInsercao::MaiorQueLargura) {
+    std::size_t indice = 0;
+    if (InserirPonto(pontos, x, EdY->Valor(), &indice) == TResultadoInsercao::MaiorQueLargura) {
         ctx_.Dialogos.Mensagem("A largura é maior que a largura total do sulvo");
         EdX->clear();
         RugosidadeDefinida = false;
     } else {
+        EditorPontos->RegistrarInsercao(static_cast<int>(indice));
         RedesenharSecao();
         if (pontos.size() >= 3 && incognita != kIncognitaRugosidade)
             BtDefinirRugosidade->setEnabled(true);
@@ -432,6 +526,8 @@ void TPaginaIrregular::IrregularSeries1Click(int indice, QPoint posicao) {
     const auto pontos = IrregularChart1->PontosSecao();
     if (indice < 0 || indice >= pontos.size())
         return;
+    TabelaPontos->setCurrentIndex(EditorPontos->Modelo()->index(indice, 0));
+    TabelaPontos->scrollTo(TabelaPontos->currentIndex());
     const QString texto = QString::fromStdString(TextoDica(pontos[indice].x(), pontos[indice].y(), Separador()));
     Edit1->setText(texto);
     const int largura = std::max(static_cast<int>(std::lround(texto.size() * kLarguraCaractereDica)),
@@ -454,7 +550,9 @@ void TPaginaIrregular::Timer1Timer() {
 
 void TPaginaIrregular::IrregularSeries1DblClick(int indice) {
     FAltPonto->IndicePonto = indice;
+    const std::vector<TPontoSecao> antes = ctx_.SulvoIrregular.Pontos;
     ctx_.Modais.ExibirModal(*FAltPonto);
+    EditorPontos->RegistrarAlteracao(antes, QStringLiteral("Alterar ponto"));
 }
 
 void TPaginaIrregular::EdIAlturaExit() {
@@ -478,14 +576,13 @@ void TPaginaIrregular::DesenharNivelAgua(double largura) {
 
 // ---- Calculation ----
 
+// The unknown's field is an output: read-only on yellow, so that the solved value can still be selected and
+// copied.
 void TPaginaIrregular::PintarIncognita(TEditNumero* campo, bool incognita) {
-    campo->setEnabled(!incognita);
+    campo->setReadOnly(incognita);
     QPalette paleta = palette();
-    if (incognita) {
+    if (incognita)
         paleta.setColor(QPalette::Base, QColor(Qt::yellow));
-        // The solved value stays readable on the yellow of the unknown, as on the regular page.
-        paleta.setColor(QPalette::Disabled, QPalette::Text, paleta.color(QPalette::Active, QPalette::Text));
-    }
     campo->setPalette(paleta);
 }
 
@@ -618,7 +715,9 @@ void TPaginaIrregular::DesenharCurvaVazao() {
 }
 
 void TPaginaIrregular::BtDefinirRugosidadeClick() {
+    const std::vector<TPontoSecao> antes = ctx_.SulvoIrregular.Pontos;
     FDefinirRugosidade->Executar(ctx_.Modais);
+    EditorPontos->RegistrarAlteracao(antes, QStringLiteral("Definir rugosidades"));
 }
 
 // ---- Project lifecycle ----
@@ -629,6 +728,7 @@ void TPaginaIrregular::LimparSeries() {
     IrregularChart2->Limpar();
     // The section has no banks any more: no point can be inserted until a width creates them.
     BtInserirPonto->setEnabled(false);
+    EditorPontos->Esquecer();
 }
 
 void TPaginaIrregular::LerCamposDados() {
@@ -667,6 +767,7 @@ void TPaginaIrregular::PreencherCamposDados() {
         RugosidadeDefinida = true;
     }
     IrregularChart1->DefinirCorLeito(palette().color(QPalette::Window));
+    EditorPontos->Esquecer();
     RedesenharSecao();
     if (CbIncognitaIrregular->currentIndex() != kIncognitaProfundidade)
         DesenharNivelAgua(s.S);
@@ -697,6 +798,71 @@ void TPaginaIrregular::LimparCamposDados() {
 
 void TPaginaIrregular::Ativar() {
     PageControl1->setCurrentWidget(TSSulvo);
+}
+
+// ---- Point table ----
+
+void TPaginaIrregular::SecaoAlteradaNaTabela() {
+    const auto& pontos = ctx_.SulvoIrregular.Pontos;
+    // The right bank is the section's width: a survey, a moved bank or an undo may all change it, and the
+    // width field follows so that leaving it does not ask to clear the section.
+    CarregandoCampos = true;
+    if (pontos.size() >= 2) {
+        LarguraSuperficie = pontos.back().X;
+        EdISuperficie->SetValor(LarguraSuperficie);
+    } else {
+        // Back before the first survey of a new project: no width yet.
+        LarguraSuperficie = 0;
+        EdISuperficie->SetValor(0);
+        EdISuperficie->clear();
+    }
+    CarregandoCampos = false;
+    BtInserirPonto->setEnabled(pontos.size() >= 2 && LarguraSuperficie > 0);
+    IrregularChart1->DefinirCorLeito(palette().color(QPalette::Window));
+    RedesenharSecao();
+    if (CbIncognitaIrregular->currentIndex() != kIncognitaProfundidade || !EdIAltura->text().isEmpty())
+        DesenharNivelAgua();
+    const bool incognitaRugosidade = CbIncognitaIrregular->currentIndex() == kIncognitaRugosidade;
+    BtDefinirRugosidade->setEnabled(pontos.size() >= 3 && !incognitaRugosidade);
+    // A survey pasted with its coefficients is ready to calculate; one without them waits for the
+    // roughness window, as a point inserted by hand does.
+    RugosidadeDefinida = pontos.size() >= 3 && !PrimeiraRugosidadeInvalida(pontos);
+    if (RugosidadeDefinida)
+        BtICalcular->setEnabled(true);
+    BtIRelatorio->setEnabled(false);
+    Alterado();
+}
+
+void TPaginaIrregular::ColarPontos(const QString& texto) {
+    const QModelIndex atual = TabelaPontos->currentIndex();
+    EditorPontos->Colar(texto, atual.isValid() ? atual.row() : -1, atual.isValid() ? atual.column() : -1);
+}
+
+void TPaginaIrregular::ImportarPontosClick() {
+    OpcoesArquivo opcoes;
+    opcoes.titulo = "Importar pontos";
+    opcoes.filtro = "Levantamentos (*.csv *.txt);;Todos os arquivos (*)";
+    const auto caminho = ctx_.Dialogos.AbrirArquivo(opcoes);
+    if (!caminho)
+        return;
+    std::ifstream arquivo(*caminho, std::ios::binary);
+    std::string conteudo((std::istreambuf_iterator<char>(arquivo)), std::istreambuf_iterator<char>());
+    if (!arquivo && !arquivo.eof()) {
+        ctx_.Dialogos.Mensagem("Não foi possível ler o arquivo " + *caminho + ".");
+        return;
+    }
+    EditorPontos->Importar(conteudo);
+}
+
+// Enter in a field (or on a list) of the page runs "Calcular", as a click on it would; a focused button
+// presses itself, and the point table moves down instead.
+void TPaginaIrregular::keyPressEvent(QKeyEvent* evento) {
+    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && BtICalcular->isEnabled()) {
+        evento->accept();
+        BtICalcular->click();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 QString TPaginaIrregular::TextoIncognita() const {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -22,12 +23,14 @@ namespace sulvo {
 class IDialogService;
 class IJanelasModais;
 class TEditNumero;
+class TEditorPontos;
 class TFAltPonto;
 class TFDefinirRugosidade;
 class TFRugosidade;
 class TGraficoSecaoIrregular;
 class TGraficoVazaoProfundidade;
 class TSulvoIrregular;
+class TTabelaPontos;
 
 // What the "Irregulares" page works on, all owned by the main window for the whole run.
 struct ContextoPaginaIrregular {
@@ -84,9 +87,13 @@ public:
     void BtICalcularClick();
     void DesenharCurvaVazao();
     void BtDefinirRugosidadeClick();
-    // Every accepted keystroke in a numeric field of the page: the project changed, and the regular
-    // page's report no longer matches the window's fields.
-    void EdKeyPress(QChar& tecla);
+    // Every edit of a numeric field of the page by the user (keys, clipboard, undo): the project changed, and
+    // the regular page's report no longer matches the window's fields.
+    void EdKeyPress();
+
+    // The point table.
+    void ImportarPontosClick(); // "Importar pontos…": a survey file through the dialog service
+    void ColarPontos(const QString& texto);
 
     // The page's part of the project lifecycle (the operations of a work page of the main window). The
     // fill and clear run the page's change handlers, which mark the project as changed: the window resets
@@ -128,6 +135,12 @@ public:
     QPushButton* BtInserirPonto;
     QPushButton* BtLimpar;
 
+    TTabelaPontos* TabelaPontos; // beside the section chart: X, Y and n of every point
+    TEditorPontos* EditorPontos; // its model and the undo history of every point and roughness edit
+    QPushButton* BtImportarPontos;
+    QAction* AcDesfazer; // Ctrl+Z
+    QAction* AcRefazer;  // Ctrl+Y
+
     QTabWidget* PageControl1;
     QWidget* TSSulvo;
     QWidget* TSVazao;
@@ -141,6 +154,7 @@ public:
     QTimer* Timer1;
 
     QGroupBox* GBResultados;
+    // Read-only texts that take the focus, so that a result can be selected and copied.
     QLabel* EdIArea;
     QLabel* EdIPerimetro;
     QLabel* EdIProfCrit;
@@ -171,6 +185,13 @@ private:
     void MostrarResultados();
     void LimparResultados();
     void PintarIncognita(TEditNumero* campo, bool incognita);
+    void SecaoAlteradaNaTabela();
+    void CriarTabela();
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
     char Separador() const;
     bool TemMargens() const;
 

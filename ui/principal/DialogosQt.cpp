@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace sulvo {
 namespace {
@@ -58,6 +59,23 @@ Resposta TDialogosQt::PerguntarSimNaoCancelar(const std::string& texto) {
     default:
         return Resposta::Cancelar;
     }
+}
+
+Resposta TDialogosQt::PerguntarTresOpcoes(const std::string& texto, const std::string& sim, const std::string& nao,
+                                          const std::string& cancelar) {
+    QMessageBox caixa(QMessageBox::Question, QStringLiteral("Confirmação"), Q(texto), QMessageBox::NoButton, janela_);
+    QPushButton* bSim = caixa.addButton(Q(sim), QMessageBox::YesRole);
+    QPushButton* bNao = caixa.addButton(Q(nao), QMessageBox::NoRole);
+    QPushButton* bCancelar = caixa.addButton(Q(cancelar), QMessageBox::RejectRole);
+    // Nothing is lost by default: Enter and Escape both cancel.
+    caixa.setDefaultButton(bCancelar);
+    caixa.setEscapeButton(bCancelar);
+    caixa.exec();
+    if (caixa.clickedButton() == bSim)
+        return Resposta::Sim;
+    if (caixa.clickedButton() == bNao)
+        return Resposta::Nao;
+    return Resposta::Cancelar;
 }
 
 std::optional<std::string> TDialogosQt::DialogoArquivo(const OpcoesArquivo& opcoes, bool salvar) {

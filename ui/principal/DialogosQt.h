@@ -27,6 +27,8 @@ public:
     void Erro(const std::string& texto) override;
     bool PerguntarSimNao(const std::string& texto) override;
     Resposta PerguntarSimNaoCancelar(const std::string& texto) override;
+    Resposta PerguntarTresOpcoes(const std::string& texto, const std::string& sim, const std::string& nao,
+                                 const std::string& cancelar) override;
     std::optional<std::string> AbrirArquivo(const OpcoesArquivo& opcoes) override;
     std::optional<std::string> SalvarArquivo(const OpcoesArquivo& opcoes) override;
     void ConfigurarImpressora() override;

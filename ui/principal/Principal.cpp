@@ -1,8 +1,10 @@
 #include "ui/principal/Principal.h"
 
+#include "common/Pastas.h"
 #include "controls/EditNumero.h"
 #include "project/DialogService.h"
 #include "project/IniFile.h"
+#include "project/ListaRecentes.h"
 #include "report/FRelatorio.h"
 #include "roughness/FRugosidade.h"
 #include "ui/irregular/GraficoIrregular.h"
@@ -53,10 +55,6 @@ QString Q(const std::string& texto) {
     return QString::fromStdString(texto);
 }
 
-std::string ChaveRecente(int n) {
-    return "path" + std::to_string(n);
-}
-
 // The regional long time format without the time-zone part Qt adds to it: "HH:mm:ss" on a Brazilian
 // system, as the clock of a desktop shows it.
 QString FormatoHoraLonga() {
@@ -97,8 +95,10 @@ TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::p
         TEditNumero::DefinirServicoDialogosPadrao(&dialogos_);
 
     for (TSulvo* s :
-         std::initializer_list<TSulvo*>{&SulvoTriangular, &SulvoTrapezoidal, &SulvoRetangular, &SulvoCircular})
+         std::initializer_list<TSulvo*>{&SulvoTriangular, &SulvoTrapezoidal, &SulvoRetangular, &SulvoCircular}) {
         s->DefinirPrompt(prompt_);
+        s->DefinirSeparadorDecimal(SeparadorDecimalRegional());
+    }
     SulvoIrregular.DefinirPrompt(prompt_);
     SulvoIrregular.DefinirSeparadorDecimal(SeparadorDecimalRegional());
 
@@ -439,6 +439,12 @@ void TFPrincipal::CriarBarraDeStatus() {
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TFPrincipal::Timer2Timer);
     Timer2->start();
+
+    TimerRecuperacao = new QTimer(this);
+    TimerRecuperacao->setObjectName(QStringLiteral("TimerRecuperacao"));
+    TimerRecuperacao->setInterval(TRecuperacao::kIntervaloMs);
+    connect(TimerRecuperacao, &QTimer::timeout, this, &TFPrincipal::TimerRecuperacaoTimer);
+    TimerRecuperacao->start();
 }
 
 void TFPrincipal::FormCreate() {
@@ -449,8 +455,7 @@ void TFPrincipal::FormCreate() {
     setWindowTitle(Q(GerenteSys1.TituloPrograma));
 
     TIniFile ini(ArquivoConfiguracao().string(), SeparadorDecimalRegional());
-    for (int n = 1; n <= 4; ++n)
-        GerenteSys1.Recentes[n - 1] = ini.ReadString(kSecaoPrincipal, ChaveRecente(n), "");
+    GerenteSys1.Recentes = LerRecentes(ini, kSecaoPrincipal);
     AtualizarLegendasRecentes();
 
     std::string pasta = pastaInstalacao_.string();
@@ -459,8 +464,11 @@ void TFPrincipal::FormCreate() {
     GerenteSys1.DefinirPastaInstalacao(pasta);
     GerenteSys1.NomeProjeto = GerenteSys1.NomeDefault;
     GerenteSys1.PathProjeto = pasta;
-    GerenteSys1.OpenDialog.pasta = GerenteSys1.PathProjeto;
-    GerenteSys1.SaveDialog.pasta = GerenteSys1.PathProjeto;
+    // The file dialogs start beside the user's projects, never among the program's own files.
+    GerenteSys1.DefinirPastasDialogo(
+        PastaDocumentos().string(),
+        {pastaInstalacao_.string(), PastaDadosUsuario().string(), PastaDoExecutavel().string()});
+    recuperacao_ = std::make_unique<TRecuperacao>(PastaDadosUsuario() / "recuperacao");
 
     HabilitarCampos(false);
     Notebook1->setCurrentIndex(kPaginaInicial);
@@ -477,10 +485,14 @@ void TFPrincipal::closeEvent(QCloseEvent* evento) {
         return;
     }
     Notebook1->setCurrentIndex(kPaginaInicial);
+    recuperacao_->Remover();
     try {
+        // Another copy of the program may have stored its own list since this one started: the file is read
+        // again and both lists merged, this run's entries in front.
         TIniFile ini(ArquivoConfiguracao().string(), SeparadorDecimalRegional());
-        for (int n = 1; n <= 4; ++n)
-            ini.WriteString(kSecaoPrincipal, ChaveRecente(n), GerenteSys1.Recentes[n - 1]);
+        GerenteSys1.Recentes = MesclarRecentes(GerenteSys1.UsadosNestaExecucao(), LerRecentes(ini, kSecaoPrincipal),
+                                               GerenteSys1.Recentes, GerenteSys1.Removidos());
+        GravarRecentes(ini, kSecaoPrincipal, GerenteSys1.Recentes);
         ini.UpdateFile();
     } catch (const std::exception& e) {
         // The project is closed already; an unwritable settings file costs only the recent list.
@@ -602,6 +614,8 @@ void TFPrincipal::TBSalvarClick() {
             return true;
         }))
         AtualizarLegendasRecentes();
+    if (!GerenteSys1.Alterado)
+        recuperacao_->Remover();
 }
 
 void TFPrincipal::SalvarComo1Click() {
@@ -610,11 +624,14 @@ void TFPrincipal::SalvarComo1Click() {
             return true;
         }))
         AtualizarLegendasRecentes();
+    if (!GerenteSys1.Alterado)
+        recuperacao_->Remover();
 }
 
 void TFPrincipal::TBFecharClick() {
     if (!Executar([this] { return GerenteSys1.Fechar(); }))
         return;
+    recuperacao_->Remover();
     Notebook1->setCurrentIndex(kPaginaInicial);
     AtualizarLegendasRecentes();
 }
@@ -626,6 +643,7 @@ void TFPrincipal::proj1Click(int tag) {
     const std::string arquivo = GerenteSys1.Recentes[tag - 1];
     if (!Executar([&] { return GerenteSys1.AbrirArquivo(arquivo); })) {
         AposFalhaAoAbrir();
+        AtualizarLegendasRecentes(); // an entry whose file is gone has left the list
         return;
     }
     Notebook1->setCurrentIndex(kPaginaRegulares);
@@ -713,6 +731,43 @@ void TFPrincipal::AtualizarLegendasRecentes() {
         escapado.replace(u'&', QStringLiteral("&&"));
         proj[n - 1]->setText(QStringLiteral("&%1/ ").arg(n) + escapado);
     }
+}
+
+void TFPrincipal::TimerRecuperacaoTimer() {
+    try {
+        if (!GerenteSys1.Alterado || !GerenteSys1.Aberto()) {
+            // Saved, or closed: nothing is left to recover.
+            recuperacao_->Remover();
+            return;
+        }
+        const bool temNome = GerenteSys1.NomeProjeto != "\"" + GerenteSys1.NomeDefault + "\"";
+        recuperacao_->Gravar(temNome ? GerenteSys1.PathProjeto : std::string(), [this](const std::string& copia) {
+            GerenteSys1LerCamposDados();
+            EscreverArquivoProjeto(copia, Modelos(), SeparadorDecimalRegional());
+        });
+    } catch (const std::exception&) {
+        // A copy that cannot be written (a full disk, a read-only home) must not interrupt the work.
+    }
+}
+
+bool TFPrincipal::OferecerRecuperacao() {
+    for (const auto& copia : recuperacao_->Abandonadas()) {
+        if (!dialogos_.PerguntarSimNao(TRecuperacao::Pergunta(copia, GerenteSys1.NomeDefault))) {
+            TRecuperacao::Descartar(copia);
+            continue;
+        }
+        const bool restaurado = Executar([&] { return GerenteSys1.Restaurar(copia.arquivo, copia.pathProjeto); });
+        TRecuperacao::Descartar(copia);
+        if (!restaurado) {
+            AposFalhaAoAbrir();
+            continue;
+        }
+        Notebook1->setCurrentIndex(kPaginaRegulares);
+        // The restored work is copied again at once: the copy just taken is gone.
+        TimerRecuperacaoTimer();
+        return true;
+    }
+    return false;
 }
 
 void TFPrincipal::Timer2Timer() {

@@ -8,6 +8,7 @@
 #include "project/ArquivoProjeto.h"
 #include "project/GerenteSys.h"
 #include "project/IdentProjeto.h"
+#include "project/Recuperacao.h"
 #include "ui/principal/PromptDialogos.h"
 
 #include <QMainWindow>
@@ -190,6 +191,13 @@ public:
     void AtualizarLegendasRecentes();
     void Timer2Timer();
 
+    // Recovery copies of unsaved work (every TRecuperacao::kIntervaloMs while the project has changes).
+    TRecuperacao& Recuperacao() { return *recuperacao_; }
+    QTimer* TimerRecuperacao;
+    void TimerRecuperacaoTimer();
+    // At start-up: offers to restore each copy a crashed run left, newest first; returns whether one was.
+    bool OferecerRecuperacao();
+
 protected:
     bool event(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -222,6 +230,7 @@ private:
     std::unique_ptr<IAjuda> ajudaPropria_;
     IAjuda* ajuda_ = nullptr;
     std::unique_ptr<TInternet> internet_;
+    std::unique_ptr<TRecuperacao> recuperacao_;
 };
 
 } // namespace sulvo

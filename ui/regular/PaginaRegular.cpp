@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -276,7 +277,8 @@ QLineEdit* CriarResultado(const char* nome) {
     texto->setObjectName(QLatin1String(nome));
     texto->setReadOnly(true);
     texto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    texto->setFocusPolicy(Qt::NoFocus);
+    // A result takes the focus, so that it can be selected and copied.
+    texto->setFocusPolicy(Qt::StrongFocus);
     texto->setFixedSize(kLarguraCampo, kAlturaCampo);
     return texto;
 }
@@ -286,6 +288,8 @@ QPushButton* CriarBotao(const char* nome, const char* legenda, const char* dica)
     botao->setObjectName(QLatin1String(nome));
     botao->setStatusTip(Q(dica));
     botao->setFixedSize(88, 25);
+    // Enter on a focused button presses it (elsewhere on the page Enter runs "Calcular").
+    botao->setAutoDefault(true);
     return botao;
 }
 
@@ -320,8 +324,11 @@ void TPaginaRegular::CriarControles() {
     CbIncognita->setStatusTip(Q("Incógnita do problema a ser calculada"));
     CbIncognita->setProperty("helpContext", 217);
     CbIncognita->setMaxVisibleItems(7);
-    CbIncognita->setFixedWidth(
-        std::max(kLarguraCampo, fontMetrics().horizontalAdvance(Q("Diâmetro e Profundidade")) + 30));
+    // Wide enough for the longest unknown of any type, as the style draws it, so that the closed list never cuts
+    // one ("Coeficiente de Rugosidade").
+    QComboBox medida;
+    medida.addItems({Q("Coeficiente de Rugosidade"), Q("Diâmetro e Profundidade"), Q("Inclinação do Talude")});
+    CbIncognita->setFixedWidth(std::max(kLarguraCampo, medida.sizeHint().width()));
     auto* rotuloIncognita = new QLabel(Q("Incógnita do problema :"));
     grade->addWidget(rotuloIncognita, 0, 0);
     grade->addWidget(CbIncognita, 0, 1, 1, 3, Qt::AlignLeft);
@@ -409,12 +416,12 @@ void TPaginaRegular::CriarControles() {
     Grafico->setObjectName(QStringLiteral("Grafico"));
     caixaGrafico->addWidget(Grafico);
 
-    Button1 = CriarBotao("Button1", "Ajuda", "Ajuda");
-    BCalcular = CriarBotao("BCalcular", "Calcular", "Calcular");
-    BtRelatorio = CriarBotao("BtRelatorio", "Relatório", "Relatório");
+    Button1 = CriarBotao("Button1", "A&juda", "Ajuda");
+    BCalcular = CriarBotao("BCalcular", "&Calcular", "Calcular");
+    BtRelatorio = CriarBotao("BtRelatorio", "&Relatório", "Relatório");
     BtRelatorio->setProperty("helpContext", 223);
     BtRelatorio->setEnabled(false);
-    Button4 = CriarBotao("Button4", "Fechar", "Fechar projeto");
+    Button4 = CriarBotao("Button4", "&Fechar", "Fechar projeto");
 
     // The roughness popup: "Canais Revestidos" is its default entry.
     PpMRugosidade = new QMenu(this);
@@ -522,7 +529,10 @@ void TPaginaRegular::Avisar(const char* mensagem) {
 }
 
 void TPaginaRegular::ConectarCampoNumerico(TEditNumero* campo) {
-    connect(campo, &TEditNumero::OnKeyPress, this, [this](QChar& tecla) { EdVazaoKeyPress(tecla); });
+    connect(campo, &TEditNumero::Editado, this, [this] {
+        QChar tecla;
+        EdVazaoKeyPress(tecla);
+    });
 }
 
 void TPaginaRegular::EdVazaoKeyPress(QChar&) {
@@ -632,7 +642,7 @@ void TPaginaRegular::CbIncognitaChange() {
 
     const QColor janela = palette().color(QPalette::Base);
     for (TEditNumero* campo : {EdVazao, EdProfundidade, EdDeclividade, EdTalude, EdLargura, EdDiametro, EdRugosidade}) {
-        campo->setEnabled(true);
+        campo->setReadOnly(false);
         PintarFundo(campo, janela);
     }
     BtRugosidade->setEnabled(true);
@@ -642,10 +652,14 @@ void TPaginaRegular::CbIncognitaChange() {
             w->hide();
 
     const std::vector<QWidget*> campos = CamposDaIncognita(t, k);
+    // The unknown's field is an output: read-only on yellow, so that the solved value can be selected and copied.
     for (QWidget* w : campos) {
-        w->setEnabled(false);
-        if (w != BtRugosidade)
-            PintarFundo(w, Qt::yellow);
+        if (auto* campo = qobject_cast<TEditNumero*>(w)) {
+            campo->setReadOnly(true);
+            PintarFundo(campo, Qt::yellow);
+        } else {
+            w->setEnabled(false);
+        }
     }
     if (!campos.empty()) {
         const auto incognita = static_cast<std::uint8_t>(k);
@@ -973,6 +987,15 @@ void TPaginaRegular::LimparCamposDados() {
 
 void TPaginaRegular::LimparSeries() {
     Grafico->LimparSeries();
+}
+
+void TPaginaRegular::keyPressEvent(QKeyEvent* evento) {
+    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && BCalcular->isEnabled()) {
+        evento->accept();
+        BCalcularClick();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 void TPaginaRegular::HabilitarCampos(bool sim) {

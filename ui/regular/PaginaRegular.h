@@ -77,8 +77,8 @@ public:
     void CbIncognitaChange();
     void BCalcularClick();
     void EdProfundidadeExit();
-    // Every accepted keystroke in a numeric field of this page or of the irregular page: the project
-    // changed and the report no longer matches the fields. The key itself is left alone.
+    // Every edit by the user in a numeric field of this page or of the irregular page (keys, clipboard, undo):
+    // the project changed and the report no longer matches the fields. The key itself is left alone.
     void EdVazaoKeyPress(QChar& tecla);
     // Redraws the chart of the selected type from the dimensions in the entry fields.
     void AtualizarGrafico();
@@ -156,6 +156,10 @@ signals:
     void PedirAjuda(int topico);
     void PedirRelatorio();
     void FecharProjeto();
+
+protected:
+    // Enter in a field or list of the page runs "Calcular"; a focused button presses itself.
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void CriarControles();

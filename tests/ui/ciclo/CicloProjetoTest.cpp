@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(j.IDProjeto.Nome, std::string("Canal Norte"));
         // Reports belong to a calculation, not to a file.
         QVERIFY(!a.R().BtRelatorio->isEnabled() && !a.I().BtIRelatorio->isEnabled());
-        QVERIFY(!a.R().EdProfundidade->isEnabled()); // still the unknown
+        QVERIFY(a.R().EdProfundidade->isReadOnly()); // still the unknown
         QVERIFY(a.I().BtICalcular->isEnabled() && a.I().BtInserirPonto->isEnabled());
 
         const Tela depois = Capturar(j);
@@ -324,8 +324,8 @@ private slots:
         QVERIFY2(QRegularExpression(u"^\\d{2}[/.-]\\d{2}[/.-]\\d{4}$"_s).match(data).hasMatch(), qPrintable(data));
     }
 
-    // A recent entry whose file is gone (or an empty entry): after the save prompt the fields are emptied,
-    // nothing is said, and the window shows that no project is open.
+    // A recent entry whose file is gone (or an empty entry): after the save prompt the fields are emptied and
+    // the window shows that no project is open; a gone file's entry leaves the list, with a message.
     void recenteSemArquivo_data() {
         QTest::addColumn<bool>("vazia");
         QTest::newRow("arquivo apagado") << false;
@@ -340,11 +340,15 @@ private slots:
         a.J().GerenteSys1.Recentes = {a.Arquivo("outro.svo"), vazia ? std::string() : sumiu, "", ""};
         a.J().AtualizarLegendasRecentes();
         a.dialogos.SimNaoCancelar("Deseja salvar as alterações em \"PROJETO.SVO\"", Resposta::Nao);
+        if (!vazia)
+            a.dialogos.EsperarMensagem("O arquivo " + sumiu +
+                                       " não foi encontrado e foi retirado da lista de projetos recentes.");
         a.J().proj[1]->trigger();
         VerificarSemProjeto(a.J());
         VerificarVazio(a.J());
-        QCOMPARE(a.J().proj[1]->text(), vazia ? u"&2/ "_s : u"&2/ sumiu.svo"_s);
-        QCOMPARE(a.dialogos.Pedidos().size(), std::size_t(2)); // the width question and the save prompt
+        QCOMPARE(a.J().proj[1]->text(), u"&2/ "_s); // a gone file's entry left the list
+        // The width question, the save prompt and, for a gone file, the message.
+        QCOMPARE(a.dialogos.Pedidos().size(), std::size_t(vazia ? 2 : 3));
         // A new project starts clean after it.
         a.NovoProjeto();
         QCOMPARE(a.J().windowTitle(), u"Sulvo (\"PROJETO.SVO\")"_s);
@@ -442,7 +446,9 @@ private slots:
         QVERIFY(!a.J().GerenteSys1.Alterado);
         QVERIFY(QDir(a.pasta.filePath(u"obra"_s)).removeRecursively());
         Digitar(a.R().EdFolga, u"0,3"_s);
-        a.dialogos.EsperarErro("Não foi possível gravar o arquivo " + arquivo + ".");
+        // The file went with its folder: asked first, then the save fails.
+        a.dialogos.SimNaoCancelar(TGerenteSys::PerguntaAlteradoFora(arquivo, true), Resposta::Sim)
+            .EsperarErro("Não foi possível gravar o arquivo " + arquivo + ".");
         a.J().TBSalvar->trigger();
         QVERIFY(a.J().GerenteSys1.Alterado);
         QCOMPARE(a.J().windowTitle(), u"Sulvo ('canal.svo')"_s);
@@ -485,7 +491,7 @@ private slots:
         QCOMPARE(QString::fromStdString(j.IDProjeto.Nome), u"Vila São José"_s);
         QCOMPARE(a.R().CBTipoSulvo->currentText(), u"Circulares"_s);
         QCOMPARE(a.R().CbIncognita->currentText(), u"Profundidade Normal"_s);
-        QVERIFY(!a.R().EdProfundidade->isEnabled());
+        QVERIFY(a.R().EdProfundidade->isReadOnly());
         QVERIFY(a.R().EdProfundidade->text().isEmpty());
         QCOMPARE(a.R().EdVazao->Valor(), 0.2);
         QCOMPARE(a.R().EdDiametro->Valor(), 0.6);

@@ -129,7 +129,7 @@ private slots:
             f.EdY->SetValor(profundidade);
         if (!mensagem.isEmpty())
             dialogos.EsperarMensagem(mensagem.toStdString());
-        f.btAlterar->click();
+        QTest::keyClick(f.EdX, Qt::Key_Return); // Enter in a field presses the default "&Alterar"
         QCOMPARE(Coordenadas(s), esperado);
         QCOMPARE(f.isVisible(), !mensagem.isEmpty());
         QCOMPARE(alterada.size(), mensagem.isEmpty() ? 1 : 0);

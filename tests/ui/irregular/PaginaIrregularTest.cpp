@@ -6,13 +6,18 @@
 
 #include "controls/EditNumero.h"
 #include "engine/uIrregular.h"
+#include "tests/support/LevantamentoGerado.h"
 #include "tests/ui/irregular/JanelasRoteiro.h"
 #include "ui/irregular/AltPonto.h"
 #include "ui/irregular/DefinirRugosidade.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/PaginaIrregular.h"
+#include "ui/irregular/TabelaPontos.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -361,18 +366,19 @@ private slots:
         QCOMPARE(a.secao.Incognita, 3);
         QVERIFY(!a.pagina.EdIRugosidade->isHidden());
         QVERIFY(!a.pagina.Label67->isHidden());
-        QVERIFY(!a.pagina.EdIRugosidade->isEnabled());
+        // The unknown is an output that can still be selected and copied: read-only, not disabled.
+        QVERIFY(a.pagina.EdIRugosidade->isReadOnly() && a.pagina.EdIRugosidade->isEnabled());
         QVERIFY(Amarelo(a.pagina.EdIRugosidade));
         QVERIFY(!a.pagina.BtDefinirRugosidade->isEnabled());
         QVERIFY(a.pagina.BtICalcular->isEnabled());
         QVERIFY(!a.pagina.BtIRelatorio->isEnabled());
-        QVERIFY(a.pagina.EdIVazao->isEnabled());
+        QVERIFY(!a.pagina.EdIVazao->isReadOnly());
 
         a.Incognita(1);
         QVERIFY(a.pagina.EdIRugosidade->isHidden());
-        QVERIFY(a.pagina.EdIRugosidade->isEnabled());
+        QVERIFY(!a.pagina.EdIRugosidade->isReadOnly());
         QVERIFY(!Amarelo(a.pagina.EdIRugosidade));
-        QVERIFY(!a.pagina.EdIAltura->isEnabled());
+        QVERIFY(a.pagina.EdIAltura->isReadOnly());
         QVERIFY(Amarelo(a.pagina.EdIAltura));
         QVERIFY(a.pagina.BtDefinirRugosidade->isEnabled());
         QVERIFY(!a.pagina.BtICalcular->isEnabled()); // no interval roughness yet
@@ -412,10 +418,13 @@ private slots:
         Ambiente a;
         a.Trapezio();
         a.pagina.EdIAltura->SetValor(1);
-        a.pagina.EdIDeclividade->SetValor(0.001);
         a.pagina.EdIComprimento->SetValor(100);
-        a.pagina.BtICalcular->click();
-        QCOMPARE(a.pagina.EdIVazao->text(), QStringLiteral("8,56"));
+        // Enter in a field runs "Calcular".
+        QTest::keyClicks(a.pagina.EdIDeclividade, QStringLiteral("0,001"));
+        QTest::keyClick(a.pagina.EdIDeclividade, Qt::Key_Return);
+        // The solved discharge is shown with the digits it needs, and the field keeps it whole.
+        QVERIFY2(a.pagina.EdIVazao->text().startsWith(QStringLiteral("8,563")), qPrintable(a.pagina.EdIVazao->text()));
+        QCOMPARE(a.pagina.EdIVazao->Valor(), a.secao.Q);
         QCOMPARE(a.pagina.EdIArea->text(), QStringLiteral("5,0000"));
         QCOMPARE(a.pagina.EdIPerimetro->text(), QStringLiteral("6,828"));
         QCOMPARE(a.pagina.EdIMovTerra->text(), QStringLiteral("500,000"));
@@ -428,7 +437,7 @@ private slots:
         QVERIFY(!a.pagina.BtIRelatorio->isEnabled());
         QCOMPARE(a.pagina.EdIArea->text(), QStringLiteral("5,0000")); // results stay on display
         a.pagina.BtICalcular->click();
-        QCOMPARE(a.pagina.EdIVazao->text(), QStringLiteral("9,49"));
+        QVERIFY(a.pagina.EdIVazao->text().startsWith(QStringLiteral("9,48")));
         QVERIFY(std::fabs(a.secao.Q - 300.0 * std::sqrt(0.001)) < 0.01);
     }
 
@@ -478,7 +487,9 @@ private slots:
         a.pagina.EdIAltura->SetValor(1);
         a.pagina.BtICalcular->click();
         QVERIFY(std::fabs(a.secao.I - 0.001) < 0.00002);
-        QCOMPARE(a.pagina.EdIDeclividade->text(), QStringLiteral("0,0010"));
+        // Not "0,0010": the field shows the solved slope with its significant digits.
+        QVERIFY2(a.pagina.EdIDeclividade->text().startsWith(QStringLiteral("0,000999")),
+                 qPrintable(a.pagina.EdIDeclividade->text()));
         QVERIFY(a.pagina.IrregularChart2->IrregularSeries5->points().size() >= 99);
     }
 
@@ -493,7 +504,7 @@ private slots:
         a.pagina.EdIDeclividade->SetValor(0.001);
         a.pagina.BtICalcular->click(); // no interval warning for this unknown
         QVERIFY(std::fabs(a.secao.n - 0.015) < 0.0002);
-        QCOMPARE(a.pagina.EdIRugosidade->text(), QStringLiteral("0,0150"));
+        QCOMPARE(a.pagina.EdIRugosidade->Valor(), a.secao.n);
         // The curves show the section with the solved coefficient on every interval.
         const auto convencional = a.pagina.IrregularChart2->IrregularSeries5->points();
         QVERIFY(convencional.size() >= 99);
@@ -522,11 +533,12 @@ private slots:
         a.pagina.EdIDeclividade->SetValor(0.001);
         a.pagina.BtICalcular->click();
         const auto curva = a.pagina.IrregularChart2->IrregularSeries4->points();
+        const QString vazao = a.pagina.EdIVazao->text();
         a.pagina.EdIAltura->SetValor(3);
         a.dialogos.EsperarMensagem("A altura está maior que a profundidade do sulvo.");
         a.pagina.BtICalcular->click();
         QCOMPARE(a.pagina.EdIArea->text(), QStringLiteral("5,0000"));
-        QCOMPARE(a.pagina.EdIVazao->text(), QStringLiteral("8,56"));
+        QCOMPARE(a.pagina.EdIVazao->text(), vazao);
         QCOMPARE(a.pagina.IrregularChart2->IrregularSeries4->points(), curva);
     }
 
@@ -593,7 +605,7 @@ private slots:
         QCOMPARE(a.pagina.IrregularChart1->PontosAgua(), (QList<QPointF>{{0, -1}, {8, -1}}));
         // Loaded and calculated as it was saved.
         a.pagina.BtICalcular->click();
-        QCOMPARE(a.pagina.EdIVazao->text(), QStringLiteral("9,49"));
+        QVERIFY(a.pagina.EdIVazao->text().startsWith(QStringLiteral("9,48")));
     }
 
     void PreenchimentoSemMargensNaoOfereceInserir() {
@@ -643,7 +655,180 @@ private slots:
         QCOMPARE(a.alterado, 1);
         QTest::keyClicks(a.pagina.EdY, QStringLiteral("1,"));
         QCOMPARE(a.alterado, 3);
+        QTest::keyClick(a.pagina.EdY, Qt::Key_Backspace);
+        QTest::keySequence(a.pagina.EdY, QKeySequence::Undo);
+        QCOMPARE(a.pagina.EdY->text(), QStringLiteral("1,"));
+        QCOMPARE(a.alterado, 5);
+        QCOMPARE(a.relatorioRegular, 5);
         QCOMPARE(a.pagina.CamposNumericos().size(), 8u);
+    }
+
+    // The point table beside the chart: edits in place under the editor's rules, rows inserted and deleted, the
+    // chart's marker in step with the selection, and every edit undone and redone.
+    void TabelaDePontosComDesfazer() {
+        Ambiente a;
+        a.pagina.resize(900, 560);
+        a.pagina.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a.pagina));
+        a.Largura(6);
+        a.Inserir(2, 1);
+        a.Inserir(4, 1.5);
+        auto* tabela = a.pagina.TabelaPontos;
+        auto* modelo = tabela->model();
+        auto celula = [&](int l, int c) { return modelo->index(l, c); };
+        QCOMPARE(modelo->rowCount(), 4);
+        QCOMPARE(celula(2, 1).data().toString(), QStringLiteral("-1,50"));
+        QVERIFY(!(celula(0, 0).flags() & Qt::ItemIsEditable)); // the left bank is fixed
+        QVERIFY(!(celula(3, 1).flags() & Qt::ItemIsEditable)); // the right bank stays at Y = 0
+
+        // Typed into the cell as the user does.
+        tabela->setFocus();
+        tabela->setCurrentIndex(celula(2, 0));
+        QTest::keyClick(tabela, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {2, -1}, {3, -1.5}, {6, 0}}));
+        QCOMPARE(a.pagina.IrregularChart1->PontosSecao(), Coordenadas(a.secao));
+
+        // Refused, each with the editor's message, the section unchanged.
+        const std::tuple<int, int, double, std::string> recusas[] = {
+            {1, 0, 3.5, "Largura Invalida!"},
+            {2, 0, 7, "A largura é maior que a largura total do sulvo"},
+            {2, 1, 0.5, "O ponto (3 ; 0,5) está acima das margens da seção."}};
+        for (const auto& [l, c, v, mensagem] : recusas) {
+            a.dialogos.EsperarMensagem(mensagem);
+            QVERIFY(!modelo->setData(celula(l, c), v));
+        }
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {2, -1}, {3, -1.5}, {6, 0}}));
+        QVERIFY(modelo->setData(celula(1, 2), 0.02));
+        QCOMPARE(a.secao.Pontos[1].Rug, 0.02);
+
+        // Insert adds a point halfway along the current interval; Delete refuses a bank and deletes the rest.
+        tabela->setCurrentIndex(celula(1, 0));
+        QTest::keyClick(tabela, Qt::Key_Insert);
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {2, -1}, {2.5, -1.25}, {3, -1.5}, {6, 0}}));
+        a.dialogos.EsperarMensagem("Não é possivel eliminar este ponto!");
+        tabela->setCurrentIndex(celula(4, 0));
+        QTest::keyClick(tabela, Qt::Key_Delete);
+        QCOMPARE(a.secao.Pontos.size(), 5u);
+        tabela->setCurrentIndex(celula(1, 0));
+        QTest::keyClick(tabela, Qt::Key_Delete);
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {2.5, -1.25}, {3, -1.5}, {6, 0}}));
+
+        // The selected row is ringed on the chart, and a click on a point of the chart selects its row.
+        tabela->setCurrentIndex(celula(2, 1));
+        QCOMPARE(a.pagina.IrregularChart1->PontoDestacado(), 2);
+        auto* grafico = a.pagina.IrregularChart1;
+        QTest::mouseClick(grafico->viewport(), Qt::LeftButton, {}, grafico->PosicaoDoPonto(1));
+        QCOMPARE(tabela->currentIndex().row(), 1);
+        QCOMPARE(grafico->PontoDestacado(), 1);
+
+        // Ctrl+Z steps back through every edit, the two "Inserir" included; Ctrl+Y goes forward again.
+        const QList<QList<QPointF>> passos = {{{0, 0}, {2, -1}, {2.5, -1.25}, {3, -1.5}, {6, 0}}, // delete undone
+                                              {{0, 0}, {2, -1}, {3, -1.5}, {6, 0}},               // insert undone
+                                              {{0, 0}, {2, -1}, {3, -1.5}, {6, 0}},               // roughness undone
+                                              {{0, 0}, {2, -1}, {4, -1.5}, {6, 0}},               // typed X undone
+                                              {{0, 0}, {2, -1}, {6, 0}},
+                                              {{0, 0}, {6, 0}}};
+        const int antes = a.alterado;
+        tabela->setFocus();
+        for (const auto& esperado : passos) {
+            QTest::keyClick(tabela, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(Coordenadas(a.secao), esperado);
+            QCOMPARE(grafico->PontosSecao(), esperado);
+        }
+        QCOMPARE(a.secao.Pontos[1].Rug, 0.0);
+        QVERIFY(!a.pagina.AcDesfazer->isEnabled());
+        QCOMPARE(a.alterado, antes + 6);
+        for (int k = 0; k < 6; ++k)
+            QTest::keyClick(tabela, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {2.5, -1.25}, {3, -1.5}, {6, 0}}));
+        QCOMPARE(modelo->rowCount(), 4);
+    }
+
+    // A survey pasted from a spreadsheet or imported from a file replaces the section, elevations converted to
+    // it; a refused line is named and nothing is taken.
+    void ColarEImportarLevantamentos_data() {
+        QTest::addColumn<QString>("texto"); // pasted; a file name under tests/data/irregular is imported
+        QTest::addColumn<int>("pontos");    // 0: refused, the section unchanged
+        QTest::addColumn<double>("largura");
+        QTest::addColumn<double>("fundo");
+        QTest::addColumn<QString>("mensagem"); // part of the one message shown; empty for none
+        QTest::newRow("500 elevations, tab, comma, header, unequal banks")
+            << QString::fromStdString(sulvo::testing::Levantamento500('\t', ','))
+            << sulvo::testing::kPontosLevantamento500 << sulvo::testing::kLarguraLevantamento500 << -4.0
+            << QStringLiteral("87 pontos além dessa estaca");
+        QTest::newRow("file: semicolons, n, right bank higher")
+            << QStringLiteral("levantamento_cotas.csv") << 5 << 7.0 << -2.0
+            << QStringLiteral("estaca 107: a seção foi cortada ali e 1 ponto além dessa estaca foi descartado.");
+        QTest::newRow("file: tabs, equal banks")
+            << QStringLiteral("levantamento_tab.txt") << 5 << 6.0 << -2.0 << QString();
+        QTest::newRow("commas, section frame")
+            << QStringLiteral("0,0\n2,-1.5\n5,-1.5\n7,0\n") << 4 << 7.0 << -1.5 << QString();
+        QTest::newRow("refused line") << QStringLiteral("0;10\n2;8\n4;x\n6;10\n") << 0 << 6.0 << 0.0
+                                      << QStringLiteral("Linha 3 recusada: \"x\" não é um número (\"4;x\"). "
+                                                        "Nenhum ponto foi colado.");
+        // Banks below 0: elevations below some datum, as the user answers.
+        QTest::newRow("elevations below the datum")
+            << QStringLiteral("0;-5\n2;-7\n4;-7\n6;-5\n") << 4 << 6.0 << -2.0 << QStringLiteral("?");
+        QTest::newRow("stations going back")
+            << QStringLiteral("0\t10\n3\t8\n2\t8\n6\t10") << 0 << 6.0 << 0.0
+            << QStringLiteral("Linha 3 recusada: a estaca 2 é menor que a anterior (3)");
+    }
+    void ColarEImportarLevantamentos() {
+        QFETCH(QString, texto);
+        QFETCH(int, pontos);
+        QFETCH(double, largura);
+        QFETCH(double, fundo);
+        QFETCH(QString, mensagem);
+        Ambiente a;
+        a.Largura(6);
+        const bool arquivo = !texto.contains(u'\n');
+        if (arquivo)
+            a.dialogos.Abrir(std::string(SULVO_TEST_DATA) + "/irregular/" + texto.toStdString());
+        const bool pergunta = mensagem == u"?";
+        if (pergunta) {
+            a.dialogos.SimNao(
+                "As margens do levantamento não estão na profundidade 0. Os valores de Y são cotas do terreno, a "
+                "converter para a seção?",
+                true);
+            mensagem.clear();
+        }
+        if (!mensagem.isEmpty())
+            a.dialogos.EsperarMensagem(std::nullopt);
+        if (arquivo) {
+            a.pagina.BtImportarPontos->click();
+        } else {
+            QGuiApplication::clipboard()->setText(texto);
+            QTest::keyClick(a.pagina.TabelaPontos, Qt::Key_V, Qt::ControlModifier);
+        }
+        if (!mensagem.isEmpty()) {
+            const auto& pedidos = a.dialogos.Pedidos();
+            QVERIFY(!pedidos.empty());
+            QVERIFY2(QString::fromStdString(pedidos.back().texto).contains(mensagem), pedidos.back().texto.c_str());
+        }
+        const auto& p = a.secao.Pontos;
+        if (pontos == 0) {
+            QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {6, 0}}));
+            return;
+        }
+        QCOMPARE(int(p.size()), pontos);
+        QCOMPARE(a.pagina.TabelaPontos->model()->rowCount(), pontos);
+        QCOMPARE(a.pagina.IrregularChart1->PontosSecao(), Coordenadas(a.secao));
+        QCOMPARE(p.front().X, 0.0);
+        QCOMPARE(p.front().Y, 0.0);
+        QCOMPARE(p.back().Y, 0.0);
+        QVERIFY(std::fabs(p.back().X - largura) < 1e-6);
+        QVERIFY(std::fabs(MenorCota(p) - fundo) < 1e-6);
+        QVERIFY(a.secao.VerificarSecao().empty());
+        // The width follows the survey, so leaving its field asks nothing.
+        QCOMPARE(a.pagina.LarguraSuperficie, p.back().X);
+        a.pagina.EdISuperficieExit();
+        QCOMPARE(int(p.size()), pontos);
+        // One undo brings the section before the survey back.
+        a.pagina.AcDesfazer->trigger();
+        QCOMPARE(Coordenadas(a.secao), (QList<QPointF>{{0, 0}, {6, 0}}));
+        QCOMPARE(a.pagina.LarguraSuperficie, 6.0);
     }
 
     void AtivarMostraASecao() {

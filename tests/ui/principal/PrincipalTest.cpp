@@ -132,7 +132,8 @@ private slots:
         QCOMPARE(QDir::currentPath(), QDir(pasta->path()).canonicalPath());
         QCOMPARE(janela->GerenteSys1.NomeProjeto, std::string("PROJETO.SVO"));
         QCOMPARE(janela->GerenteSys1.PathProjeto, pasta->path().toStdString() + "/");
-        QCOMPARE(janela->GerenteSys1.OpenDialog.pasta, janela->GerenteSys1.PathProjeto);
+        // The file dialogs never start among the program's own files.
+        QVERIFY(QDir(QString::fromStdString(janela->GerenteSys1.PastaInicialDialogo())) != QDir(pasta->path()));
         QVERIFY(!janela->GerenteSys1.Aberto());
         QVERIFY(!janela->CarregandoCampos);
         QCOMPARE(janela->Notebook1->count(), 3);
@@ -354,11 +355,14 @@ private slots:
         janela->TBAbrir->trigger();
         VerificarSemProjeto(*janela);
 
-        // A recent entry whose file is gone: no message, and still no project.
+        // A recent entry whose file is gone: still no project, and the entry leaves the list with a message.
         NovoProjeto(*janela);
         janela->GerenteSys1.Recentes[2] = Arquivo("sumiu.svo").toStdString();
+        dialogos->EsperarMensagem("O arquivo " + Arquivo("sumiu.svo").toStdString() +
+                                  " não foi encontrado e foi retirado da lista de projetos recentes.");
         janela->proj[2]->trigger();
         VerificarSemProjeto(*janela);
+        QCOMPARE(janela->GerenteSys1.Recentes[2], std::string());
         QVERIFY(dialogos->RoteiroCumprido());
     }
 
