@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <unordered_set>
 
 namespace sulvo {
 namespace {
@@ -71,6 +73,87 @@ struct TExtremos {
     }
 };
 
+// What is drawn of the bed: the upper and lower edges of the red line and the markers.
+struct TDesenhoLeito {
+    QList<QPointF> topo, base, marcas;
+};
+
+// Plot width assumed before the chart has been laid out.
+constexpr int kLarguraPadrao = 1000;
+// Markers closer than this, in pixels, are one spot on the screen.
+constexpr double kCelulaMarcador = 2.0;
+
+// The bed at the resolution of a plot `largura` x `altura` pixels over the given ranges. A bed with fewer points
+// than half the pixel columns is drawn as it is. A denser one becomes, in each pixel column, the band of
+// elevations its polyline passes through there (the segments cut at the column borders), which is exactly what
+// a line drawn through every point would cover; the markers keep one point per spot of the screen. The work is
+// one pass over the points and one over the columns, and what is drawn never exceeds the pixels.
+TDesenhoLeito DesenharNaGrade(const QList<QPointF>& pontos, const TFaixaEixo& faixaX, const TFaixaEixo& faixaY,
+                              int largura, int altura) {
+    const double dx = (faixaX.Maximo - faixaX.Minimo) / largura;
+    const double dy = (faixaY.Maximo - faixaY.Minimo) / std::max(altura, 1);
+    if (pontos.size() < 2 || pontos.size() <= largura / 2 || !(dx > 0) || !(dy > 0))
+        return {pontos, pontos, pontos};
+    std::vector<double> menor(static_cast<std::size_t>(largura), std::numeric_limits<double>::infinity());
+    std::vector<double> maior(static_cast<std::size_t>(largura), -std::numeric_limits<double>::infinity());
+    auto coluna = [&](double x) {
+        return static_cast<int>(std::clamp(std::floor((x - faixaX.Minimo) / dx), 0.0, largura - 1.0));
+    };
+    auto incluir = [&](int c, double y) {
+        menor[static_cast<std::size_t>(c)] = std::min(menor[static_cast<std::size_t>(c)], y);
+        maior[static_cast<std::size_t>(c)] = std::max(maior[static_cast<std::size_t>(c)], y);
+    };
+    double menorX = pontos.front().x(), maiorX = menorX;
+    for (qsizetype k = 0; k < pontos.size(); ++k) {
+        const QPointF& b = pontos[k];
+        menorX = std::min(menorX, b.x());
+        maiorX = std::max(maiorX, b.x());
+        const int cb = coluna(b.x());
+        incluir(cb, b.y());
+        if (k == 0)
+            continue;
+        const QPointF& a = pontos[k - 1];
+        const int ca = coluna(a.x());
+        // A segment across columns passes each border between them at the elevation found there.
+        for (int c = std::min(ca, cb) + 1; c <= std::max(ca, cb); ++c) {
+            const double xBorda = faixaX.Minimo + c * dx;
+            const double y = a.y() + (b.y() - a.y()) * (xBorda - a.x()) / (b.x() - a.x());
+            incluir(c - 1, y);
+            incluir(c, y);
+        }
+    }
+    // The line is two pixels wide, so each column is also covered by what passes through its neighbours: the
+    // band takes them in, which keeps it from flickering between columns on a bed rough at the pixel scale.
+    TDesenhoLeito d;
+    for (int c = 0; c < largura; ++c) {
+        const auto k = static_cast<std::size_t>(c);
+        if (menor[k] > maior[k])
+            continue;
+        double baixo = menor[k], alto = maior[k];
+        for (std::size_t v : {k - 1, k + 1})
+            if (v < menor.size() && menor[v] <= maior[v]) {
+                baixo = std::min(baixo, menor[v]);
+                alto = std::max(alto, maior[v]);
+            }
+        const double x = std::clamp(faixaX.Minimo + (c + 0.5) * dx, menorX, maiorX);
+        d.topo.append(QPointF(x, alto));
+        d.base.append(QPointF(x, baixo));
+    }
+    // The band reaches the banks themselves.
+    d.topo.front().setX(menorX);
+    d.base.front().setX(menorX);
+    d.topo.back().setX(maiorX);
+    d.base.back().setX(maiorX);
+    std::unordered_set<std::uint64_t> ocupadas;
+    for (const QPointF& p : pontos) {
+        const auto i = static_cast<std::uint32_t>(std::floor((p.x() - faixaX.Minimo) / (dx * kCelulaMarcador)));
+        const auto j = static_cast<std::uint32_t>(std::floor((p.y() - faixaY.Minimo) / (dy * kCelulaMarcador)));
+        if (ocupadas.insert((std::uint64_t{i} << 32) | j).second)
+            d.marcas.append(p);
+    }
+    return d;
+}
+
 } // namespace
 
 // Built around its own chart: the view's default chart would be released by setChart and never deleted.
@@ -97,8 +180,11 @@ TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new
     IrregularSeries1 = new QAreaSeries(leito_);
     IrregularSeries1->setName(QStringLiteral("IrregularSeries1"));
 
-    linhaLeito_ = new QLineSeries;
-    linhaLeito_->setPen(QPen(kVermelho, 2));
+    linhaLeito_ = new QLineSeries(this);
+    baseLeito_ = new QLineSeries(this);
+    faixaLeito_ = new QAreaSeries(linhaLeito_, baseLeito_);
+    faixaLeito_->setPen(QPen(kVermelho, 2));
+    faixaLeito_->setBrush(kVermelho);
 
     marcadores_ = new QScatterSeries;
     marcadores_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
@@ -118,7 +204,7 @@ TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new
     grafico->addSeries(IrregularSeries2);
     grafico->addSeries(linhaAgua_);
     grafico->addSeries(IrregularSeries1);
-    grafico->addSeries(linhaLeito_);
+    grafico->addSeries(faixaLeito_);
     grafico->addSeries(marcadores_);
     grafico->addSeries(destaque_);
 
@@ -132,6 +218,11 @@ TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new
     }
     DefinirCorLeito(palette().color(QPalette::Window));
     AtualizarEixos();
+    // A new size of the plot changes the pixel grid the bed is drawn on.
+    connect(grafico, &QChart::plotAreaChanged, this, [this](const QRectF& area) {
+        if (area.size() != areaDesenhada_)
+            AtualizarDesenho();
+    });
 }
 
 void TGraficoSecaoIrregular::DefinirSecao(const std::vector<TPontoSecao>& pontos) {
@@ -139,16 +230,14 @@ void TGraficoSecaoIrregular::DefinirSecao(const std::vector<TPontoSecao>& pontos
     lista.reserve(static_cast<qsizetype>(pontos.size()));
     for (const auto& p : pontos)
         lista.append(QPointF(p.X, p.Y));
-    leito_->replace(lista);
-    linhaLeito_->replace(lista);
-    marcadores_->replace(lista);
+    pontos_ = std::move(lista);
     DestacarPonto(destacado_);
     AtualizarEixos();
 }
 
 void TGraficoSecaoIrregular::DestacarPonto(int indice) {
     destacado_ = indice;
-    const QList<QPointF>& pontos = leito_->points();
+    const QList<QPointF>& pontos = pontos_;
     if (indice >= 0 && indice < pontos.size())
         destaque_->replace(QList<QPointF>{pontos[indice]});
     else
@@ -164,7 +253,7 @@ void TGraficoSecaoIrregular::LimparSecao() {
 }
 
 QList<QPointF> TGraficoSecaoIrregular::PontosSecao() const {
-    return leito_->points();
+    return pontos_;
 }
 
 void TGraficoSecaoIrregular::DefinirNivelAgua(double largura, double z) {
@@ -204,30 +293,43 @@ void TGraficoSecaoIrregular::DefinirSeparadores(char decimal, char milhar) {
 
 void TGraficoSecaoIrregular::AtualizarEixos() {
     TExtremos e;
-    e.Incluir(leito_->points());
+    e.Incluir(pontos_);
     e.Incluir(agua_->points());
     if (e.vazio) {
         AplicarFaixa(eixoX_, {0, 1}, decimal_, milhar_);
         AplicarFaixa(eixoY_, {-1, 0}, decimal_, milhar_);
-        return;
+    } else {
+        AplicarFaixa(eixoX_, FaixaAutomatica(e.menorX, e.maiorX), decimal_, milhar_);
+        AplicarFaixa(eixoY_, FaixaAutomatica(e.menorY, e.maiorY), decimal_, milhar_);
     }
-    AplicarFaixa(eixoX_, FaixaAutomatica(e.menorX, e.maiorX), decimal_, milhar_);
-    AplicarFaixa(eixoY_, FaixaAutomatica(e.menorY, e.maiorY), decimal_, milhar_);
+    AtualizarDesenho();
+}
+
+void TGraficoSecaoIrregular::AtualizarDesenho() {
+    const QRectF area = chart()->plotArea();
+    areaDesenhada_ = area.size();
+    const bool disposto = area.width() >= 1 && area.height() >= 1;
+    const TDesenhoLeito d = DesenharNaGrade(pontos_, {eixoX_->min(), eixoX_->max()}, {eixoY_->min(), eixoY_->max()},
+                                            disposto ? static_cast<int>(area.width()) : kLarguraPadrao,
+                                            disposto ? static_cast<int>(area.height()) : kLarguraPadrao);
+    // The ground is filled up to the lowest edge of the line, so no water shows inside the band.
+    leito_->replace(d.base);
+    baseLeito_->replace(d.base);
+    linhaLeito_->replace(d.topo);
+    marcadores_->replace(d.marcas);
 }
 
 QPoint TGraficoSecaoIrregular::PosicaoDoPonto(int indice) const {
-    const auto pontos = leito_->points();
-    if (indice < 0 || indice >= pontos.size())
+    if (indice < 0 || indice >= pontos_.size())
         return {};
-    QPointF cena = chart()->mapToScene(chart()->mapToPosition(pontos[indice], linhaLeito_));
+    QPointF cena = chart()->mapToScene(chart()->mapToPosition(pontos_[indice], IrregularSeries1));
     return mapFromScene(cena);
 }
 
 int TGraficoSecaoIrregular::PontoProximo(QPoint posicao) const {
-    const auto pontos = leito_->points();
     int melhor = -1;
     double melhorDistancia = kToleranciaClique;
-    for (int i = 0; i < pontos.size(); ++i) {
+    for (int i = 0; i < pontos_.size(); ++i) {
         QPointF p = PosicaoDoPonto(i);
         double d = std::hypot(p.x() - posicao.x(), p.y() - posicao.y());
         if (d <= melhorDistancia) {

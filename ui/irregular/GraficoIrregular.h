@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QSizeF>
 
 #include <vector>
 
@@ -22,6 +23,8 @@ namespace sulvo {
 // The cross-section of the irregular page: the water drawn first and filled down to the bottom of the plot,
 // then the ground below the bed filled with the background colour over it, so that blue shows only between
 // the bed and the water surface; the bed itself is a red line with a marker on every surveyed point.
+// A survey denser than the screen is drawn at the screen's resolution (the band the bed covers in each pixel
+// column, one marker per spot); the exact points stay for picking and for the calculation.
 class TGraficoSecaoIrregular : public QChartView {
     Q_OBJECT
 public:
@@ -68,16 +71,21 @@ protected:
 private:
     int PontoProximo(QPoint posicao) const;
     void AtualizarEixos();
+    void AtualizarDesenho();
 
     QLineSeries* leito_ = nullptr;         // upper edge of IrregularSeries1
     QLineSeries* agua_ = nullptr;          // upper edge of IrregularSeries2
     QLineSeries* linhaAgua_ = nullptr;     // the water surface's outline
-    QLineSeries* linhaLeito_ = nullptr;    // the red bed line
+    QLineSeries* linhaLeito_ = nullptr;    // upper edge of the red bed line
+    QLineSeries* baseLeito_ = nullptr;     // lower edge of the red bed line; the same points where it is sparse
+    QAreaSeries* faixaLeito_ = nullptr;    // the red bed line
     QScatterSeries* marcadores_ = nullptr; // the point markers
     QScatterSeries* destaque_ = nullptr;   // the ring around the selected point
     int destacado_ = -1;
     QCategoryAxis* eixoX_ = nullptr;
     QCategoryAxis* eixoY_ = nullptr;
+    QList<QPointF> pontos_; // the surveyed points, exact
+    QSizeF areaDesenhada_;  // plot area, in pixels, for which the bed was last drawn
     char decimal_ = ',';
     char milhar_ = '.';
 };
