@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -77,6 +78,23 @@ std::string Resolver(const std::string& caminho, int& erro) {
 
 } // namespace
 
+bool ProcessoEmExecucao(long pid) {
+    if (pid <= 0 || pid > static_cast<long>(INT32_MAX))
+        return false;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+        return false;
+    // The state follows the name in parentheses, which may itself hold blanks and parentheses.
+    std::FILE* f = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "r");
+    if (!f)
+        return true;
+    char linha[512];
+    std::size_t n = std::fread(linha, 1, sizeof linha - 1, f);
+    std::fclose(f);
+    std::string_view texto(linha, n);
+    auto fecha = texto.rfind(')');
+    return fecha == std::string_view::npos || fecha + 2 >= texto.size() || texto[fecha + 2] != 'Z';
+}
+
 int RemoverTemporariosAbandonados(const std::string& caminho) {
     Partes p = Dividir(caminho);
     DIR* dir = ::opendir(p.pasta.c_str());
@@ -89,7 +107,7 @@ int RemoverTemporariosAbandonados(const std::string& caminho) {
         if (pid <= 0 || pid == meu)
             continue;
         // A process that still runs may be in the middle of its own save.
-        if (pid <= static_cast<long>(INT32_MAX) && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH))
+        if (ProcessoEmExecucao(pid))
             continue;
         if (::unlink((p.prefixo + e->d_name).c_str()) == 0)
             ++removidos;

@@ -22,6 +22,9 @@ int GravarArquivoAtomicamente(const std::string& caminho, std::string_view dados
 // are removed; the number removed is returned.
 int RemoverTemporariosAbandonados(const std::string& caminho);
 
+// Whether the process still runs: it exists and is not a zombie (killed, and not yet reaped by its parent).
+bool ProcessoEmExecucao(long pid);
+
 // What is known of a file's content without keeping it: whether it exists, its size, its last
 // modification time and a 64-bit hash of its bytes. Two equal fingerprints mean, in practice, the
 // same file content.

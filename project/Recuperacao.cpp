@@ -1,5 +1,6 @@
 #include "project/Recuperacao.h"
 
+#include "common/GravacaoAtomica.h"
 #include "project/IniFile.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ std::string Decodificar(const std::string& hex) {
 }
 
 bool ProcessoVivo(long pid) {
-    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH);
+    return ProcessoEmExecucao(pid);
 }
 
 } // namespace

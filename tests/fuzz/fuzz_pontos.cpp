@@ -1,13 +1,13 @@
-// The survey parser on arbitrary bytes: it either refuses the text with a message or gives finite
-// points, and those points written back one a line parse to the same points.
-#include "cli/PontosSecao.h"
-#include "cli/Usage.h"
+// The survey parser on arbitrary bytes: it either refuses the text, naming a line of it, or gives finite
+// points in the section's frame, and those points written back one a line ("X;Y;Rug", 17 digits) read
+// again to the same number of points.
 #include "common/NumberFormat.h"
+#include "engine/Levantamento.h"
 #include "tests/fuzz/FuzzComum.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <sstream>
 #include <vector>
 
 using namespace sulvo;
@@ -16,30 +16,31 @@ using sulvo::fuzz::Exigir;
 namespace {
 
 // The parser under test; the only line to change when another survey parser takes its place.
-std::vector<TPontoSecao> LerTexto(const std::string& texto) {
-    std::istringstream entrada(texto);
-    return cli::LerPontos(entrada).Pontos;
+TLeituraLevantamento LerTexto(std::string_view texto) {
+    return LerLevantamento(texto);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
-    std::vector<TPontoSecao> pontos;
-    try {
-        pontos = LerTexto(std::string(reinterpret_cast<const char*>(dados), tamanho));
-    } catch (const cli::UsageError&) {
+    const std::string_view texto(reinterpret_cast<const char*>(dados), tamanho);
+    const auto lido = LerTexto(texto);
+    if (lido.Erro) {
+        const auto linhas = static_cast<std::size_t>(std::count(texto.begin(), texto.end(), '\n')) + 1;
+        Exigir(lido.Erro->Linha <= linhas, "a refused line is a line of the text");
+        Exigir(!lido.Erro->Mensagem.empty(), "a refusal says why");
         return 0;
     }
-    std::string texto;
-    for (const auto& p : pontos) {
+    std::string escrito;
+    for (const auto& p : lido.Levantamento.Pontos) {
         Exigir(std::isfinite(p.X) && std::isfinite(p.Y) && std::isfinite(p.Rug), "points are finite");
-        texto += FormatarGeral(p.X, '.', 17) + ";" + FormatarGeral(p.Y, ',', 17) + ";" + FormatarGeral(p.Rug, '.', 17) +
-                 "\n";
+        escrito += FormatarGeral(p.X, '.', 17) + ";" + FormatarGeral(p.Y, '.', 17) + ";" +
+                   FormatarGeral(p.Rug, '.', 17) + "\n";
     }
-    const auto relidos = LerTexto(texto);
-    Exigir(relidos.size() == pontos.size(), "written points parse again");
-    for (std::size_t i = 0; i < pontos.size(); ++i)
-        Exigir(relidos[i].X == pontos[i].X && relidos[i].Y == pontos[i].Y && relidos[i].Rug == pontos[i].Rug,
-               "17 digits give the same points back");
+    if (lido.Levantamento.Pontos.empty())
+        return 0;
+    const auto relido = LerTexto(escrito);
+    Exigir(!relido.Erro, "points in the section's frame read again");
+    Exigir(relido.Levantamento.Pontos.size() == lido.Levantamento.Pontos.size(), "as many points again");
     return 0;
 }
