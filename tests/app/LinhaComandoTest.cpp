@@ -42,8 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"ArquivoRelativo", {"obras/../canal.svo"}, Acao::Executar, "canal.svo", ""},
         Caso{"ArquivoAbsoluto", {"/tmp/Canal Norte.SVO"}, Acao::Executar, "/tmp/Canal Norte.SVO", ""},
         Caso{"ArquivoComHifenDepoisDeDoisHifens", {"--", "-x.svo"}, Acao::Executar, "-x.svo", ""},
-        Caso{"Versao", {"--version"}, Acao::Versao, "", ""},
-        Caso{"Ajuda", {"--help"}, Acao::Ajuda, "", ""},
+        Caso{"Versao", {"--version"}, Acao::Versao, "", ""}, Caso{"Ajuda", {"--help"}, Acao::Ajuda, "", ""},
         Caso{"AjudaCurta", {"-h"}, Acao::Ajuda, "", ""},
         Caso{"OpcaoDesconhecida", {"-platform"}, Acao::Erro, "", "opção desconhecida: -platform"},
         Caso{"VersaoComArquivo", {"a.svo", "--version"}, Acao::Erro, "", "--version não aceita outros argumentos"},
@@ -60,8 +59,8 @@ struct Execucao {
 Execucao Executar(const std::string& args) {
     Execucao r;
     const std::string erros = (std::filesystem::temp_directory_path() / "sulvo-linha-erros.txt").string();
-    const std::string cmd = std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '") + SULVO_PATH +
-                            "' " + args + " 2>'" + erros + "'";
+    const std::string cmd = std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '") + SULVO_PATH + "' " +
+                            args + " 2>'" + erros + "'";
     FILE* pipe = popen(cmd.c_str(), "r");
     if (!pipe)
         return r;
