@@ -5,6 +5,10 @@
 #include "cli/ScriptedPrompt.h"
 #include "cli/Usage.h"
 #include "engine/uIrregular.h"
+#include "project/Regional.h"
+#include "report/TabelaCurva.h"
+
+#include <iostream>
 
 namespace sulvo::cli {
 namespace {
@@ -55,7 +59,15 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
     std::vector<TPontoCurva> curva;
     if (args.curva && ok)
         curva = secao.CurvaVazaoProfundidade(secao.I);
-    saida = JsonIrregular(secao, ok, args.curva ? &curva : nullptr, prompt.Mensagens());
+    if (args.csv) {
+        // The table alone; a failure leaves it empty and the engine's reason on standard error.
+        if (ok)
+            saida = TabelaCurva(curva, SeparadorDecimalDoAmbiente(), ';');
+        for (const std::string& m : ok ? std::vector<std::string>{} : prompt.Mensagens())
+            std::cerr << "sulvo-calc: " << m << '\n';
+    } else {
+        saida = JsonIrregular(secao, ok, args.curva ? &curva : nullptr, prompt.Mensagens());
+    }
     return ok ? kOk : kFalhou;
 }
 

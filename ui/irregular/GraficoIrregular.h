@@ -47,7 +47,7 @@ public:
     QPoint PosicaoDoPonto(int indice) const;
 
     // The chart drawn on the given background (the report pictures it on white), at its on-screen size.
-    QImage Imagem(const QColor& fundo);
+    Q_INVOKABLE QImage Imagem(const QColor& fundo);
 
     QAreaSeries* IrregularSeries1 = nullptr; // the ground below the bed
     QAreaSeries* IrregularSeries2 = nullptr; // the water
@@ -70,29 +70,6 @@ private:
     QLineSeries* linhaAgua_ = nullptr;     // the water surface's outline
     QLineSeries* linhaLeito_ = nullptr;    // the red bed line
     QScatterSeries* marcadores_ = nullptr; // the point markers
-    QCategoryAxis* eixoX_ = nullptr;
-    QCategoryAxis* eixoY_ = nullptr;
-    char decimal_ = ',';
-    char milhar_ = '.';
-};
-
-// Discharge against normal depth for both methods: IrregularSeries4 (green) the divided section,
-// IrregularSeries5 (red) the conventional method.
-class TGraficoVazaoProfundidade : public QChartView {
-    Q_OBJECT
-public:
-    explicit TGraficoVazaoProfundidade(QWidget* parent = nullptr);
-
-    void DefinirCurvas(const std::vector<TPontoCurva>& curva);
-    void Limpar();
-    void DefinirSeparadores(char decimal, char milhar);
-
-    QLineSeries* IrregularSeries4 = nullptr;
-    QLineSeries* IrregularSeries5 = nullptr;
-
-private:
-    void AtualizarEixos();
-
     QCategoryAxis* eixoX_ = nullptr;
     QCategoryAxis* eixoY_ = nullptr;
     char decimal_ = ',';

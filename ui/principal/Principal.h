@@ -8,6 +8,7 @@
 #include "project/ArquivoProjeto.h"
 #include "project/GerenteSys.h"
 #include "project/IdentProjeto.h"
+#include "ui/principal/DialogosSilenciaveis.h"
 #include "ui/principal/PromptDialogos.h"
 
 #include <QMainWindow>
@@ -210,12 +211,18 @@ private:
     void ExibirRelatorio(TFRelatorio& relatorio);
     // After an open that did not happen: when the manager says no project is open, the window shows so too.
     void AposFalhaAoAbrir();
+    // A project saved with results is calculated again, without a single box, so that its results, charts
+    // and report are there as after "Calcular"; a problem that fails shows its inputs only.
+    void RecalcularAoAbrir();
     // Runs a command, showing any error it raises in the error box.
     template <typename F> bool Executar(F&& comando);
     QString DicaMaisProxima(QWidget* w) const;
 
     IDialogService& dialogos_;
     IJanelasModais& modais_;
+    // What the pages and the engine's prompts talk to: the window's service, silenced while a reopened
+    // project is recalculated.
+    TDialogosSilenciaveis dialogosPaginas_;
     TPromptDialogos prompt_;
     std::filesystem::path pastaInstalacao_;
     std::filesystem::path arquivoAjuda_;
