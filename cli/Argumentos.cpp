@@ -19,7 +19,13 @@ std::string TextoDeUso() {
            "     Cotas (alguma acima de 0, ou --cotas) viram Y relativo à margem mais baixa.\n"
            "     sulvo-calc --projeto ARQUIVO.svo (--regular | --irregular) [--curva] [--sim N] [--gravar]\n"
            "--gravar: regrava o projeto inteiro no arquivo, com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n"
-           "     sulvo-calc --version | --help\n";
+           "     sulvo-calc --version | --help\n"
+           "     sulvo-calc --projeto ARQUIVO.svo [--projeto ...] (--regular | --irregular) --relatorio SAIDA\n"
+           "               [--formato pdf|html]\n"
+           "--relatorio: calcula e grava o relatório, em PDF ou HTML pela extensão de SAIDA; com vários projetos\n"
+           "     SAIDA é uma pasta e cada projeto dá um relatório com o seu nome (--formato, PDF por omissão).\n"
+           "--curva --csv: a curva vazão x profundidade como tabela (profundidade; Q convencional; Q divisão),\n"
+           "     com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n";
 }
 
 Argumentos LerArgumentos(const std::vector<std::string>& args) {
@@ -50,7 +56,18 @@ Argumentos LerArgumentos(const std::vector<std::string>& args) {
         } else if (arg == "--cotas") {
             a.cotas = true;
         } else if (arg == "--projeto") {
-            a.projeto = proximo();
+            if (a.projeto)
+                a.maisProjetos.push_back(proximo());
+            else
+                a.projeto = proximo();
+        } else if (arg == "--relatorio") {
+            a.relatorio = proximo();
+        } else if (arg == "--formato") {
+            a.formato = proximo();
+            if (a.formato != "pdf" && a.formato != "html")
+                throw UsageError("--formato espera pdf ou html: " + a.formato);
+        } else if (arg == "--csv") {
+            a.csv = true;
         } else if (arg == "--regular") {
             a.regular = true;
         } else if (arg == "--irregular") {
@@ -75,8 +92,12 @@ Argumentos LerArgumentos(const std::vector<std::string>& args) {
     }
     if (a.projeto && !a.secao.empty())
         throw UsageError("--projeto não leva seção: o tipo vem do arquivo");
-    if (!a.projeto && (a.regular || a.irregular || a.gravar))
-        throw UsageError("--regular, --irregular e --gravar valem só com --projeto");
+    if (!a.projeto && (a.regular || a.irregular || a.gravar || a.relatorio))
+        throw UsageError("--regular, --irregular, --gravar e --relatorio valem só com --projeto");
+    if (!a.maisProjetos.empty() && !a.relatorio)
+        throw UsageError("vários --projeto só com --relatorio PASTA");
+    if (a.csv && !a.curva)
+        throw UsageError("--csv vale só com --curva");
     if (!a.projeto && a.secao.empty())
         throw UsageError("falta a seção (triangular, trapezoidal, retangular, circular ou irregular)");
     return a;

@@ -25,6 +25,10 @@ struct Argumentos {
     bool regular = false;                               // --regular (with --projeto)
     bool irregular = false;                             // --irregular (with --projeto)
     bool gravar = false;                                // --gravar (with --projeto): write the project back
+    std::vector<std::string> maisProjetos;              // further --projeto files (with --relatorio FOLDER)
+    std::optional<std::string> relatorio;               // --relatorio OUT (with --projeto): the report file
+    std::string formato = "pdf";                        // --formato pdf|html: reports written into a folder
+    bool csv = false;                                   // --csv (with --curva): the curve as a table
 };
 
 // Throws UsageError on a malformed line.
@@ -45,7 +49,8 @@ int CalcularRegular(const Argumentos& args, std::string& saida);
 // true when results were stored.
 bool CalcularComChecagem(TSulvo& secao, ScriptedPrompt& prompt, std::string& saida);
 int CalcularIrregular(const Argumentos& args, std::string& saida);
-// --projeto: the regular or irregular problem of a project file, optionally written back.
+// --projeto: the regular or irregular problem of a project file, optionally written back, optionally reported
+// (--relatorio; several projects into a folder, one report each).
 int CalcularProjeto(const Argumentos& args, std::string& saida);
 
 } // namespace sulvo::cli

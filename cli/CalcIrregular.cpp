@@ -5,6 +5,10 @@
 #include "cli/ScriptedPrompt.h"
 #include "cli/Usage.h"
 #include "engine/uIrregular.h"
+#include "project/Regional.h"
+#include "report/TabelaCurva.h"
+
+#include <iostream>
 
 namespace sulvo::cli {
 namespace {
@@ -43,7 +47,15 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
     std::vector<std::string> mensagens = prompt.Mensagens();
     if (!levantamento.Aviso.empty())
         mensagens.insert(mensagens.begin(), levantamento.Aviso);
-    saida = JsonSecao(secao, ok, mensagens, args.curva ? &curva : nullptr);
+    if (args.csv) {
+        // The table alone; a failure leaves it empty and the engine's reason on standard error.
+        if (ok)
+            saida = TabelaCurva(curva, SeparadorDecimalDoAmbiente(), ';');
+        for (const std::string& m : ok ? std::vector<std::string>{} : mensagens)
+            std::cerr << "sulvo-calc: " << m << '\n';
+    } else {
+        saida = JsonSecao(secao, ok, mensagens, args.curva ? &curva : nullptr);
+    }
     return ok ? kOk : kFalhou;
 }
 

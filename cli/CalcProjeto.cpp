@@ -7,6 +7,14 @@
 #include "cli/Usage.h"
 #include "project/ArquivoProjeto.h"
 #include "project/Regional.h"
+#include "report/TabelaCurva.h"
+#include "report/URelatorio.h"
+#ifdef SULVO_CALC_RELATORIO
+#include "cli/RelatorioCli.h"
+#endif
+
+#include <filesystem>
+#include <iostream>
 
 namespace sulvo::cli {
 namespace {
@@ -48,17 +56,70 @@ bool CalcularRegularDoProjeto(Projeto& p, ScriptedPrompt& prompt, std::string& s
     return CalcularComChecagem(*secoes[p.IndSulvoReg], prompt, saida);
 }
 
-bool CalcularIrregularDoProjeto(TSulvoIrregular& secao, bool curva, ScriptedPrompt& prompt, std::string& saida) {
+bool CalcularIrregularDoProjeto(TSulvoIrregular& secao, bool curva, bool csv, ScriptedPrompt& prompt,
+                                std::vector<TPontoCurva>& pontos, std::string& saida) {
     // As the page does: before the calculation S is the section's total width, the right bank's X.
     secao.S = secao.Pontos.empty() ? 0 : secao.Pontos.back().X;
     secao.DefinirPrompt(prompt);
     secao.Calcular();
     const bool ok = secao.A > 0;
-    std::vector<TPontoCurva> pontos;
-    if (curva && ok)
+    if (ok)
         pontos = secao.CurvaVazaoProfundidade(secao.I);
-    saida = JsonSecao(secao, ok, prompt.Mensagens(), curva ? &pontos : nullptr);
+    if (csv && ok)
+        saida = TabelaCurva(pontos, SeparadorDecimalDoAmbiente(), ';');
+    else if (!csv)
+        saida = JsonSecao(secao, ok, prompt.Mensagens(), curva ? &pontos : nullptr);
     return ok;
+}
+
+void EscreverRelatorio(const Argumentos& args, Projeto& p, const std::vector<TPontoCurva>& curva,
+                       const std::string& arquivo) {
+#ifdef SULVO_CALC_RELATORIO
+    const SecoesRegulares secoes{p.SulvoTriangular, p.SulvoTrapezoidal, p.SulvoRetangular, p.SulvoCircular};
+    if (args.regular)
+        EscreverRelatorioRegular(p.IndSulvoReg, secoes, p.IDProjeto, arquivo);
+    else
+        EscreverRelatorioIrregular(p.SulvoIrregular, curva, p.IDProjeto, arquivo);
+#else
+    (void)args, (void)p, (void)curva, (void)arquivo;
+    throw UsageError("--relatorio não está disponível: este sulvo-calc foi compilado sem Qt (SULVO_GUI=OFF)");
+#endif
+}
+
+// One project: read, calculated, optionally written back and reported into `relatorio`.
+int CalcularUmProjeto(const Argumentos& args, const std::string& arquivo, const std::string& relatorio,
+                      std::string& saida) {
+    Projeto p;
+    p.Zerar();
+    bool leuCerto = false;
+    try {
+        LerArquivoProjeto(arquivo, p.Modelos(), leuCerto);
+    } catch (const EArquivoProjeto& e) {
+        throw UsageError(e.what());
+    }
+
+    ScriptedPrompt prompt(args.sim);
+    std::vector<TPontoCurva> curva;
+    const bool ok = args.regular
+                        ? CalcularRegularDoProjeto(p, prompt, saida)
+                        : CalcularIrregularDoProjeto(p.SulvoIrregular, args.curva, args.csv, prompt, curva, saida);
+    if (!ok) {
+        // Whatever else was asked, the engine's reason is what the user needs to read.
+        for (const std::string& m : prompt.Mensagens())
+            std::cerr << "sulvo-calc: " << arquivo << ": " << m << '\n';
+        return kFalhou;
+    }
+    // A failed calculation is neither written back nor reported: the file keeps the last good results.
+    if (args.gravar) {
+        try {
+            EscreverArquivoProjeto(arquivo, p.Modelos(), SeparadorDecimalDoAmbiente());
+        } catch (const EArquivoProjeto& e) {
+            throw UsageError(e.what());
+        }
+    }
+    if (!relatorio.empty())
+        EscreverRelatorio(args, p, curva, relatorio);
+    return kOk;
 }
 
 } // namespace
@@ -70,28 +131,33 @@ int CalcularProjeto(const Argumentos& args, std::string& saida) {
         throw UsageError("--projeto lê os dados do arquivo: sem CAMPO=VALOR nem --pontos");
     if (args.curva && !args.irregular)
         throw UsageError("--curva vale só para o problema irregular");
+    if (!args.relatorio)
+        return CalcularUmProjeto(args, *args.projeto, "", saida);
 
-    Projeto p;
-    p.Zerar();
-    bool leuCerto = false;
-    try {
-        LerArquivoProjeto(*args.projeto, p.Modelos(), leuCerto);
-    } catch (const EArquivoProjeto& e) {
-        throw UsageError(e.what());
+    std::vector<std::string> projetos{*args.projeto};
+    projetos.insert(projetos.end(), args.maisProjetos.begin(), args.maisProjetos.end());
+    namespace fs = std::filesystem;
+    const fs::path destino(*args.relatorio);
+    // Several projects, or an existing folder: one report per project in that folder, named after it.
+    const bool pasta = projetos.size() > 1 || fs::is_directory(destino);
+    if (pasta && !fs::is_directory(destino))
+        throw UsageError("--relatorio: com vários projetos, " + *args.relatorio + " deve ser uma pasta existente");
+#ifdef SULVO_CALC_RELATORIO
+    SessaoRelatorio sessao;
+#endif
+    int status = kOk;
+    saida.clear();
+    for (const std::string& arquivo : projetos) {
+        const std::string relatorio =
+            pasta ? (destino / fs::path(arquivo).stem()).string() + "." + args.formato : destino.string();
+        std::string json;
+        if (CalcularUmProjeto(args, arquivo, relatorio, json) != kOk)
+            status = kFalhou;
+        if (!saida.empty() && !json.empty())
+            saida += '\n';
+        saida += json;
     }
-
-    ScriptedPrompt prompt(args.sim);
-    const bool ok = args.regular ? CalcularRegularDoProjeto(p, prompt, saida)
-                                 : CalcularIrregularDoProjeto(p.SulvoIrregular, args.curva, prompt, saida);
-    // A failed calculation is not written back: the file keeps the last good results.
-    if (args.gravar && ok) {
-        try {
-            EscreverArquivoProjeto(*args.projeto, p.Modelos(), SeparadorDecimalDoAmbiente());
-        } catch (const EArquivoProjeto& e) {
-            throw UsageError(e.what());
-        }
-    }
-    return ok ? kOk : kFalhou;
+    return status;
 }
 
 } // namespace sulvo::cli

@@ -27,7 +27,10 @@ int main(int argc, char** argv) {
         int status = a.projeto                ? CalcularProjeto(a, saida)
                      : a.secao == "irregular" ? CalcularIrregular(a, saida)
                                               : CalcularRegular(a, saida);
-        std::cout << saida << '\n';
+        // A table ends its own last line; a JSON object gets one.
+        std::cout << saida;
+        if (!saida.empty() && saida.back() != '\n')
+            std::cout << '\n';
         return status;
     } catch (const UsageError& e) {
         std::cerr << "sulvo-calc: " << e.what() << '\n';

@@ -1,7 +1,9 @@
 #include "report/FRelatorio.h"
 
 #include "project/DialogService.h"
+#include "report/ExportarRelatorio.h"
 #include "report/ImagemGraficoQt.h"
+#include "report/TabelaCurva.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -30,9 +32,6 @@ namespace sulvo {
 
 namespace {
 
-// Margins of the printed report on every side, in millimetres.
-constexpr double kMargemMm = 20.0;
-
 QIcon IconeImpressora() {
     QPixmap pm(24, 24);
     pm.fill(Qt::transparent);
@@ -59,6 +58,36 @@ QIcon IconeFechar() {
     p.setPen(QPen(QColor(0xb0, 0x1e, 0x1e), 3.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(6, 6), QPointF(18, 18));
     p.drawLine(QPointF(18, 6), QPointF(6, 18));
+    return QIcon(pm);
+}
+
+// A sheet with its corner turned and a coloured band naming the format: the pictures of the two save buttons.
+QIcon IconeArquivo(const QColor& cor, const char* sigla) {
+    QPixmap pm(24, 24);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath folha;
+    folha.moveTo(5.5, 1.5);
+    folha.lineTo(14.5, 1.5);
+    folha.lineTo(19.5, 6.5);
+    folha.lineTo(19.5, 22.5);
+    folha.lineTo(5.5, 22.5);
+    folha.closeSubpath();
+    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.0));
+    p.setBrush(Qt::white);
+    p.drawPath(folha);
+    p.drawLine(QPointF(14.5, 1.5), QPointF(14.5, 6.5));
+    p.drawLine(QPointF(14.5, 6.5), QPointF(19.5, 6.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(cor);
+    p.drawRect(QRectF(2, 11, 20, 8));
+    QFont fonte = p.font();
+    fonte.setPixelSize(7);
+    fonte.setBold(true);
+    p.setFont(fonte);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(2, 11, 20, 8), Qt::AlignCenter, QString::fromLatin1(sigla));
     return QIcon(pm);
 }
 
@@ -108,6 +137,21 @@ TFRelatorio::TFRelatorio(const QString& pasta, QWidget* parent)
     ToolButton1 = BotaoFerramenta(ToolBar1, imprimir);
     ToolButton1->setObjectName(QStringLiteral("ToolButton1"));
 
+    auto* salvarPdf = new QAction(IconeArquivo(QColor(0xb0, 0x1e, 0x1e), "PDF"), QStringLiteral("Salvar PDF…"), this);
+    salvarPdf->setToolTip(QStringLiteral("Salvar relatório em PDF"));
+    salvarPdf->setStatusTip(QStringLiteral("Salvar relatório em PDF"));
+    connect(salvarPdf, &QAction::triggered, this, &TFRelatorio::BSalvarPdfClick);
+    BSalvarPdf = BotaoFerramenta(ToolBar1, salvarPdf);
+    BSalvarPdf->setObjectName(QStringLiteral("BSalvarPdf"));
+
+    auto* salvarHtml =
+        new QAction(IconeArquivo(QColor(0x15, 0x65, 0xa8), "HTML"), QStringLiteral("Salvar HTML…"), this);
+    salvarHtml->setToolTip(QStringLiteral("Salvar relatório em HTML"));
+    salvarHtml->setStatusTip(QStringLiteral("Salvar relatório em HTML"));
+    connect(salvarHtml, &QAction::triggered, this, &TFRelatorio::BSalvarHtmlClick);
+    BSalvarHtml = BotaoFerramenta(ToolBar1, salvarHtml);
+    BSalvarHtml->setObjectName(QStringLiteral("BSalvarHtml"));
+
     auto* fechar = new QAction(IconeFechar(), QStringLiteral("Fechar"), this);
     fechar->setToolTip(QStringLiteral("Fechar relatório"));
     fechar->setStatusTip(QStringLiteral("Fechar relatório"));
@@ -156,6 +200,7 @@ OpcoesRelatorio TFRelatorio::Opcoes() const {
 void TFRelatorio::DefinirRelatorio(TRelatorio relatorio) {
     setWindowTitle(QString::fromStdString(relatorio.Legenda));
     textoRelatorio_ = QString::fromStdString(relatorio.Texto);
+    html_ = textoRelatorio_;
     carregado_ = false;
 }
 
@@ -178,10 +223,14 @@ bool TFRelatorio::GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& 
 
 bool TFRelatorio::GerarRelatorioIrregular(const TSulvoIrregular& secao, const std::string& incognita,
                                           const std::string& metodologia, const TIDProjeto& id, QWidget& grafico,
-                                          IDialogService& dialogos) {
+                                          IDialogService& dialogos, const std::vector<TPontoCurva>* curva) {
     try {
-        DefinirRelatorio(sulvo::GerarRelatorioIrregular(
-            secao, incognita, metodologia, id, [&] { return FotografarGraficoQt(grafico, pasta_); }, Opcoes()));
+        const OpcoesRelatorio opcoes = Opcoes();
+        TRelatorio relatorio = sulvo::GerarRelatorioIrregular(
+            secao, incognita, metodologia, id, [&] { return FotografarGraficoQt(grafico, pasta_); }, opcoes);
+        if (curva)
+            AnexarTabelaCurva(relatorio.Texto, *curva, opcoes.Separador);
+        DefinirRelatorio(std::move(relatorio));
     } catch (const ErroImagemGrafico& erro) {
         dialogos.Erro(erro.what());
         return false;
@@ -205,24 +254,73 @@ QString TFRelatorio::TituloDocumento() const {
 }
 
 void TFRelatorio::ImprimirDocumento(QPrinter& impressora) {
-    impressora.setDocName(TituloDocumento());
-    impressora.setPageMargins(QMarginsF(kMargemMm, kMargemMm, kMargemMm, kMargemMm), QPageLayout::Millimeter);
-    // A document that is not paginated gets a margin and page numbers of its own when printed; a
-    // copy laid out on the printer's page area prints with the printer's margins alone.
-    std::unique_ptr<QTextDocument> copia(Viewer->document()->clone(Viewer));
-    copia->documentLayout()->setPaintDevice(&impressora);
-    copia->setDocumentMargin(0);
-    copia->setPageSize(impressora.pageRect(QPrinter::DevicePixel).size());
-    copia->print(&impressora);
+    ImprimirRelatorio(*Viewer->document(), impressora);
 }
 
 void TFRelatorio::ToolButton1Click() {
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setDocName(TituloDocumento());
-    impressora.setPageMargins(QMarginsF(kMargemMm, kMargemMm, kMargemMm, kMargemMm), QPageLayout::Millimeter);
+    impressora.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     if (!dialogoImpressao_ || !dialogoImpressao_(impressora))
         return;
     ImprimirDocumento(impressora);
+}
+
+void TFRelatorio::DefinirDestino(IDialogService& dialogos, const std::string& pasta, const std::string& nome) {
+    dialogos_ = &dialogos;
+    pastaDestino_ = pasta;
+    nomeDestino_ = nome;
+}
+
+std::optional<std::string> TFRelatorio::PerguntarArquivo(const char* titulo, const char* filtro, const char* extensao) {
+    if (!dialogos_)
+        return std::nullopt;
+    OpcoesArquivo opcoes;
+    opcoes.titulo = titulo;
+    opcoes.filtro = filtro;
+    opcoes.extensaoPadrao = extensao;
+    const std::string nome = nomeDestino_.empty() ? TituloDocumento().toStdString() : nomeDestino_;
+    opcoes.nomeSugerido = nome + "." + extensao;
+    opcoes.pasta = pastaDestino_.empty() ? pasta_.toStdString() : pastaDestino_;
+    auto arquivo = dialogos_->SalvarArquivo(opcoes);
+    // The file dialog leaves the question of replacing a file to its caller.
+    if (arquivo && QFile::exists(QString::fromStdString(*arquivo)) &&
+        !dialogos_->PerguntarSimNao("O arquivo " + *arquivo + " já existe. Deseja substituí-lo?"))
+        return std::nullopt;
+    return arquivo;
+}
+
+void TFRelatorio::InformarErro(const QString& arquivo, const QString& motivo) {
+    if (dialogos_)
+        dialogos_->Erro(QStringLiteral("Cannot create file \"%1\". %2")
+                            .arg(QDir::toNativeSeparators(arquivo), motivo)
+                            .toStdString());
+}
+
+bool TFRelatorio::SalvarPdf(const QString& arquivo) {
+    QString erro;
+    if (SalvarRelatorioPdf(*Viewer->document(), arquivo, erro))
+        return true;
+    InformarErro(arquivo, erro);
+    return false;
+}
+
+bool TFRelatorio::SalvarHtml(const QString& arquivo) {
+    QString erro;
+    if (SalvarRelatorioHtml(html_, pasta_, arquivo, erro))
+        return true;
+    InformarErro(arquivo, erro);
+    return false;
+}
+
+void TFRelatorio::BSalvarPdfClick() {
+    if (auto arquivo = PerguntarArquivo("Salvar PDF", "Documentos PDF (*.pdf)", "pdf"))
+        SalvarPdf(QString::fromStdString(*arquivo));
+}
+
+void TFRelatorio::BSalvarHtmlClick() {
+    if (auto arquivo = PerguntarArquivo("Salvar HTML", "Páginas HTML (*.html)", "html"))
+        SalvarHtml(QString::fromStdString(*arquivo));
 }
 
 void TFRelatorio::BFecharClick() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/uIrregular.h"
 #include "report/URelatorio.h"
 
 #include <QDialog>
@@ -7,7 +8,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QPrinter;
 class QTextBrowser;
@@ -36,9 +39,10 @@ public:
     // the window must then not be shown.
     bool GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& secoes, const std::string& incognita,
                                const TIDProjeto& id, const std::array<QWidget*, 4>& graficos, IDialogService& dialogos);
+    // With `curva`, the discharge-depth table follows the chart as an appendix.
     bool GerarRelatorioIrregular(const TSulvoIrregular& secao, const std::string& incognita,
                                  const std::string& metodologia, const TIDProjeto& id, QWidget& grafico,
-                                 IDialogService& dialogos);
+                                 IDialogService& dialogos, const std::vector<TPontoCurva>* curva = nullptr);
 
     // Number and date conventions of the user's regional settings and the banner's folder.
     OpcoesRelatorio Opcoes() const;
@@ -55,13 +59,25 @@ public:
     void ImprimirDocumento(QPrinter& impressora);
     QString TituloDocumento() const;
 
+    // Where "Salvar PDF…" and "Salvar HTML…" start: the project's folder and its name without extension,
+    // asked through `dialogos`. Without it the buttons ask in the installation folder with the title.
+    void DefinirDestino(IDialogService& dialogos, const std::string& pasta, const std::string& nome);
+    // The shown report as an A4 PDF laid out as the print, or as one HTML file with its pictures inside.
+    // False, with the error shown through the dialogs, when the file cannot be written.
+    bool SalvarPdf(const QString& arquivo);
+    bool SalvarHtml(const QString& arquivo);
+
     QToolBar* ToolBar1 = nullptr;
     QToolButton* ToolButton1 = nullptr;
+    QToolButton* BSalvarPdf = nullptr;
+    QToolButton* BSalvarHtml = nullptr;
     QToolButton* BFechar = nullptr;
     QTextBrowser* Viewer = nullptr;
 
 public slots:
     void ToolButton1Click();
+    void BSalvarPdfClick();
+    void BSalvarHtmlClick();
     void BFecharClick();
 
 protected:
@@ -70,9 +86,15 @@ protected:
 
 private:
     void Centralizar();
+    std::optional<std::string> PerguntarArquivo(const char* titulo, const char* filtro, const char* extensao);
+    void InformarErro(const QString& arquivo, const QString& motivo);
 
     QString pasta_;
     QString textoRelatorio_;
+    QString html_; // the report as built, kept for "Salvar HTML…"
+    IDialogService* dialogos_ = nullptr;
+    std::string pastaDestino_;
+    std::string nomeDestino_;
     bool carregado_ = false;
     DialogoImpressao dialogoImpressao_;
 };

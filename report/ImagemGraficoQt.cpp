@@ -6,12 +6,21 @@
 #include <QGraphicsView>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QMetaObject>
 #include <QPainter>
 #include <QWidget>
 
 namespace sulvo {
 
 QImage DesenharGrafico(QWidget& grafico) {
+    // A chart that knows how to picture itself on a given background (its own fills in the window colour
+    // turned white as well) is asked to.
+    QImage propria;
+    if (grafico.metaObject()->indexOfMethod("Imagem(QColor)") >= 0 &&
+        QMetaObject::invokeMethod(&grafico, "Imagem", Qt::DirectConnection, Q_RETURN_ARG(QImage, propria),
+                                  Q_ARG(QColor, QColor(Qt::white))) &&
+        !propria.isNull())
+        return propria;
     QImage imagem(grafico.size(), QImage::Format_RGB32);
     imagem.fill(Qt::white);
     QPainter pintor(&imagem);

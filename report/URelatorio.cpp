@@ -227,7 +227,8 @@ TRelatorio GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& regular
     r.Anexar("</TABLE>");
 
     ResultadosEGrafico(
-        r, [&] { CelulasRegulares(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg], secao.Avisos);
+        r, [&] { CelulasRegulares(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg],
+        secao.Avisos);
     return {tipo.titulo, tipo.legenda, std::move(r.TextoRelatorio)};
 }
 

@@ -1,14 +1,21 @@
 // sulvo-calc --projeto: the same reader, calculators and writer as the window, run as a program.
 #include "project/ArquivoProjeto.h"
 
+#include "common/NumberFormat.h"
+#include "project/IniFile.h"
+
 #include "tests/project/ArquivosTeste.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <vector>
 
 using namespace sulvo;
 
@@ -149,12 +156,127 @@ TEST_F(ProjetoCli, MalformedCommandLinesAreUsageErrors) {
     for (const std::string& args :
          {"--projeto " + p, "--projeto " + p + " --regular --irregular", "--projeto " + p + " --regular Q=2",
           "--projeto " + p + " --regular --curva", "trapezoidal --projeto " + p + " --regular",
-          std::string("trapezoidal Q=1 --gravar"), std::string("--regular"), "--projeto " + p + " --regular"}) {
+          std::string("trapezoidal Q=1 --gravar"), std::string("--regular"), "--projeto " + p + " --regular",
+          "--projeto " + p + " --irregular --csv", "--projeto " + p + " --projeto " + p + " --irregular",
+          "--projeto " + p + " --irregular --relatorio x.pdf --formato odt"}) {
         Execucao r = Rodar(pasta, "", args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.saida, "") << args;
         EXPECT_FALSE(r.erro.empty()) << args;
     }
 }
+
+// Every value a key takes in a JSON text, in order.
+std::vector<double> ValoresJson(const std::string& json, const std::string& chave) {
+    std::vector<double> valores;
+    const std::string marca = "\"" + chave + "\": ";
+    for (auto p = json.find(marca); p != std::string::npos; p = json.find(marca, p + 1))
+        valores.push_back(std::strtod(json.c_str() + p + marca.size(), nullptr));
+    return valores;
+}
+
+TEST_F(ProjetoCli, TheCurveAsCsvReadsBackAsTheJsonCurve) {
+    Execucao json = Rodar(pasta, "", "--projeto " + Aspas(projeto) + " --irregular --curva");
+    Execucao csv = Rodar(pasta, "LANG=pt_BR.UTF-8", "--projeto " + Aspas(projeto) + " --irregular --curva --csv");
+    ASSERT_EQ(csv.status, 0) << csv.erro;
+    const auto h = ValoresJson(json.saida, "h");
+    const auto divisao = ValoresJson(json.saida, "Q_divisao");
+    const auto convencional = ValoresJson(json.saida, "Q_convencional");
+    ASSERT_GE(h.size(), 99u);
+
+    std::istringstream linhas(csv.saida);
+    std::string linha;
+    std::getline(linhas, linha);
+    EXPECT_EQ(linha, "Profundidade (m);Vazão Convencional (m³/s);Vazão Divisão em Seções (m³/s)");
+    std::size_t i = 0;
+    for (; std::getline(linhas, linha); ++i) {
+        ASSERT_LT(i, h.size()) << linha;
+        // Brazilian notation: the comma separates decimals, the semicolon the columns.
+        std::vector<double> colunas;
+        std::istringstream celulas(linha);
+        for (std::string celula; std::getline(celulas, celula, ';');) {
+            EXPECT_EQ(celula.find('.'), std::string::npos) << celula;
+            auto valor = LerReal(celula);
+            ASSERT_TRUE(valor) << celula;
+            colunas.push_back(*valor);
+        }
+        ASSERT_EQ(colunas.size(), 3u) << linha;
+        EXPECT_NEAR(colunas[0], h[i], 1e-9 * h[i]);
+        EXPECT_NEAR(colunas[1], convencional[i], 1e-9 * convencional[i]);
+        EXPECT_NEAR(colunas[2], divisao[i], 1e-9 * divisao[i]);
+    }
+    EXPECT_EQ(i, h.size());
+}
+
+#ifdef SULVO_CALC_RELATORIO
+// What one of poppler's tools prints for a PDF.
+std::string Poppler(const std::string& comando, const std::string& pdf) {
+    std::string saida;
+    const std::string saidaPadrao = comando.rfind("pdftotext", 0) == 0 ? " -" : "";
+    FILE* pipe = popen((comando + " '" + pdf + "'" + saidaPadrao + " 2>/dev/null").c_str(), "r");
+    if (!pipe)
+        return saida;
+    std::array<char, 4096> buf{};
+    std::size_t lidos;
+    while ((lidos = fread(buf.data(), 1, buf.size(), pipe)) > 0)
+        saida.append(buf.data(), lidos);
+    pclose(pipe);
+    return saida;
+}
+
+TEST_F(ProjetoCli, ReportsArePdfOrHtmlByTheExtensionOnePerProjectIntoAFolder) {
+    const std::string pdf = pasta / "canal.pdf";
+    Execucao r =
+        Rodar(pasta, "LANG=pt_BR.UTF-8", "--projeto " + Aspas(projeto) + " --regular --relatorio " + Aspas(pdf));
+    ASSERT_EQ(r.status, 0) << r.erro;
+    const std::string info = Poppler("pdfinfo", pdf);
+    EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+    const std::string texto = Poppler("pdftotext -layout", pdf);
+    EXPECT_NE(texto.find("Dimensionamento de Canais Trapezoidais"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("Irrigação São Francisco"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("Vazão: 2,50 m3/s"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("Largura da Base: 2,02"), std::string::npos) << texto; // the solved unknown
+
+    const std::string html = pasta / "irregular.html";
+    r = Rodar(pasta, "", "--projeto " + Aspas(projeto) + " --irregular --relatorio " + Aspas(html));
+    ASSERT_EQ(r.status, 0) << r.erro;
+    const std::string pagina = LerBytes(html);
+    EXPECT_NE(pagina.find("<TITLE>Dimensionamento de Canais Irregulares</TITLE>"), std::string::npos);
+    EXPECT_NE(pagina.find("Tabela Profundidade × Vazão"), std::string::npos);
+    std::size_t imagens = 0;
+    for (auto p = pagina.find("SRC=\""); p != std::string::npos; p = pagina.find("SRC=\"", p + 1), ++imagens)
+        EXPECT_EQ(pagina.compare(p + 5, 11, "data:image/"), 0) << pagina.substr(p, 60);
+    EXPECT_EQ(imagens, 2u); // the banner and the chart, both inside the file
+
+    // Two projects into a folder: one report each, named after its project.
+    GravarBytes(pasta / "outro.svo", LerBytes(projeto));
+    const std::string relatorios = pasta / "relatorios";
+    ::mkdir(relatorios.c_str(), 0755);
+    r = Rodar(pasta, "",
+              "--projeto " + Aspas(projeto) + " --projeto " + Aspas(pasta / "outro.svo") +
+                  " --regular --formato html --relatorio " + Aspas(relatorios));
+    ASSERT_EQ(r.status, 0) << r.erro;
+    EXPECT_NE(LerBytes(relatorios + "/canal.html").find("Trapezoidais"), std::string::npos);
+    EXPECT_NE(LerBytes(relatorios + "/outro.html").find("Trapezoidais"), std::string::npos);
+
+    // A problem without a solution reports nothing and says why.
+    TIniFile ini(projeto);
+    ini.WriteString("SULVO", "Q", "0");
+    ini.UpdateFile();
+    const std::string falho = pasta / "falho.pdf";
+    r = Rodar(pasta, "", "--projeto " + Aspas(projeto) + " --regular --relatorio " + Aspas(falho));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.erro.empty());
+    EXPECT_NE(r.saida.find("\"ok\": false"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(falho));
+}
+#else
+TEST_F(ProjetoCli, ReportsNeedTheWindowsLibraries) {
+    Execucao r = Rodar(pasta, "", "--projeto " + Aspas(projeto) + " --regular --relatorio " + Aspas(pasta / "x.pdf"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.erro.find("não está disponível"), std::string::npos) << r.erro;
+}
+#endif
 
 } // namespace

@@ -20,6 +20,7 @@
 #include <QImageReader>
 #include <QLineSeries>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -34,18 +35,39 @@ using namespace sulvo;
 
 namespace {
 
-// Records the error boxes; any other dialog would be a fault of the report window.
+// Records the error boxes and the save dialogs, answered with `arquivos` in turn; any other dialog would be a
+// fault of the report window.
 class ErrosRegistrados : public IDialogService {
 public:
     std::vector<std::string> erros;
+    std::vector<std::string> arquivos;
+    std::vector<OpcoesArquivo> pedidos;
     void Mensagem(const std::string& t) override { QFAIL(("unexpected message: " + t).c_str()); }
     void Erro(const std::string& t) override { erros.push_back(t); }
     bool PerguntarSimNao(const std::string&) override { return false; }
     Resposta PerguntarSimNaoCancelar(const std::string&) override { return Resposta::Cancelar; }
     std::optional<std::string> AbrirArquivo(const OpcoesArquivo&) override { return std::nullopt; }
-    std::optional<std::string> SalvarArquivo(const OpcoesArquivo&) override { return std::nullopt; }
+    std::optional<std::string> SalvarArquivo(const OpcoesArquivo& o) override {
+        pedidos.push_back(o);
+        if (arquivos.empty())
+            return std::nullopt;
+        std::string a = arquivos.front();
+        arquivos.erase(arquivos.begin());
+        return a;
+    }
     void ConfigurarImpressora() override {}
 };
+
+// What one of poppler's tools says of a PDF: pdftotext its text, pdfinfo its title and page size.
+QString Poppler(const char* ferramenta, const QString& pdf) {
+    QProcess p;
+    QStringList args{pdf, QStringLiteral("-")};
+    if (QLatin1String(ferramenta) == QLatin1String("pdfinfo"))
+        args = QStringList{pdf};
+    p.start(QString::fromLatin1(ferramenta), args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 // A section chart like the regular page's: a trapezoid drawn as a line series.
 std::unique_ptr<QChartView> Grafico(QSize tamanho) {
@@ -215,6 +237,54 @@ private slots:
         QCOMPARE(ContarPaginasPdf(pdf), 1);
         if (qEnvironmentVariableIsSet("SULVO_GUARDAR_PDF"))
             QFile::copy(pdf, qEnvironmentVariable("SULVO_GUARDAR_PDF"));
+    }
+
+    // "Salvar PDF…" and "Salvar HTML…": the dialogs start beside the project with its name, the PDF is the
+    // one-page A4 print with text to extract, the HTML carries its pictures inside.
+    void savesAPdfAndASelfContainedHtml() {
+        QTemporaryDir pasta;
+        auto janela = Janela(pasta);
+        ErrosRegistrados dialogos;
+        QVERIFY(GerarTrapezio(*janela, dialogos));
+        const QString pdf = pasta.filePath(QStringLiteral("canal.pdf"));
+        const QString html = pasta.filePath(QStringLiteral("canal.html"));
+        dialogos.arquivos = {pdf.toStdString(), html.toStdString()};
+        janela->DefinirDestino(dialogos, "/projetos/norte", "Canal Norte");
+        janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(janela.get()));
+        janela->BSalvarPdf->click();
+        janela->BSalvarHtml->click();
+        QVERIFY(dialogos.erros.empty());
+        QCOMPARE(dialogos.pedidos.size(), std::size_t(2));
+        QCOMPARE(dialogos.pedidos[0].pasta, std::string("/projetos/norte"));
+        QCOMPARE(dialogos.pedidos[0].nomeSugerido, std::string("Canal Norte.pdf"));
+        QCOMPARE(dialogos.pedidos[1].nomeSugerido, std::string("Canal Norte.html"));
+
+        QCOMPARE(ContarPaginasPdf(pdf), 1);
+        const QString info = Poppler("pdfinfo", pdf);
+        QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+        QVERIFY(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Dimensionamento de Canais Trapezoidais"))));
+        const QString texto = Poppler("pdftotext", pdf);
+        QVERIFY2(texto.contains(QStringLiteral("Dimensionamento de Canais Trapezoidais")), qPrintable(texto));
+        QVERIFY(texto.contains(QStringLiteral("Canal Norte")));
+        QVERIFY(texto.contains(QStringLiteral("Vazão:")));
+        QVERIFY(texto.contains(QStringLiteral("Subcrítico")));
+
+        QFile arquivo(html);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QString pagina = QString::fromUtf8(arquivo.readAll());
+        // Nothing outside the file: both pictures are data, and they decode.
+        static const QRegularExpression fonte(QStringLiteral("SRC=\"([^\"]*)\""));
+        int imagens = 0;
+        for (auto it = fonte.globalMatch(pagina); it.hasNext(); ++imagens) {
+            const QString valor = it.next().captured(1);
+            QVERIFY2(valor.startsWith(QStringLiteral("data:image/")), qPrintable(valor.left(80)));
+            const QByteArray base64 = valor.mid(valor.indexOf(u',') + 1).toLatin1();
+            QVERIFY(!QImage::fromData(QByteArray::fromBase64(base64)).isNull());
+        }
+        QCOMPARE(imagens, 2);
+        QVERIFY(pagina.contains(QStringLiteral("charset=utf-8")));
+        QVERIFY(pagina.contains(QStringLiteral("Canal Norte")));
     }
 
     void cancellingThePrintDialogPrintsNothing() {

@@ -6,9 +6,11 @@
 #include "engine/uTriangular.h"
 #include "engine/ucircular.h"
 #include "project/IdentProjeto.h"
+#include "report/TabelaCurva.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -442,3 +444,49 @@ INSTANTIATE_TEST_SUITE_P(Casos, ArredondarParTest,
                                            CasoArredondar{1.5, 2}, CasoArredondar{2.5, 2}, CasoArredondar{-0.5, 0},
                                            CasoArredondar{-1.5, -2}, CasoArredondar{2.4999, 2},
                                            CasoArredondar{2.5001, 3}));
+
+// The curve's table: the spreadsheet's and the clipboard's text, the 20 rows of the appendix and the readout
+// between samples, on a curve of 100 depths like the engine's.
+TEST(TabelaCurva, TextSamplesAppendixAndReadout) {
+    std::vector<TPontoCurva> curva;
+    for (int k = 1; k <= 100; ++k)
+        curva.push_back({0.02 * k, 3.0 * k, 2.0 * k});
+
+    const std::string csv = TabelaCurva({curva[0], curva[99]}, ',', ';');
+    EXPECT_EQ(csv, "Profundidade (m);Vazão Convencional (m³/s);Vazão Divisão em Seções (m³/s)\n"
+                   "0,02;2;3\n2;200;300\n");
+    EXPECT_EQ(TabelaCurva({curva[4]}, '.', '\t').substr(csv.find('\n') + 1), "0.1\t10\t15\n");
+
+    // Every fifth depth, from 5 % of the full depth to the full depth itself.
+    const auto amostra = AmostrarCurva(curva, 20);
+    ASSERT_EQ(amostra.size(), 20u);
+    EXPECT_DOUBLE_EQ(amostra.front().h, 0.1);
+    EXPECT_DOUBLE_EQ(amostra[9].h, 1.0);
+    EXPECT_DOUBLE_EQ(amostra.back().h, 2.0);
+    EXPECT_EQ(AmostrarCurva({curva[0], curva[1]}, 20).size(), 2u);
+
+    std::string texto = "<HTML><BODY>x</BODY></HTML>";
+    AnexarTabelaCurva(texto, curva, ',');
+    EXPECT_EQ(texto.rfind("</BODY></HTML>"), texto.size() - 14);
+    EXPECT_NE(texto.find("<B>Tabela Profundidade × Vazão</B>"), std::string::npos);
+    EXPECT_EQ(std::count(texto.begin(), texto.end() - 14, '\n'), 0); // still one line
+    std::size_t linhas = 0;
+    for (auto p = texto.find("<TR>"); p != std::string::npos; p = texto.find("<TR>", p + 1))
+        ++linhas;
+    EXPECT_EQ(linhas, 21u); // the heading row and 20 depths
+    EXPECT_NE(texto.find("<TD ALIGN=RIGHT>2,000</TD><TD ALIGN=RIGHT>200,000</TD><TD ALIGN=RIGHT>300,000</TD>"),
+              std::string::npos);
+    std::string vazio = "<BODY></BODY>";
+    AnexarTabelaCurva(vazio, {}, ',');
+    EXPECT_EQ(vazio, "<BODY></BODY>");
+
+    // Linear between samples, from no discharge at no depth, nothing beyond the curve.
+    const auto meio = InterpolarCurva(curva, 0.03);
+    ASSERT_TRUE(meio);
+    EXPECT_NEAR(meio->QDivisao, 4.5, 1e-12);
+    EXPECT_NEAR(meio->QConvencional, 3.0, 1e-12);
+    EXPECT_NEAR(InterpolarCurva(curva, 0.01)->QDivisao, 1.5, 1e-12);
+    EXPECT_FALSE(InterpolarCurva(curva, 2.01));
+    EXPECT_FALSE(InterpolarCurva(curva, -0.01));
+    EXPECT_FALSE(InterpolarCurva({}, 0.5));
+}

@@ -1,6 +1,6 @@
 #include "ui/irregular/GraficoIrregular.h"
 
-#include "ui/irregular/IrregularEixos.h"
+#include "ui/irregular/EixosGrafico.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
@@ -28,32 +28,6 @@ const QColor kCorAgua(0, 176, 255);
 const QColor kContornoAgua(1, 136, 255);
 const QColor kVermelho(255, 0, 0);
 const QColor kVerde(0, 128, 0);
-
-QCategoryAxis* NovoEixo(const QString& titulo) {
-    auto* eixo = new QCategoryAxis;
-    eixo->setTitleText(titulo);
-    eixo->setGridLineVisible(false);
-    eixo->setMinorGridLineVisible(false);
-    eixo->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    return eixo;
-}
-
-void AplicarFaixa(QCategoryAxis* eixo, const TFaixaEixo& faixa, char decimal, char milhar) {
-    for (const QString& rotulo : eixo->categoriesLabels())
-        eixo->remove(rotulo);
-    eixo->setRange(faixa.Minimo, faixa.Maximo);
-    eixo->setStartValue(faixa.Minimo);
-    for (double marca : MarcasEixo(faixa))
-        eixo->append(QString::fromStdString(FormatarRotuloEixo(marca, decimal, milhar)), marca);
-}
-
-void ConfigurarGrafico(QChart* grafico, const QString& titulo) {
-    grafico->setTitle(titulo);
-    grafico->legend()->hide();
-    grafico->setAnimationOptions(QChart::NoAnimation);
-    grafico->setBackgroundRoundness(0);
-    grafico->setDropShadowEnabled(false);
-}
 
 struct TExtremos {
     double menorX = std::numeric_limits<double>::infinity();
@@ -375,71 +349,6 @@ QImage TGraficoSecaoIrregular::Imagem(const QColor& fundo) {
     }
     DefinirCorLeito(cor);
     return imagem;
-}
-
-TGraficoVazaoProfundidade::TGraficoVazaoProfundidade(QWidget* parent) : QChartView(new QChart, parent) {
-    QChart* grafico = chart();
-    ConfigurarGrafico(grafico, QStringLiteral("Gráfico Q X Yn"));
-    setRenderHint(QPainter::Antialiasing);
-    setRubberBand(QChartView::NoRubberBand);
-
-    IrregularSeries4 = new QLineSeries;
-    IrregularSeries4->setName(QStringLiteral("IrregularSeries4"));
-    IrregularSeries4->setPen(QPen(kVerde, 2));
-    IrregularSeries5 = new QLineSeries;
-    IrregularSeries5->setName(QStringLiteral("IrregularSeries5"));
-    IrregularSeries5->setPen(QPen(kVermelho, 2));
-    grafico->addSeries(IrregularSeries4);
-    grafico->addSeries(IrregularSeries5);
-
-    eixoX_ = NovoEixo(QStringLiteral("Profundidade Normal (Yn)"));
-    eixoY_ = NovoEixo(QStringLiteral("Vazão (Q)"));
-    grafico->addAxis(eixoX_, Qt::AlignBottom);
-    grafico->addAxis(eixoY_, Qt::AlignLeft);
-    for (QAbstractSeries* s : grafico->series()) {
-        s->attachAxis(eixoX_);
-        s->attachAxis(eixoY_);
-    }
-    AtualizarEixos();
-}
-
-void TGraficoVazaoProfundidade::DefinirCurvas(const std::vector<TPontoCurva>& curva) {
-    QList<QPointF> divisao, convencional;
-    divisao.reserve(static_cast<qsizetype>(curva.size()));
-    convencional.reserve(static_cast<qsizetype>(curva.size()));
-    for (const auto& p : curva) {
-        divisao.append(QPointF(p.h, p.QDivisao));
-        convencional.append(QPointF(p.h, p.QConvencional));
-    }
-    IrregularSeries4->replace(divisao);
-    IrregularSeries5->replace(convencional);
-    AtualizarEixos();
-}
-
-void TGraficoVazaoProfundidade::Limpar() {
-    IrregularSeries4->clear();
-    IrregularSeries5->clear();
-    AtualizarEixos();
-}
-
-void TGraficoVazaoProfundidade::DefinirSeparadores(char decimal, char milhar) {
-    decimal_ = decimal;
-    milhar_ = milhar;
-    AtualizarEixos();
-}
-
-void TGraficoVazaoProfundidade::AtualizarEixos() {
-    TExtremos e;
-    e.Incluir(IrregularSeries4->points());
-    e.Incluir(IrregularSeries5->points());
-    if (e.vazio) {
-        AplicarFaixa(eixoX_, {0, 1}, decimal_, milhar_);
-        AplicarFaixa(eixoY_, {0, 1}, decimal_, milhar_);
-        return;
-    }
-    // Both curves start at no depth and no discharge: the scales start there too.
-    AplicarFaixa(eixoX_, FaixaAutomatica(std::min(0.0, e.menorX), e.maiorX), decimal_, milhar_);
-    AplicarFaixa(eixoY_, FaixaAutomatica(std::min(0.0, e.menorY), e.maiorY), decimal_, milhar_);
 }
 
 } // namespace sulvo

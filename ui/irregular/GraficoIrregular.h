@@ -54,7 +54,7 @@ public:
     QPoint PosicaoDoPonto(int indice) const;
 
     // The chart drawn on the given background (the report pictures it on white), at its on-screen size.
-    QImage Imagem(const QColor& fundo);
+    Q_INVOKABLE QImage Imagem(const QColor& fundo);
 
     QAreaSeries* IrregularSeries1 = nullptr; // the ground below the bed
     QAreaSeries* IrregularSeries2 = nullptr; // the water
@@ -86,29 +86,6 @@ private:
     QCategoryAxis* eixoY_ = nullptr;
     QList<QPointF> pontos_; // the surveyed points, exact
     QSizeF areaDesenhada_;  // plot area, in pixels, for which the bed was last drawn
-    char decimal_ = ',';
-    char milhar_ = '.';
-};
-
-// Discharge against normal depth for both methods: IrregularSeries4 (green) the divided section,
-// IrregularSeries5 (red) the conventional method.
-class TGraficoVazaoProfundidade : public QChartView {
-    Q_OBJECT
-public:
-    explicit TGraficoVazaoProfundidade(QWidget* parent = nullptr);
-
-    void DefinirCurvas(const std::vector<TPontoCurva>& curva);
-    void Limpar();
-    void DefinirSeparadores(char decimal, char milhar);
-
-    QLineSeries* IrregularSeries4 = nullptr;
-    QLineSeries* IrregularSeries5 = nullptr;
-
-private:
-    void AtualizarEixos();
-
-    QCategoryAxis* eixoX_ = nullptr;
-    QCategoryAxis* eixoY_ = nullptr;
     char decimal_ = ',';
     char milhar_ = '.';
 };

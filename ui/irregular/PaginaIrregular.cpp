@@ -6,6 +6,7 @@
 #include "project/DialogService.h"
 #include "ui/irregular/AltPonto.h"
 #include "ui/irregular/DefinirRugosidade.h"
+#include "ui/irregular/GraficoCurva.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/IrregularSecao.h"
 #include "ui/irregular/TabelaPontos.h"
@@ -159,7 +160,7 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     const char decimal = Separador();
     const char milhar = TEditNumero::SeparadorMilhar().toLatin1();
     IrregularChart1->DefinirSeparadores(decimal, milhar);
-    IrregularChart2->DefinirSeparadores(decimal, milhar);
+    PainelCurva->DefinirSeparadores(decimal, milhar);
 }
 
 TPaginaIrregular::~TPaginaIrregular() = default;
@@ -294,38 +295,15 @@ void TPaginaIrregular::CriarGraficos() {
     l1->addLayout(lateral, 2);
     PageControl1->addTab(TSSulvo, QStringLiteral("Seção Transversal do Sulvo"));
 
-    TSVazao = new QWidget(PageControl1);
-    IrregularChart2 = new TGraficoVazaoProfundidade(TSVazao);
-    // The chart has no legend of its own: the two methods are named below it.
-    auto traco = [this](const QColor& cor) {
-        auto* rotulo = new QLabel(QStringLiteral("--"), TSVazao);
-        QFont fonte = rotulo->font();
-        fonte.setBold(true);
-        fonte.setPixelSize(19);
-        rotulo->setFont(fonte);
-        QPalette paleta = rotulo->palette();
-        paleta.setColor(QPalette::WindowText, cor);
-        rotulo->setPalette(paleta);
-        return rotulo;
-    };
-    Label78 = traco(QColor(0, 128, 0));
-    Label80 = Rotulo("Metodologia de Divisão do Sulvo em Seções", TSVazao);
-    Label79 = traco(QColor(255, 0, 0));
-    Label81 = Rotulo("Metodologia Convencional", TSVazao);
-    auto* legenda = new QGridLayout;
-    legenda->setHorizontalSpacing(6);
-    legenda->setVerticalSpacing(0);
-    legenda->setColumnStretch(0, 1);
-    legenda->setColumnStretch(3, 1);
-    legenda->addWidget(Label78, 0, 1);
-    legenda->addWidget(Label80, 0, 2);
-    legenda->addWidget(Label79, 1, 1);
-    legenda->addWidget(Label81, 1, 2);
-    auto* l2 = new QVBoxLayout(TSVazao);
-    l2->setContentsMargins(2, 2, 2, 2);
-    l2->setSpacing(0);
-    l2->addWidget(IrregularChart2, 1);
-    l2->addLayout(legenda);
+    // The discharge-depth chart with its legend and the buttons that export its table.
+    PainelCurva = new TPainelCurva(ctx_.Dialogos, PageControl1);
+    PainelCurva->DefinirCaminhoProjeto(ctx_.CaminhoProjeto);
+    TSVazao = PainelCurva;
+    IrregularChart2 = PainelCurva->Grafico;
+    Label78 = PainelCurva->Label78;
+    Label79 = PainelCurva->Label79;
+    Label80 = PainelCurva->Label80;
+    Label81 = PainelCurva->Label81;
     PageControl1->addTab(TSVazao, QStringLiteral("Gráfico Vazão X Profundidade"));
 
     connect(IrregularChart1, &TGraficoSecaoIrregular::PontoClicado, this, &TPaginaIrregular::IrregularSeries1Click);
@@ -734,6 +712,8 @@ void TPaginaIrregular::DesenharCurvaVazao() {
         secao.n > 0)
         unica = secao.n;
     IrregularChart2->DefinirCurvas(CalcularCurvasVazao(secao, EdIDeclividade->Valor(), unica));
+    if (secao.A > 0)
+        IrregularChart2->DefinirPontoCalculado(secao.H, secao.Q);
 }
 
 void TPaginaIrregular::BtDefinirRugosidadeClick() {

@@ -29,6 +29,7 @@ class TFDefinirRugosidade;
 class TFRugosidade;
 class TGraficoSecaoIrregular;
 class TGraficoVazaoProfundidade;
+class TPainelCurva;
 class TSulvoIrregular;
 class TTabelaPontos;
 
@@ -48,9 +49,10 @@ struct ContextoPaginaIrregular {
     // The window's field reader (both pages, through the document manager's OnLerCamposDados);
     // empty: this page's own half.
     std::function<void()> LerCamposDados = {};
-    std::function<void()> AbrirRelatorio = {};  // "Relatório": the irregular report of the last calculation
-    std::function<void()> FecharProjeto = {};   // "Fechar": closes the project like the main window's command
-    std::function<void(int)> MostrarAjuda = {}; // help topic by context number
+    std::function<void()> AbrirRelatorio = {};        // "Relatório": the irregular report of the last calculation
+    std::function<void()> FecharProjeto = {};         // "Fechar": closes the project like the main window's command
+    std::function<void(int)> MostrarAjuda = {};       // help topic by context number
+    std::function<std::string()> CaminhoProjeto = {}; // full path of the open project (exports start beside it)
 };
 
 // The "Irregulares" page: the section's width and surveyed points with the cross-section chart, the
@@ -145,6 +147,7 @@ public:
     QWidget* TSSulvo;
     QWidget* TSVazao;
     TGraficoSecaoIrregular* IrregularChart1;
+    TPainelCurva* PainelCurva;
     TGraficoVazaoProfundidade* IrregularChart2;
     QLabel* Label78;
     QLabel* Label79;

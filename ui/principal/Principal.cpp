@@ -7,6 +7,7 @@
 #include "project/ListaRecentes.h"
 #include "report/FRelatorio.h"
 #include "roughness/FRugosidade.h"
+#include "ui/irregular/GraficoCurva.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/PaginaIrregular.h"
 #include "ui/periferia/Ajuda.h"
@@ -82,13 +83,13 @@ QAction* Acao(QObject* dono, const char* nome, const QString& texto, const QStri
 
 TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::path pastaInstalacao, IAjuda* ajuda,
                          QWidget* parent)
-    : QMainWindow(parent), GerenteSys1(dialogos), dialogos_(dialogos), modais_(modais), prompt_(dialogos),
-      pastaInstalacao_(fs::absolute(std::move(pastaInstalacao))), ajuda_(ajuda) {
+    : QMainWindow(parent), GerenteSys1(dialogos), dialogos_(dialogos), modais_(modais), dialogosPaginas_(dialogos),
+      prompt_(dialogosPaginas_), pastaInstalacao_(fs::absolute(std::move(pastaInstalacao))), ajuda_(ajuda) {
     setObjectName(QStringLiteral("FPrincipal"));
     setProperty("helpContext", kContextoAjuda);
-    // Fixed single border with a minimise button only.
+    // A sizeable frame: the pages and their charts take the room the window is given.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(Icone(TIcone::Aplicacao));
     setContextMenuPolicy(Qt::NoContextMenu);
     if (!TEditNumero::ServicoDialogosPadrao())
@@ -146,8 +147,11 @@ TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::p
 
     FormCreate();
 
-    // The client area is 782 x 524 under the menu bar, not resizable.
-    setFixedSize(782, 524 + menuBar()->sizeHint().height());
+    // The client area opens at 782 x 524 under the menu bar; that is also the least it may shrink to, the
+    // size the pages were laid out for.
+    const QSize inicial(782, 524 + menuBar()->sizeHint().height());
+    resize(inicial);
+    setMinimumSize(inicial);
     if (QScreen* tela = QGuiApplication::primaryScreen())
         move(tela->availableGeometry().center() - rect().center());
     qApp->installEventFilter(this);
@@ -385,7 +389,7 @@ int TFPrincipal::ExibirModal(QDialog& dialogo) {
 
 void TFPrincipal::CriarPaginaRegular() {
     ContextoPaginaRegular ctx{SulvoTriangular, SulvoTrapezoidal, SulvoRetangular, SulvoCircular,
-                              IndSulvoReg,     IndIncognita,     dialogos_};
+                              IndSulvoReg,     IndIncognita,     dialogosPaginas_};
     ctx.MarcarAlterado = [this] { GerenteSys1.Alterado = true; };
     ctx.FRugosidade = FRugosidade;
     ctx.ExibirModal = [this](QDialog& dialogo) { return ExibirModal(dialogo); };
@@ -401,7 +405,7 @@ void TFPrincipal::CriarPaginaRegular() {
 }
 
 void TFPrincipal::CriarPaginaIrregular() {
-    ContextoPaginaIrregular ctx{SulvoIrregular, IndIncognita, dialogos_, modais_};
+    ContextoPaginaIrregular ctx{SulvoIrregular, IndIncognita, dialogosPaginas_, modais_};
     ctx.MarcarAlterado = [this] { GerenteSys1.Alterado = true; };
     // The regular report quotes the fields of the whole window, so any keystroke outdates it.
     ctx.DesabilitarRelatorioRegular = [this] { PaginaRegular->BtRelatorio->setEnabled(false); };
@@ -413,6 +417,7 @@ void TFPrincipal::CriarPaginaIrregular() {
     ctx.AbrirRelatorio = [this] { BtIRelatorioClick(); };
     ctx.FecharProjeto = [this] { TBFecharClick(); };
     ctx.MostrarAjuda = [this](int contexto) { MostrarAjuda(contexto); };
+    ctx.CaminhoProjeto = [this] { return GerenteSys1.PathProjeto; };
     PaginaIrregular = new TPaginaIrregular(std::move(ctx), Notebook1);
 }
 
@@ -568,7 +573,20 @@ void TFPrincipal::GerenteSys1PreencherCamposDados() {
     // line at the loaded depth.
     PaginaIrregular->PreencherCamposDados();
     CarregandoCampos = false;
+    RecalcularAoAbrir();
     GerenteSys1.Alterado = false;
+}
+
+void TFPrincipal::RecalcularAoAbrir() {
+    // Results on file mean the problem was calculated before it was saved.
+    const TSulvo* regulares[] = {&SulvoTriangular, &SulvoTrapezoidal, &SulvoRetangular, &SulvoCircular};
+    const bool regularCalculado = IndSulvoReg < 4 && regulares[IndSulvoReg]->A > 0;
+    const bool irregularCalculado = SulvoIrregular.A > 0;
+    TDialogosSilenciaveis::Silencio silencio(dialogosPaginas_);
+    if (regularCalculado)
+        PaginaRegular->BCalcularClick();
+    if (irregularCalculado)
+        PaginaIrregular->BtICalcularClick();
 }
 
 void TFPrincipal::GerenteSys1LimparCamposDados() {
@@ -711,6 +729,9 @@ void TFPrincipal::DefinirNavegador(std::function<bool(const QUrl&)> navegador) {
 void TFPrincipal::ExibirRelatorio(TFRelatorio& relatorio) {
     if (DialogoImpressao)
         relatorio.DefinirDialogoImpressao(DialogoImpressao);
+    // The saved report goes beside the project, named after it.
+    const fs::path projeto(GerenteSys1.PathProjeto);
+    relatorio.DefinirDestino(dialogos_, projeto.parent_path().string(), projeto.stem().string());
     modais_.ExibirModal(relatorio);
 }
 
@@ -730,7 +751,8 @@ void TFPrincipal::BtIRelatorioClick() {
     TFRelatorio relatorio(Q(pastaInstalacao_.string()), this);
     if (relatorio.GerarRelatorioIrregular(SulvoIrregular, PaginaIrregular->TextoIncognita().toStdString(),
                                           PaginaIrregular->TextoMetodologia().toStdString(), IDProjeto,
-                                          *PaginaIrregular->GraficoSecao(), dialogos_))
+                                          *PaginaIrregular->GraficoSecao(), dialogos_,
+                                          &PaginaIrregular->IrregularChart2->Curva()))
         ExibirRelatorio(relatorio);
 }
 

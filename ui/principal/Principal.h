@@ -9,6 +9,7 @@
 #include "project/GerenteSys.h"
 #include "project/IdentProjeto.h"
 #include "project/Recuperacao.h"
+#include "ui/principal/DialogosSilenciaveis.h"
 #include "ui/principal/PromptDialogos.h"
 
 #include <QMainWindow>
@@ -224,12 +225,18 @@ private:
     // Opens a project by its name (a recent entry, the command line); `avisarFalha` shows the open
     // message when it could not be opened. By value: a recent entry moves in the list while it opens.
     void AbrirPeloNome(std::string arquivo, bool avisarFalha);
+    // A project saved with results is calculated again, without a single box, so that its results, charts
+    // and report are there as after "Calcular"; a problem that fails shows its inputs only.
+    void RecalcularAoAbrir();
     // Runs a command, showing any error it raises in the error box.
     template <typename F> bool Executar(F&& comando);
     QString DicaMaisProxima(QWidget* w) const;
 
     IDialogService& dialogos_;
     IJanelasModais& modais_;
+    // What the pages and the engine's prompts talk to: the window's service, silenced while a reopened
+    // project is recalculated.
+    TDialogosSilenciaveis dialogosPaginas_;
     TPromptDialogos prompt_;
     std::filesystem::path pastaInstalacao_;
     std::filesystem::path arquivoAjuda_;

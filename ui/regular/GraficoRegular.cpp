@@ -215,6 +215,7 @@ TGraficoSecao::TGraficoSecao(int tipo, QWidget* parent)
     view_->setStyleSheet(QStringLiteral("background: transparent"));
 
     const QColor fundo = palette().color(QPalette::Button);
+    fundo_ = fundo;
     chart_->legend()->hide();
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->setBackgroundRoundness(0);
@@ -276,6 +277,27 @@ TGraficoSecao::Serie TGraficoSecao::CriarSerie(const QString& nome, const QColor
         s.linha->setMarkerSize(3);
     }
     return s;
+}
+
+void TGraficoSecao::PintarFundo(const QColor& fundo) {
+    chart_->setBackgroundBrush(fundo);
+    // The outlines' fills are the background that hides the water outside the section.
+    for (const Serie& s : series_)
+        if (s.area->brush().color() != kAgua)
+            s.area->setBrush(fundo);
+}
+
+QImage TGraficoSecao::Imagem(const QColor& fundo) {
+    PintarFundo(fundo);
+    QImage imagem(view_->viewport()->size(), QImage::Format_RGB32);
+    imagem.fill(fundo);
+    {
+        QPainter pintor(&imagem);
+        pintor.setRenderHint(QPainter::Antialiasing);
+        view_->render(&pintor, QRectF(imagem.rect()), view_->viewport()->rect());
+    }
+    PintarFundo(fundo_);
+    return imagem;
 }
 
 void TGraficoSecao::AdicionarAoGrafico(QAbstractSeries* serie) {

@@ -2,6 +2,7 @@
 
 #include "engine/Descricao.h"
 
+#include <QColor>
 #include <QStackedWidget>
 #include <QString>
 
@@ -70,6 +71,9 @@ public:
 
     QChart* Grafico() const { return chart_; }
     QChartView* Vista() const { return view_; }
+    // The chart at its on-screen size with `fundo` behind it and in the outline's fill (the report pictures
+    // it on white).
+    Q_INVOKABLE QImage Imagem(const QColor& fundo);
     // The points currently drawn, by the names of the chart's series.
     SeriePontos Pontos(const QString& serie) const;
 
@@ -87,7 +91,10 @@ private:
     void Preencher(Serie& serie, const SeriePontos& pontos);
     void AjustarEixos();
 
+    void PintarFundo(const QColor& fundo);
+
     bool circular_;
+    QColor fundo_;
     QChart* chart_;
     QChartView* view_;
     QCategoryAxis* eixoX_;

@@ -3,6 +3,7 @@
 #include "tests/ui/ciclo/CicloComum.h"
 
 #include "roughness/FRugosidade.h"
+#include "ui/irregular/GraficoCurva.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/regular/GraficoRegular.h"
 
@@ -206,8 +207,11 @@ private slots:
         QCOMPARE(j.Notebook1->currentIndex(), int(TFPrincipal::kPaginaRegulares));
         QVERIFY(!j.GerenteSys1.Alterado);
         QCOMPARE(j.IDProjeto.Nome, std::string("Canal Norte"));
-        // Reports belong to a calculation, not to a file.
-        QVERIFY(!a.R().BtRelatorio->isEnabled() && !a.I().BtIRelatorio->isEnabled());
+        // Both problems were saved calculated: they are calculated again, without a box, and their reports
+        // are there as after "Calcular".
+        QVERIFY(a.R().BtRelatorio->isEnabled() && a.I().BtIRelatorio->isEnabled());
+        QCOMPARE(Resultados(j), resultados);
+        QVERIFY(Proximas(Capturar(j).curvaConvencional, antes.curvaConvencional));
         QVERIFY(a.R().EdProfundidade->isReadOnly()); // still the unknown
         QVERIFY(a.I().BtICalcular->isEnabled() && a.I().BtInserirPonto->isEnabled());
 
@@ -225,7 +229,7 @@ private slots:
             QCOMPARE(depois.pontos[k].Y, antes.pontos[k].Y);
             QCOMPARE(depois.pontos[k].Rug, antes.pontos[k].Rug);
         }
-        QVERIFY(depois.curvaDividida.isEmpty()); // drawn by a calculation
+        QVERIFY(Proximas(depois.curvaDividida, antes.curvaDividida));
 
         // Both pages calculate the same again.
         a.R().BCalcular->click();

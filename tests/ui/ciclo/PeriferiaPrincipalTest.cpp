@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -34,6 +35,8 @@ class PeriferiaPrincipalTest : public QObject {
     struct Visto {
         QString titulo, texto;
         bool figura = false;
+        int pixelsCinza = -1; // pixels of the chart picture in the window's grey: the report asks for white
+        int pixels = 0;
     };
 
     static void EsperarRelatorio(AmbienteJanela& a, Visto& visto) {
@@ -43,6 +46,13 @@ class PeriferiaPrincipalTest : public QObject {
             visto.titulo = relatorio->windowTitle();
             visto.texto = relatorio->Viewer->toPlainText();
             visto.figura = QFile::exists(a.pasta.filePath(u"Bit.bmp"_s));
+            const QImage imagem(a.pasta.filePath(u"Bit.bmp"_s));
+            const QRgb cinza = a.J().palette().color(QPalette::Button).rgb();
+            visto.pixelsCinza = 0;
+            visto.pixels = imagem.width() * imagem.height();
+            for (int y = 0; y < imagem.height(); ++y)
+                for (int x = 0; x < imagem.width(); ++x)
+                    visto.pixelsCinza += (imagem.pixel(x, y) | 0xff000000u) == (cinza | 0xff000000u);
             relatorio->BFechar->click();
         });
     }
@@ -69,6 +79,8 @@ private slots:
         a.R().BtRelatorio->click();
         QCOMPARE(a.modais.Exibidos(), 2);
         QVERIFY(regular.figura);
+        // The background is white; only a few smoothed edges of the black labels may happen to hit the grey.
+        QVERIFY(regular.pixels > 0 && regular.pixelsCinza < regular.pixels / 200);
         QVERIFY(!QFile::exists(a.pasta.filePath(u"Bit.bmp"_s))); // gone with its window
         QVERIFY2(regular.titulo.contains(u"rapez"_s), qPrintable(regular.titulo));
         for (const QString& esperado :
@@ -88,6 +100,8 @@ private slots:
         EsperarRelatorio(a, irregular);
         a.I().BtIRelatorio->click();
         QVERIFY(irregular.figura);
+        QVERIFY(irregular.pixels > 0 && irregular.pixelsCinza < irregular.pixels / 200);
+        QVERIFY(irregular.texto.contains(u"Tabela Profundidade × Vazão"_s)); // the curve's appendix
         for (const QString& esperado : {u"Canal Leste"_s, a.I().EdIArea->text(), a.I().EdIVelocidade->text(),
                                         a.I().EdIRegime->text(), a.I().CBMetodologia->currentText()})
             QVERIFY2(irregular.texto.contains(NoRelatorio(esperado)), qPrintable(esperado));

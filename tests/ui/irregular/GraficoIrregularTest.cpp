@@ -1,12 +1,29 @@
-#include "ui/irregular/GraficoIrregular.h"
-
-#include <QAreaSeries>
-#include <QChart>
-#include <QLineSeries>
-#include <QSignalSpy>
 #include <QTest>
 
+#include "tests/support/ScriptedDialogService.h"
+
+#include "ui/irregular/GraficoCurva.h"
+#include "ui/irregular/GraficoIrregular.h"
+
+#include <QApplication>
+#include <QAreaSeries>
+#include <QChart>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <cmath>
+
 using namespace sulvo;
+using namespace sulvo::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -102,6 +119,55 @@ private slots:
         g.Limpar();
         QVERIFY(g.IrregularSeries4->points().isEmpty());
         QVERIFY(g.IrregularSeries5->points().isEmpty());
+    }
+
+    // Under the mouse both discharges at the pointer's depth; a rectangle dragged zooms, a double click shows
+    // the whole curve again; the panel's table goes to a CSV file and to the clipboard.
+    void LeituraZoomETabela() {
+        ScriptedDialogService dialogos;
+        TPainelCurva painel(dialogos);
+        painel.resize(600, 400);
+        painel.DefinirSeparadores(',', '.');
+        TGraficoVazaoProfundidade& g = *painel.Grafico;
+        QVERIFY(!painel.BtExportarTabela->isEnabled());
+        g.DefinirCurvas({{0.5, 2.0, 1.5}, {1.0, 6.0, 5.0}, {1.5, 11.0, 9.0}});
+        g.DefinirPontoCalculado(1.0, 5.0);
+        painel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&painel));
+        QVERIFY(painel.BtExportarTabela->isEnabled() && painel.BtCopiarTabela->isEnabled());
+        QCOMPARE(g.PontoCalculado->points(), (QList<QPointF>{{1.0, 5.0}}));
+
+        const QPoint meio = g.PosicaoDoValor({0.75, 3.0});
+        QMouseEvent mover(QEvent::MouseMove, QPointF(meio), g.viewport()->mapToGlobal(QPointF(meio)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(g.viewport(), &mover);
+        QVERIFY(g.Leitura->isVisible());
+        const QString leitura = g.Leitura->text();
+        QVERIFY2(leitura.contains(u"Convencional: 3,2"_s) && leitura.contains(u"Divisão em seções: 4,0"_s),
+                 qPrintable(leitura));
+        QVERIFY(g.LeituraEm(g.PosicaoDoValor({1.6, 3.0})).isEmpty()); // beyond the curve
+
+        const TFaixaEixo inteira = g.FaixaProfundidade();
+        QTest::mousePress(g.viewport(), Qt::LeftButton, {}, g.PosicaoDoValor({0.6, 8.0}));
+        QTest::mouseMove(g.viewport(), g.PosicaoDoValor({1.1, 2.0}));
+        QTest::mouseRelease(g.viewport(), Qt::LeftButton, {}, g.PosicaoDoValor({1.1, 2.0}));
+        QVERIFY(g.Ampliado() && painel.BtRestaurarZoom->isEnabled());
+        QVERIFY(std::fabs(g.FaixaProfundidade().Minimo - 0.6) < 0.02 && std::fabs(g.FaixaVazao().Maximo - 8) < 0.1);
+        QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, g.PosicaoDoValor({0.8, 4.0}));
+        QVERIFY(!g.Ampliado());
+        QCOMPARE(g.FaixaProfundidade().Maximo, inteira.Maximo);
+
+        painel.BtCopiarTabela->click();
+        QCOMPARE(QGuiApplication::clipboard()->text().section(u'\n', 1, 1), u"0,5\t1,5\t2"_s);
+        QTemporaryDir pasta;
+        const QString csv = pasta.filePath(u"curva.csv"_s);
+        dialogos.Salvar(csv.toStdString());
+        painel.BtExportarTabela->click();
+        QFile arquivo(csv);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QByteArray dados = arquivo.readAll();
+        QVERIFY(dados.startsWith("\xEF\xBB\xBF")); // marked as UTF-8 for the spreadsheet
+        QVERIFY(dados.contains("\n1,5;9;11\n"));
     }
 };
 

@@ -10,6 +10,7 @@
 #include "tests/ui/irregular/JanelasRoteiro.h"
 #include "ui/irregular/AltPonto.h"
 #include "ui/irregular/DefinirRugosidade.h"
+#include "ui/irregular/GraficoCurva.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/PaginaIrregular.h"
 #include "ui/irregular/TabelaPontos.h"
