@@ -26,7 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const std::string_view texto(reinterpret_cast<const char*>(dados), tamanho);
     const auto lido = LerTexto(texto);
     if (lido.Erro) {
-        const auto linhas = static_cast<std::size_t>(std::count(texto.begin(), texto.end(), '\n')) + 1;
+        // The parser ends a line at LF, CR LF or a lone CR.
+        std::size_t linhas = 1;
+        for (std::size_t i = 0; i < texto.size(); ++i)
+            if (texto[i] == '\n' || (texto[i] == '\r' && (i + 1 == texto.size() || texto[i + 1] != '\n')))
+                ++linhas;
         Exigir(lido.Erro->Linha <= linhas, "a refused line is a line of the text");
         Exigir(!lido.Erro->Mensagem.empty(), "a refusal says why");
         return 0;
