@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "controls/EditNumero.h"
+#include "controls/RotuloAvisos.h"
 #include "engine/uIrregular.h"
 #include "project/DialogService.h"
 #include "ui/irregular/AltPonto.h"
@@ -667,19 +668,6 @@ void TPaginaIrregular::BtICalcularClick() {
     DesenharCurvaVazao();
     BtIRelatorio->setEnabled(true);
 }
-
-namespace {
-
-// Shows the warnings of a calculation on `rotulo`, one per line, and hides it when there are none.
-void MostrarAvisos(QLabel& rotulo, const std::vector<std::string>& avisos) {
-    QStringList linhas;
-    for (const std::string& aviso : avisos)
-        linhas << QString::fromStdString(aviso);
-    rotulo.setText(linhas.join(QLatin1Char('\n')));
-    rotulo.setVisible(!linhas.isEmpty());
-}
-
-} // namespace
 
 void TPaginaIrregular::MostrarResultados() {
     const auto& s = ctx_.SulvoIrregular;

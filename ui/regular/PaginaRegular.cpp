@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "controls/EditNumero.h"
+#include "controls/RotuloAvisos.h"
 #include "engine/Validacao.h"
 #include "engine/uRetangular.h"
 #include "engine/uTrapezoidal.h"
@@ -860,19 +861,6 @@ void TPaginaRegular::BCalcularClick() {
     PreencherResultados();
     BtRelatorio->setEnabled(true);
 }
-
-namespace {
-
-// Shows the warnings of a calculation on `rotulo`, one per line, and hides it when there are none.
-void MostrarAvisos(QLabel& rotulo, const std::vector<std::string>& avisos) {
-    QStringList linhas;
-    for (const std::string& aviso : avisos)
-        linhas << QString::fromStdString(aviso);
-    rotulo.setText(linhas.join(QLatin1Char('\n')));
-    rotulo.setVisible(!linhas.isEmpty());
-}
-
-} // namespace
 
 void TPaginaRegular::PreencherResultados() {
     const int t = TipoSelecionado();
