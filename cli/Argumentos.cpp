@@ -12,7 +12,7 @@ std::string TextoDeUso() {
            "     sulvo-calc irregular --pontos ARQUIVO [--curva] [--sim N] CAMPO=VALOR...\n"
            "SECAO: triangular, trapezoidal, retangular, circular\n"
            "CAMPO: Q, H, I, n, b, z, f, Comp, D, T, Incognita (irregular: Q, H, I, n, Comp, Incognita, "
-           "Metodologia)\n"
+           "Metodologia, MargemE, MargemD)\n"
            "Pontos: um por linha, X;Y;Rug (Y = 0 nas margens, negativo abaixo). Decimal com '.' ou ','.\n"
            "     sulvo-calc --projeto ARQUIVO.svo (--regular | --irregular) [--curva] [--sim N] [--gravar]\n"
            "--gravar: regrava o projeto inteiro no arquivo, com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n";

@@ -27,8 +27,12 @@ void DefinirCampo(TSulvoIrregular& secao, const std::string& campo, double valor
                              "3 coeficiente de rugosidade único");
     } else if (campo == "Metodologia") {
         secao.Metodologia = ValorByte(campo, valor);
-        if (secao.Metodologia > 1)
-            throw UsageError("Metodologia: 0 convencional, 1 divisão do sulvo em seções");
+        if (secao.Metodologia > 2)
+            throw UsageError("Metodologia: 0 convencional, 1 divisão do sulvo em seções, 2 subdivisão por rugosidade");
+    } else if (campo == "MargemE") {
+        secao.MargemE = valor;
+    } else if (campo == "MargemD") {
+        secao.MargemD = valor;
     } else {
         throw UsageError("campo desconhecido para a seção irregular: " + campo);
     }
@@ -55,7 +59,10 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
     std::vector<TPontoCurva> curva;
     if (args.curva && ok)
         curva = secao.CurvaVazaoProfundidade(secao.I);
-    saida = JsonIrregular(secao, ok, args.curva ? &curva : nullptr, prompt.Mensagens());
+    TComparacaoMetodos metodos;
+    if (ok)
+        metodos = CompararMetodos(secao, secao.H, secao.I);
+    saida = JsonIrregular(secao, ok, args.curva ? &curva : nullptr, ok ? &metodos : nullptr, prompt.Mensagens());
     return ok ? kOk : kFalhou;
 }
 

@@ -76,7 +76,10 @@ bool CalcularIrregularDoProjeto(TSulvoIrregular& secao, bool curva, ScriptedProm
     std::vector<TPontoCurva> pontos;
     if (curva && ok)
         pontos = secao.CurvaVazaoProfundidade(secao.I);
-    saida = JsonIrregular(secao, ok, curva ? &pontos : nullptr, prompt.Mensagens());
+    TComparacaoMetodos metodos;
+    if (ok)
+        metodos = CompararMetodos(secao, secao.H, secao.I);
+    saida = JsonIrregular(secao, ok, curva ? &pontos : nullptr, ok ? &metodos : nullptr, prompt.Mensagens());
     return ok;
 }
 

@@ -64,7 +64,7 @@ std::string JsonCircular(const TSulvoCircular& s, bool ok, const std::vector<std
 }
 
 std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<TPontoCurva>* curva,
-                          const std::vector<std::string>& mensagens) {
+                          const TComparacaoMetodos* metodos, const std::vector<std::string>& mensagens) {
     JsonObject json;
     json.Booleano("ok", ok);
     EscreverReais(json, s);
@@ -74,6 +74,9 @@ std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<T
     json.Inteiro("Incognita", s.Incognita);
     json.Inteiro("Metodologia", s.Metodologia);
     json.Numero("YMinimo", s.YMinimo);
+    json.Numero("MargemE", MargemEsquerdaEfetiva(s));
+    json.Numero("MargemD", MargemDireitaEfetiva(s));
+    json.Numero("Alfa", s.Alfa);
     if (curva) {
         std::string lista = "[";
         for (const TPontoCurva& p : *curva) {
@@ -83,9 +86,25 @@ std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<T
             ponto.Numero("h", p.h);
             ponto.Numero("Q_divisao", p.QDivisao);
             ponto.Numero("Q_convencional", p.QConvencional);
+            ponto.Numero("Q_subdivisao", p.QSubdivisao);
             lista += ponto.Fechar();
         }
         json.Bruto("curva", lista + "]");
+    }
+    if (metodos) {
+        std::string lista = "[";
+        for (const TVazaoMetodo& m : metodos->Metodos) {
+            if (lista.size() > 1)
+                lista += ", ";
+            JsonObject linha;
+            linha.Texto("metodo", m.Nome);
+            linha.Numero("Q", m.Q);
+            linha.Numero("n", m.n);
+            lista += linha.Fechar();
+        }
+        json.Bruto("metodos", lista + "]");
+        json.Numero("dispersao_metodos", metodos->Dispersao);
+        json.Texto("aviso_metodos", metodos->Aviso);
     }
     json.Bruto("mensagens", ListaDeTextos(mensagens));
     return json.Fechar();

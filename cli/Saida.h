@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Subdivisao.h"
 #include "engine/uIrregular.h"
 #include "engine/uSulvo.h"
 #include "engine/ucircular.h"
@@ -15,8 +16,9 @@ namespace sulvo::cli {
 std::string JsonPrismatico(const TSulvoR& s, std::uint8_t incognita, bool ok,
                            const std::vector<std::string>& mensagens);
 std::string JsonCircular(const TSulvoCircular& s, bool ok, const std::vector<std::string>& mensagens);
-// The irregular section; `curva` adds the discharge–depth chart of both methods.
+// The irregular section; `curva` adds the discharge–depth chart of the methods, `metodos` the discharge at the
+// computed depth by every method.
 std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<TPontoCurva>* curva,
-                          const std::vector<std::string>& mensagens);
+                          const TComparacaoMetodos* metodos, const std::vector<std::string>& mensagens);
 
 } // namespace sulvo::cli
