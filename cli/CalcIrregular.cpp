@@ -17,8 +17,23 @@ namespace {
 void ConferirEnumeracoes(const TSulvoIrregular& secao) {
     if (secao.Incognita > secao.Descricao().MaximoIncognita())
         throw UsageError(std::string("Incognita da seção irregular: ") + secao.Descricao().NomeIncognitas);
-    if (secao.Metodologia > 1)
-        throw UsageError("Metodologia: 0 convencional, 1 divisão do sulvo em seções");
+    if (secao.Metodologia > secao.Descricao().Campo("Metodologia")->Maximo)
+        throw UsageError("Metodologia: 0 convencional, 1 divisão do sulvo em seções, 2 subdivisão por rugosidade");
+}
+
+// The bank stations are optional X positions, not fields every calculation has: they are taken out of the
+// arguments here and the rest filled from the section's description.
+Argumentos TirarMargens(const Argumentos& args, TSulvoIrregular& secao) {
+    Argumentos resto = args;
+    resto.campos.clear();
+    for (const auto& [nome, valor] : args.campos)
+        if (nome == "MargemE")
+            secao.MargemE = valor;
+        else if (nome == "MargemD")
+            secao.MargemD = valor;
+        else
+            resto.campos.emplace_back(nome, valor);
+    return resto;
 }
 
 } // namespace
@@ -27,7 +42,7 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
     if (!args.pontos)
         throw UsageError("a seção irregular precisa de --pontos ARQUIVO");
     TSulvoIrregular secao;
-    PreencherCampos(args, secao);
+    PreencherCampos(TirarMargens(args, secao), secao);
     ConferirEnumeracoes(secao);
     TLevantamento levantamento = LerArquivoPontos(*args.pontos, args.cotas ? TTipoCota::Cotas : TTipoCota::Automatico);
     secao.Pontos = std::move(levantamento.Pontos);
@@ -54,7 +69,10 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
         for (const std::string& m : ok ? std::vector<std::string>{} : mensagens)
             std::cerr << "sulvo-calc: " << m << '\n';
     } else {
-        saida = JsonSecao(secao, ok, mensagens, args.curva ? &curva : nullptr);
+        TComparacaoMetodos metodos;
+        if (ok)
+            metodos = CompararMetodos(secao, secao.H, secao.I);
+        saida = JsonIrregular(secao, ok, mensagens, args.curva ? &curva : nullptr, ok ? &metodos : nullptr);
     }
     return ok ? kOk : kFalhou;
 }

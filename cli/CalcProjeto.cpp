@@ -67,8 +67,12 @@ bool CalcularIrregularDoProjeto(TSulvoIrregular& secao, bool curva, bool csv, Sc
         pontos = secao.CurvaVazaoProfundidade(secao.I);
     if (csv && ok)
         saida = TabelaCurva(pontos, SeparadorDecimalDoAmbiente(), ';');
-    else if (!csv)
-        saida = JsonSecao(secao, ok, prompt.Mensagens(), curva ? &pontos : nullptr);
+    else if (!csv) {
+        TComparacaoMetodos metodos;
+        if (ok)
+            metodos = CompararMetodos(secao, secao.H, secao.I);
+        saida = JsonIrregular(secao, ok, prompt.Mensagens(), curva ? &pontos : nullptr, ok ? &metodos : nullptr);
+    }
     return ok;
 }
 

@@ -24,15 +24,14 @@ std::string ListaDaCurva(const std::vector<TPontoCurva>& curva) {
         ponto.Numero("h", p.h);
         ponto.Numero("Q_divisao", p.QDivisao);
         ponto.Numero("Q_convencional", p.QConvencional);
+        ponto.Numero("Q_subdivisao", p.QSubdivisao);
         lista += ponto.Fechar();
     }
     return lista + "]";
 }
 
-} // namespace
-
-std::string JsonSecao(const TSulvo& s, bool ok, const std::vector<std::string>& mensagens,
-                      const std::vector<TPontoCurva>* curva) {
+// "ok" and every field of the section's description in its order.
+JsonObject CamposDaSecao(const TSulvo& s, bool ok) {
     JsonObject json;
     json.Booleano("ok", ok);
     auto& secao = const_cast<TSulvo&>(s); // the description's accessors serve reading and writing alike
@@ -49,11 +48,48 @@ std::string JsonSecao(const TSulvo& s, bool ok, const std::vector<std::string>& 
                 json.Inteiro(campo.Chave, campo.Byte(secao));
                 break;
             }
+    return json;
+}
+
+std::string Fechar(JsonObject& json, const TSulvo& s, const std::vector<std::string>& mensagens,
+                   const std::vector<TPontoCurva>* curva) {
     if (curva)
         json.Bruto("curva", ListaDaCurva(*curva));
     json.Bruto("avisos", ListaDeTextos(s.Avisos));
     json.Bruto("mensagens", ListaDeTextos(mensagens));
     return json.Fechar();
+}
+
+} // namespace
+
+std::string JsonSecao(const TSulvo& s, bool ok, const std::vector<std::string>& mensagens,
+                      const std::vector<TPontoCurva>* curva) {
+    JsonObject json = CamposDaSecao(s, ok);
+    return Fechar(json, s, mensagens, curva);
+}
+
+std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<std::string>& mensagens,
+                          const std::vector<TPontoCurva>* curva, const TComparacaoMetodos* metodos) {
+    JsonObject json = CamposDaSecao(s, ok);
+    json.Numero("MargemE", MargemEsquerdaEfetiva(s));
+    json.Numero("MargemD", MargemDireitaEfetiva(s));
+    json.Numero("Alfa", s.Alfa);
+    if (metodos) {
+        std::string lista = "[";
+        for (const TVazaoMetodo& m : metodos->Metodos) {
+            if (lista.size() > 1)
+                lista += ", ";
+            JsonObject linha;
+            linha.Texto("metodo", m.Nome);
+            linha.Numero("Q", m.Q);
+            linha.Numero("n", m.n);
+            lista += linha.Fechar();
+        }
+        json.Bruto("metodos", lista + "]");
+        json.Numero("dispersao_metodos", metodos->Dispersao);
+        json.Texto("aviso_metodos", metodos->Aviso);
+    }
+    return Fechar(json, s, mensagens, curva);
 }
 
 } // namespace sulvo::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Subdivisao.h"
 #include "engine/uIrregular.h"
 #include "engine/uSulvo.h"
 
@@ -12,5 +13,9 @@ namespace sulvo::cli {
 
 std::string JsonSecao(const TSulvo& s, bool ok, const std::vector<std::string>& mensagens,
                       const std::vector<TPontoCurva>* curva = nullptr);
+// The irregular section: its fields, then its bank stations as used, the velocity coefficient and, when given,
+// the discharge at the computed depth by every method.
+std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<std::string>& mensagens,
+                          const std::vector<TPontoCurva>* curva, const TComparacaoMetodos* metodos);
 
 } // namespace sulvo::cli

@@ -138,7 +138,7 @@ const TCampoSecao kIrregulares[] = {
                                            {"m³", "m3", 3, "Movimentação de Terra", "Movimentação de Terra :"}),
     Texto<&TSulvo::Regime>("Regime", {nullptr, nullptr, 0, "Regime de Escoamento", "Regime de Escoamento :"}),
     Byte<&TSulvo::Incognita>("Incognita", -1),
-    Byte<&TSulvoIrregular::Metodologia>("Metodologia", 1),
+    Byte<&TSulvoIrregular::Metodologia>("Metodologia", 2),
 };
 
 // Computed from the points on every calculation: reported, never stored.

@@ -4,6 +4,7 @@
 #include "engine/Avisos.h"
 #include "engine/Limites.h"
 #include "engine/Numerico.h"
+#include "engine/Subdivisao.h"
 
 #include <algorithm>
 #include <bit>
@@ -245,6 +246,9 @@ void TSulvoIrregular::Zerar() {
     Metodologia = 0;
     Pontos.clear();
     YMinimo = 0;
+    MargemE.reset();
+    MargemD.reset();
+    Alfa = 1;
 }
 
 double TSulvoIrregular::InterseccaoNivel(double x1, double y1, double x2, double y2, double z) {
@@ -313,6 +317,36 @@ TAvaliacao TSulvoIrregular::AvaliarDivisao(double h, double I) {
     return r;
 }
 
+// Overbanks split at every change of n, the main channel between the bank stations as one element (or split at its
+// own changes of n when its banks are flat), each element's conveyance over its own wetted perimeter, summed.
+TAvaliacao TSulvoIrregular::AvaliarSubdivisao(double h, double I) {
+    TAvaliacao r;
+    const double z = h + YMinimo;
+    if (z > 0) {
+        Prompt().Mensagem(kAcima);
+        r.A = -1;
+        r.Falha = TFalhaAvaliacao::AcimaDaSecao;
+        return r;
+    }
+    // Without a dry bank at both ends the water has no closing wall.
+    if (Pontos.empty() || Pontos.front().Y < z || Pontos.back().Y < z) {
+        r.Falha = TFalhaAvaliacao::SecaoAberta;
+        return r;
+    }
+    const TConducaoSubdividida c =
+        ConducaoSubdividida(Pontos, z, MargemEsquerdaEfetiva(*this), MargemDireitaEfetiva(*this));
+    if (c.IntervaloInvalido != 0) {
+        AvisarRugosidade(c.IntervaloInvalido);
+        r.Falha = TFalhaAvaliacao::RugosidadeInvalida;
+        return r;
+    }
+    r.A = c.A;
+    r.P = c.P;
+    r.S = c.S;
+    r.Q = c.K * std::sqrt(I);
+    return r;
+}
+
 TAvaliacao TSulvoIrregular::AvaliarGeometria(double h) {
     TAvaliacao r;
     TSomas s;
@@ -326,6 +360,8 @@ TAvaliacao TSulvoIrregular::AvaliarPeloMetodo(double h, double i) {
         return AvaliarConvencional(h, i);
     if (Metodologia == 1)
         return AvaliarDivisao(h, i);
+    if (Metodologia == 2)
+        return AvaliarSubdivisao(h, i);
     return {};
 }
 
@@ -389,7 +425,7 @@ bool TSulvoIrregular::Calcular() {
     if (Incognita > 3)
         return false;
     // Without a known method the bisections would search on a discharge that stays 0.
-    if (Incognita != 3 && Metodologia > 1) {
+    if (Incognita != 3 && Metodologia > 2) {
         Prompt().Mensagem("Metodologia de cálculo inválida.");
         A = 0;
         return false;
@@ -527,15 +563,32 @@ void TSulvoIrregular::CompletarResultados(double vazaoVelocidade, double vazaoCr
     // The hydraulic depth A/S stands for the depth of a wide channel.
     NF = S > 0 ? V / std::sqrt(kG * A / S) : 0;
     Vol_Terra = comprimento * A;
-    E = V * V / k2G + profundidade;
     Regime = RegimeDoFroude(NF);
-    Yc = ProfundidadeCritica(vazaoCritica);
+    Alfa = 1;
+    if (Metodologia == 2) {
+        // The subdivided section carries unequal velocities: its energy and critical depth take the velocity
+        // coefficient. The single-roughness unknown gives every interval the solved n.
+        const double nUnico = Incognita == 3 ? n : 0;
+        const double xE = MargemEsquerdaEfetiva(*this);
+        const double xD = MargemDireitaEfetiva(*this);
+        const TConducaoSubdividida c = ConducaoSubdividida(Pontos, profundidade + YMinimo, xE, xD, nUnico);
+        if (c.IntervaloInvalido == 0 && c.K > 0)
+            Alfa = c.Alfa;
+        E = Alfa * V * V / k2G + profundidade;
+        Yc = ProfundidadeCriticaEnergia(Pontos, YMinimo, xE, xD, vazaoCritica, nUnico);
+    } else {
+        E = V * V / k2G + profundidade;
+        Yc = ProfundidadeCritica(vazaoCritica);
+    }
     if (const std::string aviso = AvisoFroude(NF, separador_); !aviso.empty())
         Avisos.push_back(aviso);
     // The conventional method's one flow area, and the single roughness's, lose conveyance where a berm floods.
     if (Incognita == 3 || Metodologia == 0)
         AvisarQuedaDeVazao(profundidade);
-    AvisarCriticas(vazaoCritica, Yc);
+    // Several minima of the specific energy are searched with α = 1; the subdivided section's own critical
+    // depth is the least of its α-weighted energy.
+    if (Metodologia != 2)
+        AvisarCriticas(vazaoCritica, Yc);
 }
 
 std::string TSulvoIrregular::Numero(double valor) const {
@@ -660,12 +713,16 @@ std::vector<TPontoCurva> TSulvoIrregular::CurvaVazaoProfundidade(double I) {
     const double raizI = std::sqrt(I);
     // The depth advances by repeated addition, so rounding decides whether the full depth itself is drawn.
     // One pass per depth gives both methods, each exactly as AvaliarDivisao and AvaliarConvencional would.
+    const double xE = MargemEsquerdaEfetiva(*this);
+    const double xD = MargemDireitaEfetiva(*this);
     for (double h = passo; cheia >= h; h += passo) {
         TSomas divisao;
         TSomas convencional;
         VarrerTrechos(Pontos, h + YMinimo,
                       [&](const TTrecho& t) { return SomarTrechoDividido(t, divisao, &convencional); });
-        curva.push_back({h, divisao.Conducao * raizI, ConducaoManning(convencional.A, convencional.K) * raizI});
+        const double subdivisao = ConducaoSubdividida(Pontos, h + YMinimo, xE, xD).K;
+        curva.push_back(
+            {h, divisao.Conducao * raizI, ConducaoManning(convencional.A, convencional.K) * raizI, subdivisao * raizI});
     }
     return curva;
 }

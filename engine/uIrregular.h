@@ -3,6 +3,7 @@
 #include "engine/uSulvo.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@ struct TPontoCurva {
     double h = 0;             // normal depth above the lowest point, m
     double QDivisao = 0;      // divided-section method, m³/s
     double QConvencional = 0; // conventional method, m³/s
+    double QSubdivisao = 0;   // subdivision at the roughness changes and banks, m³/s
 };
 
 // A surveyed natural or compound section with the inputs and results of one uniform-flow problem. Of the
@@ -47,9 +49,13 @@ class TSulvoIrregular : public TSulvo {
 public:
     double Comp = 0;              // channel length, m
     double Vol_Terra = 0;         // earthwork volume, m³
-    std::uint8_t Metodologia = 0; // 0 conventional, 1 divided section
+    std::uint8_t Metodologia = 0; // 0 conventional, 1 divided section, 2 subdivision at roughness changes
     std::vector<TPontoSecao> Pontos;
     double YMinimo = 0; // lowest Y among Pontos; -YMinimo is the full depth
+    // Bank stations, X in m: the main channel lies between them, the overbanks outside. Unset: the two ends.
+    std::optional<double> MargemE;
+    std::optional<double> MargemD;
+    double Alfa = 1; // velocity coefficient of the last calculation (1 unless subdivided)
 
     // What the last calculation noticed beside its results (near-critical flow, a conventional discharge that
     // falls as the depth rises, several critical depths), one sentence each; cleared by every calculation.
@@ -79,6 +85,7 @@ public:
     // pass over the points and allocates nothing.
     TAvaliacao AvaliarConvencional(double h, double I);
     TAvaliacao AvaliarDivisao(double h, double I);
+    TAvaliacao AvaliarSubdivisao(double h, double I);
     TAvaliacao AvaliarGeometria(double h);
     static double InterseccaoNivel(double x1, double y1, double x2, double y2, double z);
 

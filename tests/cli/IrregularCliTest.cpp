@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUso{"SemPontos", "H=1 I=0.001", "--pontos"},
         CasoUso{"CampoDeOutraSecao", "--pontos " SULVO_TEST_DATA "/irregular/trapezio.txt H=1 b=3", "b"},
         CasoUso{"IncognitaForaDaLista", "--pontos " SULVO_TEST_DATA "/irregular/trapezio.txt Incognita=4", "Incognita"},
-        CasoUso{"MetodologiaForaDaLista", "--pontos " SULVO_TEST_DATA "/irregular/trapezio.txt Metodologia=2",
+        CasoUso{"MetodologiaForaDaLista", "--pontos " SULVO_TEST_DATA "/irregular/trapezio.txt Metodologia=3",
                 "Metodologia"}),
     [](const ::testing::TestParamInfo<CasoUso>& info) { return std::string(info.param.nome); });
 

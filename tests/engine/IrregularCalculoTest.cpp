@@ -357,7 +357,7 @@ TEST(IrregularFalhas, NegativeSlopeAndUnknownMethodAreRefused) {
     EsperarCamposFinitos(declive.s);
     EXPECT_EQ(declive.prompt.mensagens, (std::vector<std::string>{"A declividade não pode ser negativa."}));
 
-    Problema metodo(kTrapezio, 2, 2);
+    Problema metodo(kTrapezio, 2, 3);
     metodo.s.Q = 2;
     metodo.s.H = 1;
     EXPECT_FALSE(metodo.s.Calcular());
