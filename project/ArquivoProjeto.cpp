@@ -1,6 +1,7 @@
 #include "project/ArquivoProjeto.h"
 
 #include "common/NumberFormat.h"
+#include "project/ArquivoIrregular2.h"
 
 #include <string>
 #include <string_view>
@@ -98,6 +99,7 @@ bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
         ini.WriteFloat(secao, "Y" + k, s.Pontos[i].Y);
         ini.WriteFloat(secao, "Rug" + k, s.Pontos[i].Rug);
     }
+    GravarSecaoIrregular2(s, ini);
     return true;
 }
 
@@ -133,6 +135,7 @@ bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
             s.Pontos.push_back(ponto);
         }
     }
+    LerSecaoIrregular2(s, ini);
     return certo;
 }
 
