@@ -91,6 +91,7 @@ bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
     GravarCampos(s, ini);
     const char* secao = "SULVOIRREGULAR";
     ini.WriteInteger(secao, "NumPontos", static_cast<int>(s.Pontos.size()));
+    ini.ReservarChaves(secao, 3 * s.Pontos.size());
     std::string k;
     for (std::size_t i = 0; i < s.Pontos.size(); ++i) {
         k = std::to_string(i + 1);
