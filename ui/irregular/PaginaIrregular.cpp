@@ -135,6 +135,7 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     resultados->addWidget(LabelAvisos);
     meio->addLayout(resultados, 1);
     TabelaMetodos = new TTabelaMetodos(this);
+    Contexto(TabelaMetodos, 250); // F1 after a click on the table: the comparison of the methods
     meio->addWidget(TabelaMetodos, 0, Qt::AlignTop);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
