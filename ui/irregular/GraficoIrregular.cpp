@@ -137,8 +137,8 @@ TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new
     QChart* grafico = chart();
     ConfigurarGrafico(grafico, QStringLiteral("Seção Transversal do Sulvo"));
     // Beside the point table the chart is narrow at the window's smallest size: thin margins leave the title and
-    // the axis labels their room.
-    grafico->setMargins(QMargins(2, 2, 6, 2));
+    // the axis labels their room; on the right, room for half of the last width label, which stands on the edge.
+    grafico->setMargins(QMargins(2, 2, 16, 2));
     grafico->layout()->setContentsMargins(0, 0, 0, 0);
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);

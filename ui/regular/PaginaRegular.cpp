@@ -551,7 +551,9 @@ void TPaginaRegular::CriarControles() {
     GBGrafico = new QGroupBox(Q(" Gráfico "));
     GBGrafico->setObjectName(QStringLiteral("GBGrafico"));
     auto* caixaGrafico = new QVBoxLayout(GBGrafico);
-    caixaGrafico->setContentsMargins(6, 6, 6, 6);
+    // Thin margins: at the window's least width the chart's row must leave the entry group its whole width, or
+    // the entry grid is squeezed and its rows fall out of line with those of the panels nested in it.
+    caixaGrafico->setContentsMargins(4, 4, 4, 4);
     Grafico = new TGraficoRegular;
     Grafico->setObjectName(QStringLiteral("Grafico"));
     caixaGrafico->addWidget(Grafico);
