@@ -292,15 +292,19 @@ void TGraficoSecaoIrregular::AtualizarEixos() {
     const QRectF area = chart()->plotArea();
     const TJanelaEscala j = JanelaEmEscala(x.Minimo, x.Maximo, y.Minimo, y.Maximo, area.width(), area.height(), true);
     exagero_ = j.Exagero;
-    AplicarFaixa(eixoX_, {j.MinimoX, j.MaximoX}, decimal_, milhar_);
+    // Beside the point table the chart may be narrow: no more width labels than fit whole.
+    const int marcasX = area.width() >= 1 ? std::clamp(static_cast<int>(area.width() / 55), 2, 6) : 6;
+    AplicarFaixa(eixoX_, {j.MinimoX, j.MaximoX}, decimal_, milhar_, marcasX);
     AplicarFaixa(eixoY_, {j.MinimoY, j.MaximoY}, decimal_, milhar_);
     eixoY_->setTitleText(TituloEixoVertical(exagero_));
     AtualizarDesenho();
 }
 
+// The exaggeration goes on a second line: on one, the title would be cut short along a chart of a few hundred
+// pixels' height.
 QString TGraficoSecaoIrregular::TituloEixoVertical(int exagero) {
     const QString titulo = QStringLiteral("Profundidade (m)");
-    return exagero > 1 ? titulo + QStringLiteral(" - exagero vertical %1x").arg(exagero) : titulo;
+    return exagero > 1 ? titulo + QStringLiteral("<br>exagero vertical %1x").arg(exagero) : titulo;
 }
 
 void TGraficoSecaoIrregular::AtualizarDesenho() {
