@@ -109,7 +109,7 @@ private slots:
                 QCoreApplication::processEvents();
             const int e = g.Exagero();
             QVERIFY2(e >= 5, qPrintable(QString::number(e)));
-            QCOMPARE(titulo(), u"Profundidade (m) - exagero vertical %1x"_s.arg(e));
+            QCOMPARE(titulo(), u"Profundidade (m)<br>exagero vertical %1x"_s.arg(e));
             const double razao = metrosPorPixel(Qt::Horizontal) / metrosPorPixel(Qt::Vertical);
             QVERIFY2(std::fabs(razao / e - 1) < 1e-3, qPrintable(QString::number(razao)));
             // The section fills at least 40 % of the plot's height.
