@@ -1,6 +1,7 @@
 #include "project/ArquivoProjeto.h"
 
 #include "common/NumberFormat.h"
+#include "project/ArquivoIrregular2.h"
 
 #include <string>
 #include <string_view>
@@ -91,6 +92,7 @@ bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
     GravarCampos(s, ini);
     const char* secao = "SULVOIRREGULAR";
     ini.WriteInteger(secao, "NumPontos", static_cast<int>(s.Pontos.size()));
+    ini.ReservarChaves(secao, 3 * s.Pontos.size());
     std::string k;
     for (std::size_t i = 0; i < s.Pontos.size(); ++i) {
         k = std::to_string(i + 1);
@@ -98,6 +100,7 @@ bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
         ini.WriteFloat(secao, "Y" + k, s.Pontos[i].Y);
         ini.WriteFloat(secao, "Rug" + k, s.Pontos[i].Rug);
     }
+    GravarSecaoIrregular2(s, ini);
     return true;
 }
 
@@ -133,6 +136,7 @@ bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
             s.Pontos.push_back(ponto);
         }
     }
+    LerSecaoIrregular2(s, ini);
     return certo;
 }
 

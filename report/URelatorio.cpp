@@ -7,6 +7,7 @@
 #include "engine/uTriangular.h"
 #include "engine/ucircular.h"
 #include "project/IdentProjeto.h"
+#include "report/RelatorioMetodos.h"
 
 #include <cmath>
 #include <string>
@@ -35,13 +36,17 @@ void IdentificacaoEIncognita(TConstrutorRelatorio& r, const TIDProjeto& id, cons
     r.Anexar("</p>");
 }
 
+// `aposResultados` adds what follows the results table (the irregular report's comparison of the methods).
 void ResultadosEGrafico(TConstrutorRelatorio& r, const std::function<void()>& linhasResultado,
-                        const FotografarGrafico& fotografar, const std::vector<std::string>& avisos) {
+                        const FotografarGrafico& fotografar, const std::vector<std::string>& avisos,
+                        const std::function<void()>& aposResultados = {}) {
     r.Anexar("<p>");
     r.Anexar("<FONT SIZE=3><B>RESULTADOS</B></FONT>");
     r.Anexar(kTabela);
     linhasResultado();
     r.Anexar("</TABLE>");
+    if (aposResultados)
+        aposResultados();
     // What the calculation noticed beside its results, one line each; nothing when it noticed nothing.
     if (!avisos.empty()) {
         r.Anexar("<p>");
@@ -249,10 +254,31 @@ TRelatorio GerarRelatorioIrregular(const TSulvoIrregular& s, const std::string& 
     r.Anexar("<TR>");
     r.Celula(Rotulo("Metodologia de Cálculo"), metodologia, "</TD>");
     r.Anexar("</TR>");
+    // The subdivision's bank stations: the main channel lies between them (the ends when none was set).
+    if (s.Metodologia == 2) {
+        r.Anexar("<TR>");
+        r.Celula(Rotulo("Margem esquerda"), r.Padrao(MargemEsquerdaEfetiva(s), 2), " m</TD>");
+        r.Celula(Rotulo("Margem direita"), r.Padrao(MargemDireitaEfetiva(s), 2), " m</TD>");
+        r.Anexar("</TR>");
+    }
     r.Anexar("</TABLE>");
 
+    const TComparacaoMetodos metodos = CompararMetodosDoRelatorio(s, opcoes.Separador);
+    std::vector<std::string> avisos = s.Avisos;
+    if (!metodos.Aviso.empty())
+        avisos.push_back(metodos.Aviso);
+
     ResultadosEGrafico(
-        r, [&] { CelulasSecao(r, s, s.Descricao().Resultados, false); }, grafico, s.Avisos);
+        r,
+        [&] {
+            CelulasSecao(r, s, s.Descricao().Resultados, false);
+            if (s.Metodologia == 2) {
+                r.Anexar("<TR>");
+                r.Celula(Rotulo("Coeficiente de Coriolis (α)"), r.Fixo(s.Alfa, 3), "</TD>");
+                r.Anexar("</TR>");
+            }
+        },
+        grafico, avisos, [&] { AnexarTabelaMetodos(r, metodos); });
     return {titulo, "Relatório - Dimensionamento de Canais Irregulares", std::move(r.TextoRelatorio)};
 }
 

@@ -4,6 +4,7 @@
 #include "controls/CamposSecao.h"
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
+#include "engine/Subdivisao.h"
 #include "engine/Validacao.h"
 #include "engine/uIrregular.h"
 #include "project/DialogService.h"
@@ -12,6 +13,8 @@
 #include "ui/irregular/GraficoCurva.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/IrregularSecao.h"
+#include "ui/irregular/MenuMargens.h"
+#include "ui/irregular/TabelaMetodos.h"
 #include "ui/irregular/TabelaPontos.h"
 #include "ui/principal/JanelasModais.h"
 
@@ -130,6 +133,8 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     LabelAvisos->hide();
     resultados->addWidget(LabelAvisos);
     meio->addLayout(resultados, 1);
+    TabelaMetodos = new TTabelaMetodos(this);
+    meio->addWidget(TabelaMetodos, 0, Qt::AlignTop);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
     for (QPushButton* b : {BtICalcular, Button2, BtIRelatorio, Button6})
@@ -224,7 +229,8 @@ void TPaginaIrregular::CriarEntrada() {
     CbIncognitaIrregular->setCurrentIndex(0);
     CbIncognitaIrregular->setStatusTip(QStringLiteral("Incógnita do problema a ser calculada"));
     CBMetodologia = new QComboBox(GBEntrada);
-    CBMetodologia->addItems({QStringLiteral("Convencional"), QStringLiteral("Divisão do Sulvo em Seções")});
+    CBMetodologia->addItems({QStringLiteral("Convencional"), QStringLiteral("Divisão do Sulvo em Seções"),
+                             QStringLiteral("Subdivisão por rugosidade")});
     CBMetodologia->setCurrentIndex(0);
     CBMetodologia->setStatusTip(QStringLiteral("Metodologia a ser utilizada para o cálculo da incógnita"));
     BtDefinirRugosidade = new QPushButton(QStringLiteral("&Definir Rugosidades"), GBEntrada);
@@ -344,6 +350,11 @@ void TPaginaIrregular::CriarGraficos() {
     connect(IrregularChart1, &TGraficoSecaoIrregular::PontoClicado, this, &TPaginaIrregular::IrregularSeries1Click);
     connect(IrregularChart1, &TGraficoSecaoIrregular::PontoDuploClicado, this,
             &TPaginaIrregular::IrregularSeries1DblClick);
+    connect(IrregularChart1, &TGraficoSecaoIrregular::MenuDoPonto, this, [this](int indice, QPoint posicao) {
+        QMenu menu(this);
+        AdicionarAcoesMargens(menu, *EditorPontos, ctx_.SulvoIrregular, indice);
+        menu.exec(IrregularChart1->viewport()->mapToGlobal(posicao));
+    });
 }
 
 void TPaginaIrregular::CriarTabela() {
@@ -391,6 +402,8 @@ void TPaginaIrregular::CriarTabela() {
         menu.addAction(QStringLiteral("Colar levantamento\tCtrl+V"), this,
                        [this] { ColarPontos(QGuiApplication::clipboard()->text()); });
         menu.addSeparator();
+        AdicionarAcoesMargens(menu, *EditorPontos, ctx_.SulvoIrregular, TabelaPontos->indexAt(onde).row());
+        menu.addSeparator();
         menu.addAction(AcDesfazer);
         menu.addAction(AcRefazer);
         menu.exec(TabelaPontos->viewport()->mapToGlobal(onde));
@@ -402,16 +415,8 @@ void TPaginaIrregular::CriarResultados() {
     GBResultados = new QGroupBox(QStringLiteral(" Resultados "), this);
     auto* g = new QGridLayout(GBResultados);
     g->setVerticalSpacing(3);
-    // Two columns, the first half of the results down the first.
-    const auto& resultados = Descricao().Resultados;
-    const int porColuna = static_cast<int>(resultados.size() + 1) / 2;
-    int k = 0;
-    for (const char* chave : resultados) {
-        const TCampoSecao& campo = *Descricao().Campo(chave);
-        const int linha = k % porColuna, coluna = k / porColuna;
-        ++k;
+    auto celula = [&](int linha, int coluna, const char* rotulo, const char* unidade) {
         auto* valor = new QLabel(GBResultados);
-        valor->setObjectName(NomeObjeto(ControleDe(kControles, campo), campo));
         valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for the longest text, "Maior que altura", in the font of the system.
@@ -419,10 +424,21 @@ void TPaginaIrregular::CriarResultados() {
         // A result can be selected and copied, by mouse and, after Tab, by keyboard.
         valor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         valor->setFocusPolicy(Qt::StrongFocus);
-        g->addWidget(Rotulo(campo.Legenda, GBResultados), linha, coluna * 4);
+        g->addWidget(Rotulo(rotulo, GBResultados), linha, coluna * 4);
         g->addWidget(valor, linha, coluna * 4 + 1);
-        g->addWidget(Rotulo(campo.Unidade ? campo.Unidade : "", GBResultados), linha, coluna * 4 + 2);
+        g->addWidget(Rotulo(unidade ? unidade : "", GBResultados), linha, coluna * 4 + 2);
+        return valor;
+    };
+    // Two columns, the first half of the results down the first.
+    const auto& resultados = Descricao().Resultados;
+    const int porColuna = static_cast<int>(resultados.size() + 1) / 2;
+    int k = 0;
+    for (const char* chave : resultados) {
+        const TCampoSecao& campo = *Descricao().Campo(chave);
+        QLabel* valor = celula(k % porColuna, k / porColuna, campo.Legenda, campo.Unidade);
+        valor->setObjectName(NomeObjeto(ControleDe(kControles, campo), campo));
         linhas_.push_back({&campo, valor, nullptr});
+        ++k;
     }
     EdIArea = findChild<QLabel*>(QStringLiteral("EdIArea"));
     EdIPerimetro = findChild<QLabel*>(QStringLiteral("EdIPerimetro"));
@@ -432,6 +448,12 @@ void TPaginaIrregular::CriarResultados() {
     EdIVelocidade = findChild<QLabel*>(QStringLiteral("EdIVelocidade"));
     EdIEnergia = findChild<QLabel*>(QStringLiteral("EdIEnergia"));
     EdIMovTerra = findChild<QLabel*>(QStringLiteral("EdIMovTerra"));
+    // The velocity coefficient of the subdivided section, shown only when the subdivision was calculated.
+    EdIAlfa = celula(porColuna, 0, "Coeficiente de Coriolis (α) :", "");
+    EdIAlfa->setObjectName(QStringLiteral("EdIAlfa"));
+    LabelAlfa = qobject_cast<QLabel*>(g->itemAtPosition(porColuna, 0)->widget());
+    EdIAlfa->hide();
+    LabelAlfa->hide();
     g->setHorizontalSpacing(4);
     g->setColumnMinimumWidth(3, 10);
     g->setColumnStretch(3, 1);
@@ -489,6 +511,7 @@ bool TPaginaIrregular::TemMargens() const {
 
 void TPaginaIrregular::RedesenharSecao() {
     IrregularChart1->DefinirSecao(ctx_.SulvoIrregular.Pontos);
+    IrregularChart1->DefinirMargens(ctx_.SulvoIrregular.MargemE, ctx_.SulvoIrregular.MargemD);
 }
 
 // ---- Point editor ----
@@ -515,6 +538,9 @@ void TPaginaIrregular::BtLimparClick() {
     EdX->clear();
     EdY->clear();
     FDefinirRugosidade->LimparGrade();
+    // A new section: its banks are those of the new survey, the two ends until set.
+    ctx_.SulvoIrregular.MargemE.reset();
+    ctx_.SulvoIrregular.MargemD.reset();
     pontos.push_back({0, 0, 0});
     LarguraSuperficie = EdISuperficie->Valor();
     IrregularChart1->DefinirCorLeito(palette().color(QPalette::Window));
@@ -686,14 +712,29 @@ void TPaginaIrregular::BtICalcularClick() {
 
 void TPaginaIrregular::MostrarResultados() {
     const auto& s = ctx_.SulvoIrregular;
+    const char sep = Separador();
     for (const char* chave : Descricao().Resultados)
-        Resultado(chave)->setText(TextoResultado(*Descricao().Campo(chave), s, Separador()));
-    MostrarAvisos(*LabelAvisos, s.Avisos);
+        Resultado(chave)->setText(TextoResultado(*Descricao().Campo(chave), s, sep));
+    const bool subdivisao = s.Metodologia == 2;
+    EdIAlfa->setText(subdivisao ? QString::fromStdString(FormatarFixo(s.Alfa, 3, sep)) : QString());
+    EdIAlfa->setVisible(subdivisao);
+    LabelAlfa->setVisible(subdivisao);
+    // Every method at the depth found, the spread's warning with the calculation's own.
+    const TComparacaoMetodos metodos = CompararMetodos(ctx_.SulvoIrregular, s.H, s.I, sep);
+    TabelaMetodos->Mostrar(metodos, s.Metodologia, sep);
+    std::vector<std::string> avisos = s.Avisos;
+    if (!metodos.Aviso.empty())
+        avisos.push_back(metodos.Aviso);
+    MostrarAvisos(*LabelAvisos, avisos);
 }
 
 void TPaginaIrregular::LimparResultados() {
     for (const char* chave : Descricao().Resultados)
         Resultado(chave)->clear();
+    EdIAlfa->clear();
+    EdIAlfa->hide();
+    LabelAlfa->hide();
+    TabelaMetodos->Limpar();
     MostrarAvisos(*LabelAvisos, {});
 }
 
