@@ -157,7 +157,12 @@ const TCampoSecao kIrregulares[] = {
 };
 
 // Computed from the points on every calculation: reported, never stored.
-const TCampoSecao kSoCalculados[] = {Resultado<&TSulvoIrregular::YMinimo>("YMinimo")};
+const TCampoSecao kSoCalculados[] = {
+    Resultado<&TSulvoIrregular::YMinimo>("YMinimo"),
+    // The velocity coefficient: 1 but for the subdivision at roughness changes, whose page and report show it.
+    Resultado<&TSulvoIrregular::Alfa>(
+        "Alfa", {nullptr, nullptr, 3, "Coeficiente de Coriolis (α)", "Coeficiente de Coriolis (α) :"}),
+};
 
 const TGrupoCampos kGruposTriangular[] = {
     {"SULVO", kReaisComuns}, {"SULVO", kRegime}, {"SULVOR", kPrismaticos}, {"SULVOTRIANGULAR", kIncognita}};

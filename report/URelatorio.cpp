@@ -273,8 +273,9 @@ TRelatorio GerarRelatorioIrregular(const TSulvoIrregular& s, const std::string& 
         [&] {
             CelulasSecao(r, s, s.Descricao().Resultados, false);
             if (s.Metodologia == 2) {
+                const TCampoSecao& alfa = *s.Descricao().Campo("Alfa");
                 r.Anexar("<TR>");
-                r.Celula(Rotulo("Coeficiente de Coriolis (α)"), r.Fixo(s.Alfa, 3), "</TD>");
+                r.Celula(Rotulo(alfa.Nome), r.Fixo(s.Alfa, alfa.Decimais), "</TD>");
                 r.Anexar("</TR>");
             }
         },

@@ -100,6 +100,7 @@ const ControleCampo kControles[] = {
     {CampoDoMembro<&TSulvo::V>, "EdIVelocidade", nullptr, 0},
     {CampoDoMembro<&TSulvo::E>, "EdIEnergia", nullptr, 0},
     {CampoDoMembro<&TSulvoIrregular::Vol_Terra>, "EdIMovTerra", nullptr, 0},
+    {CampoDoMembro<&TSulvoIrregular::Alfa>, "EdIAlfa", nullptr, 0},
 };
 
 const TDescricaoSecao& Descricao() {
@@ -134,6 +135,7 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     resultados->addWidget(LabelAvisos);
     meio->addLayout(resultados, 1);
     TabelaMetodos = new TTabelaMetodos(this);
+    Contexto(TabelaMetodos, 250); // F1 after a click on the table: the comparison of the methods
     meio->addWidget(TabelaMetodos, 0, Qt::AlignTop);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
@@ -415,8 +417,16 @@ void TPaginaIrregular::CriarResultados() {
     GBResultados = new QGroupBox(QStringLiteral(" Resultados "), this);
     auto* g = new QGridLayout(GBResultados);
     g->setVerticalSpacing(3);
-    auto celula = [&](int linha, int coluna, const char* rotulo, const char* unidade) {
+    // Two columns, the first half of the results down the first.
+    const auto& resultados = Descricao().Resultados;
+    const int porColuna = static_cast<int>(resultados.size() + 1) / 2;
+    int k = 0;
+    for (const char* chave : resultados) {
+        const TCampoSecao& campo = *Descricao().Campo(chave);
+        const int linha = k % porColuna, coluna = k / porColuna;
+        ++k;
         auto* valor = new QLabel(GBResultados);
+        valor->setObjectName(NomeObjeto(ControleDe(kControles, campo), campo));
         valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for the longest text, "Maior que altura", in the font of the system.
@@ -424,21 +434,25 @@ void TPaginaIrregular::CriarResultados() {
         // A result can be selected and copied, by mouse and, after Tab, by keyboard.
         valor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         valor->setFocusPolicy(Qt::StrongFocus);
-        g->addWidget(Rotulo(rotulo, GBResultados), linha, coluna * 4);
+        g->addWidget(Rotulo(campo.Legenda, GBResultados), linha, coluna * 4);
         g->addWidget(valor, linha, coluna * 4 + 1);
-        g->addWidget(Rotulo(unidade ? unidade : "", GBResultados), linha, coluna * 4 + 2);
-        return valor;
-    };
-    // Two columns, the first half of the results down the first.
-    const auto& resultados = Descricao().Resultados;
-    const int porColuna = static_cast<int>(resultados.size() + 1) / 2;
-    int k = 0;
-    for (const char* chave : resultados) {
-        const TCampoSecao& campo = *Descricao().Campo(chave);
-        QLabel* valor = celula(k % porColuna, k / porColuna, campo.Legenda, campo.Unidade);
-        valor->setObjectName(NomeObjeto(ControleDe(kControles, campo), campo));
+        g->addWidget(Rotulo(campo.Unidade ? campo.Unidade : "", GBResultados), linha, coluna * 4 + 2);
         linhas_.push_back({&campo, valor, nullptr});
-        ++k;
+    }
+    // The velocity coefficient of the subdivided section, below the first column, shown only when the
+    // subdivision was calculated.
+    {
+        const TCampoSecao& alfa = *Descricao().Campo("Alfa");
+        EdIAlfa = new QLabel(GBResultados);
+        EdIAlfa->setObjectName(NomeObjeto(ControleDe(kControles, alfa), alfa));
+        EdIAlfa->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        EdIAlfa->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        EdIAlfa->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        LabelAlfa = Rotulo(alfa.Legenda, GBResultados);
+        g->addWidget(LabelAlfa, porColuna, 0);
+        g->addWidget(EdIAlfa, porColuna, 1);
+        EdIAlfa->hide();
+        LabelAlfa->hide();
     }
     EdIArea = findChild<QLabel*>(QStringLiteral("EdIArea"));
     EdIPerimetro = findChild<QLabel*>(QStringLiteral("EdIPerimetro"));
@@ -448,12 +462,6 @@ void TPaginaIrregular::CriarResultados() {
     EdIVelocidade = findChild<QLabel*>(QStringLiteral("EdIVelocidade"));
     EdIEnergia = findChild<QLabel*>(QStringLiteral("EdIEnergia"));
     EdIMovTerra = findChild<QLabel*>(QStringLiteral("EdIMovTerra"));
-    // The velocity coefficient of the subdivided section, shown only when the subdivision was calculated.
-    EdIAlfa = celula(porColuna, 0, "Coeficiente de Coriolis (α) :", "");
-    EdIAlfa->setObjectName(QStringLiteral("EdIAlfa"));
-    LabelAlfa = qobject_cast<QLabel*>(g->itemAtPosition(porColuna, 0)->widget());
-    EdIAlfa->hide();
-    LabelAlfa->hide();
     g->setHorizontalSpacing(4);
     g->setColumnMinimumWidth(3, 10);
     g->setColumnStretch(3, 1);
@@ -716,7 +724,7 @@ void TPaginaIrregular::MostrarResultados() {
     for (const char* chave : Descricao().Resultados)
         Resultado(chave)->setText(TextoResultado(*Descricao().Campo(chave), s, sep));
     const bool subdivisao = s.Metodologia == 2;
-    EdIAlfa->setText(subdivisao ? QString::fromStdString(FormatarFixo(s.Alfa, 3, sep)) : QString());
+    EdIAlfa->setText(subdivisao ? TextoResultado(*Descricao().Campo("Alfa"), s, sep) : QString());
     EdIAlfa->setVisible(subdivisao);
     LabelAlfa->setVisible(subdivisao);
     // Every method at the depth found, the spread's warning with the calculation's own.
