@@ -1,6 +1,7 @@
 #include "project/ArquivoProjeto.h"
 
 #include "common/NumberFormat.h"
+#include "project/ArquivoFaixaN.h"
 
 #include <string>
 #include <string_view>
@@ -80,11 +81,14 @@ bool LerCampos(TSulvo& s, TCustomIniFile& ini) {
 
 bool GravarNoArquivo(const TSulvo& s, TCustomIniFile& ini) {
     GravarCampos(s, ini);
+    GravarFaixaN(s, ini);
     return true;
 }
 
 bool LerDoArquivo(TSulvo& s, TCustomIniFile& ini) {
-    return LerCampos(s, ini);
+    const bool certo = LerCampos(s, ini);
+    LerFaixaN(s, ini);
+    return certo;
 }
 
 bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
@@ -98,6 +102,7 @@ bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
         ini.WriteFloat(secao, "Y" + k, s.Pontos[i].Y);
         ini.WriteFloat(secao, "Rug" + k, s.Pontos[i].Rug);
     }
+    GravarFaixaN(s, ini);
     return true;
 }
 
@@ -133,6 +138,7 @@ bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
             s.Pontos.push_back(ponto);
         }
     }
+    LerFaixaN(s, ini);
     return certo;
 }
 

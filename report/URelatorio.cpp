@@ -1,6 +1,7 @@
 #include "report/URelatorio.h"
 
 #include "common/NumberFormat.h"
+#include "engine/FaixaRugosidade.h"
 #include "engine/uIrregular.h"
 #include "engine/uRetangular.h"
 #include "engine/uTrapezoidal.h"
@@ -9,6 +10,7 @@
 #include "project/IdentProjeto.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace sulvo {
@@ -36,12 +38,18 @@ void IdentificacaoEIncognita(TConstrutorRelatorio& r, const TIDProjeto& id, cons
 }
 
 void ResultadosEGrafico(TConstrutorRelatorio& r, const std::function<void()>& linhasResultado,
-                        const FotografarGrafico& fotografar, const std::vector<std::string>& avisos) {
+                        const FotografarGrafico& fotografar, const std::vector<std::string>& avisos,
+                        const TSulvo& secao) {
     r.Anexar("<p>");
     r.Anexar("<FONT SIZE=3><B>RESULTADOS</B></FONT>");
     r.Anexar(kTabela);
     linhasResultado();
     r.Anexar("</TABLE>");
+    // The unknown with the tables' minimum and maximum n, when n was picked from a table.
+    if (const std::optional<TResultadoFaixa> faixa = CalcularFaixaN(secao)) {
+        r.Anexar("<p>&nbsp;&nbsp;&nbsp;&nbsp;");
+        r.Anexar(EscaparHtml(TextoFaixaN(*faixa, r.Opcoes().Separador, true)));
+    }
     // What the calculation noticed beside its results, one line each; nothing when it noticed nothing.
     if (!avisos.empty()) {
         r.Anexar("<p>");
@@ -228,7 +236,7 @@ TRelatorio GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& regular
 
     ResultadosEGrafico(
         r, [&] { CelulasRegulares(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg],
-        secao.Avisos);
+        secao.Avisos, secao);
     return {tipo.titulo, tipo.legenda, std::move(r.TextoRelatorio)};
 }
 
@@ -286,7 +294,7 @@ TRelatorio GerarRelatorioIrregular(const TSulvoIrregular& s, const std::string& 
             r.Celula(Rotulo("Movimentação de Terra"), r.Fixo(s.Vol_Terra, 3), " m3</TD>");
             r.Anexar("</TR>");
         },
-        grafico, s.Avisos);
+        grafico, s.Avisos, s);
     return {titulo, "Relatório - Dimensionamento de Canais Irregulares", std::move(r.TextoRelatorio)};
 }
 

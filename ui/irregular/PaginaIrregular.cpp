@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
+#include "controls/RotuloFaixaN.h"
 #include "engine/uIrregular.h"
 #include "project/DialogService.h"
 #include "ui/irregular/AltPonto.h"
@@ -105,6 +106,11 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     LabelAvisos->setWordWrap(true);
     LabelAvisos->hide();
     resultados->addWidget(LabelAvisos);
+    LabelFaixaN = new QLabel(this);
+    LabelFaixaN->setObjectName(QStringLiteral("LabelFaixaN"));
+    LabelFaixaN->setWordWrap(true);
+    LabelFaixaN->hide();
+    resultados->addWidget(LabelFaixaN);
     meio->addLayout(resultados, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
@@ -682,12 +688,14 @@ void TPaginaIrregular::MostrarResultados() {
     EdIEnergia->setText(fixo(s.E, 3));
     EdIMovTerra->setText(fixo(s.Vol_Terra, 3));
     MostrarAvisos(*LabelAvisos, s.Avisos);
+    MostrarFaixaN(*LabelFaixaN, CalcularFaixaN(s), sep);
 }
 
 void TPaginaIrregular::LimparResultados() {
     for (QLabel* r : {EdIArea, EdIPerimetro, EdIProfCrit, EdINFroud, EdIRegime, EdIVelocidade, EdIMovTerra, EdIEnergia})
         r->clear();
     MostrarAvisos(*LabelAvisos, {});
+    MostrarFaixaN(*LabelFaixaN, std::nullopt, Separador());
 }
 
 void TPaginaIrregular::DesenharCurvaVazao() {

@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
+#include "controls/RotuloFaixaN.h"
 #include "engine/Validacao.h"
 #include "engine/uRetangular.h"
 #include "engine/uTrapezoidal.h"
@@ -609,6 +610,11 @@ void TPaginaRegular::CriarControles() {
     LabelAvisos->setWordWrap(true);
     LabelAvisos->hide();
     direita->addWidget(LabelAvisos);
+    LabelFaixaN = new QLabel;
+    LabelFaixaN->setObjectName(QStringLiteral("LabelFaixaN"));
+    LabelFaixaN->setWordWrap(true);
+    LabelFaixaN->hide();
+    direita->addWidget(LabelFaixaN);
     direita->addLayout(baixo);
     direita->addStretch(1);
 
@@ -632,6 +638,8 @@ void TPaginaRegular::CriarControles() {
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(BtRelatorio, &QPushButton::clicked, this, &TPaginaRegular::PedirRelatorio);
     connect(Button4, &QPushButton::clicked, this, &TPaginaRegular::FecharProjeto);
+    // A coefficient typed by hand is not the one the table's band was picked for.
+    connect(EdRugosidade, &TEditNumero::Editado, this, [this] { faixaN_ = {}; });
     for (const LinhaCampo& linha : linhas_) {
         auto* campo = qobject_cast<TEditNumero*>(linha.campo);
         if (!campo)
@@ -822,6 +830,7 @@ void TPaginaRegular::LerCamposDados() {
     for (const char* chave : d.Entradas)
         d.Campo(chave)->ValorReal(s) = CampoDe(chave)->Valor();
     s.Incognita = static_cast<std::uint8_t>(k < 0 ? kSemIncognita : k);
+    s.FaixaN = faixaN_.Descreve(s.n) ? faixaN_ : TFaixaRugosidade{};
 }
 
 void TPaginaRegular::BCalcularClick() {
@@ -878,6 +887,7 @@ void TPaginaRegular::PreencherResultados() {
             texto->setText(QString::fromStdString(FormatarFixo(campo.ValorReal(s), campo.Decimais, separador)));
     }
     MostrarAvisos(*LabelAvisos, s.Avisos);
+    MostrarFaixaN(*LabelFaixaN, CalcularFaixaN(s), separador);
 }
 
 void TPaginaRegular::BtRugosidadeClick() {
@@ -894,6 +904,7 @@ void TPaginaRegular::AbrirTabelaRugosidade(int tipoTabela) {
     if (resultado != QDialog::Accepted)
         return;
     EdRugosidade->SetValor(dialogo->RugosidadeEscolhida);
+    faixaN_ = dialogo->FaixaEscolhida;
     // A coefficient taken from a table is a change of the project, but the report button stays as it was.
     if (ctx_.MarcarAlterado)
         ctx_.MarcarAlterado();
@@ -931,6 +942,7 @@ void TPaginaRegular::PreencherCamposDados() {
         const TDescricaoSecao& d = DescricaoSecao(t);
         for (const char* chave : d.Entradas)
             preencher(CampoDe(chave), d.Campo(chave)->ValorReal(Secao(t)));
+        faixaN_ = Secao(t).FaixaN;
     }
     AtualizarGrafico();
 }
@@ -942,6 +954,8 @@ void TPaginaRegular::LimparCamposDados() {
         static_cast<QLineEdit*>(linha.campo)->setText(QString());
     }
     MostrarAvisos(*LabelAvisos, {});
+    MostrarFaixaN(*LabelFaixaN, std::nullopt, ',');
+    faixaN_ = {};
     CBTipoSulvo->setCurrentIndex(kTriangular);
     CBTipoSulvoChange();
     // Back to "Vazão"; the unknown change runs too, so that the field painted as the unknown is
