@@ -1,12 +1,13 @@
 #include "project/ArquivoFaixaN.h"
 
+#include "project/ArquivoIrregular2.h"
+
 #include <string>
 
 namespace sulvo {
 namespace {
 
 constexpr const char* kVersao = "1";
-constexpr const char* kSecaoIrregular = "SULVOIRREGULAR2";
 
 // The band section of a regular type.
 const char* SecaoRegular(const TSulvo& s) {
@@ -63,20 +64,20 @@ void LerFaixaN(TSulvo& s, TCustomIniFile& ini) {
 }
 
 void GravarFaixaN(const TSulvoIrregular& s, TCustomIniFile& ini) {
-    bool versao = SecaoExiste(ini, kSecaoIrregular);
+    bool versao = SecaoExiste(ini, kSecaoIrregular2);
     std::string k;
     for (std::size_t i = 0; i < s.Pontos.size(); ++i) {
         const TPontoSecao& p = s.Pontos[i];
         k = std::to_string(i + 1);
         const bool descreve = p.Faixa().Descreve(p.Rug);
         // An older band at this point is overwritten; a point that never had one adds no keys.
-        if (!descreve && (!versao || ini.ReadString(kSecaoIrregular, "RugTabela" + k, "").empty()))
+        if (!descreve && (!versao || ini.ReadString(kSecaoIrregular2, "RugTabela" + k, "").empty()))
             continue;
         if (!versao) {
-            ini.WriteString(kSecaoIrregular, "Versao", kVersao);
+            ini.WriteString(kSecaoIrregular2, "Versao", kVersao);
             versao = true;
         }
-        Gravar(ini, kSecaoIrregular, "RugTabela" + k, "RugMin" + k, "RugMax" + k,
+        Gravar(ini, kSecaoIrregular2, "RugTabela" + k, "RugMin" + k, "RugMax" + k,
                descreve ? p.Faixa() : TFaixaRugosidade{});
     }
 }
@@ -84,13 +85,13 @@ void GravarFaixaN(const TSulvoIrregular& s, TCustomIniFile& ini) {
 void LerFaixaN(TSulvoIrregular& s, TCustomIniFile& ini) {
     for (TPontoSecao& p : s.Pontos)
         p.DefinirFaixa({});
-    if (!VersaoCerta(ini, kSecaoIrregular))
+    if (!VersaoCerta(ini, kSecaoIrregular2))
         return;
     std::string k;
     for (std::size_t i = 0; i < s.Pontos.size(); ++i) {
         k = std::to_string(i + 1);
         s.Pontos[i].DefinirFaixa(
-            Ler(ini, kSecaoIrregular, "RugTabela" + k, "RugMin" + k, "RugMax" + k, s.Pontos[i].Rug));
+            Ler(ini, kSecaoIrregular2, "RugTabela" + k, "RugMin" + k, "RugMax" + k, s.Pontos[i].Rug));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "project/ArquivoFaixaN.h"
+#include "project/ArquivoIrregular2.h"
 
 #include <string>
 #include <string_view>
@@ -95,6 +96,7 @@ bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
     GravarCampos(s, ini);
     const char* secao = "SULVOIRREGULAR";
     ini.WriteInteger(secao, "NumPontos", static_cast<int>(s.Pontos.size()));
+    ini.ReservarChaves(secao, 3 * s.Pontos.size());
     std::string k;
     for (std::size_t i = 0; i < s.Pontos.size(); ++i) {
         k = std::to_string(i + 1);
@@ -102,6 +104,7 @@ bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
         ini.WriteFloat(secao, "Y" + k, s.Pontos[i].Y);
         ini.WriteFloat(secao, "Rug" + k, s.Pontos[i].Rug);
     }
+    GravarSecaoIrregular2(s, ini);
     GravarFaixaN(s, ini);
     return true;
 }
@@ -138,6 +141,7 @@ bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
             s.Pontos.push_back(ponto);
         }
     }
+    LerSecaoIrregular2(s, ini);
     LerFaixaN(s, ini);
     return certo;
 }

@@ -37,7 +37,7 @@ public:
 inline constexpr int kMaxPontos = 1'000'000;
 
 // Each section's fields as its description lists them, in the file sections it names; the irregular section
-// adds its points.
+// adds its points and, in "SULVOIRREGULAR2", what the first format has no key for (project/ArquivoIrregular2.h).
 bool GravarNoArquivo(const TSulvo& s, TCustomIniFile& ini);
 bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini);
 bool GravarNoArquivo(const TIDProjeto& id, TCustomIniFile& ini);

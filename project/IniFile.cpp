@@ -171,7 +171,8 @@ void TIniFile::Indice::Reservar(std::size_t n) {
     }
 }
 
-template <class NomeDe> bool TIniFile::Indice::Inserir(std::string_view nome, std::size_t posicao, NomeDe nomeDe) {
+template <class NomeDe>
+std::size_t TIniFile::Indice::InserirOuAchar(std::string_view nome, std::size_t posicao, NomeDe nomeDe) {
     if (4 * (usados_ + 1) > 3 * tabela_.size())
         Reservar(2 * (usados_ + 1));
     const std::uint32_t h = HashSemCaixa(nome);
@@ -179,10 +180,14 @@ template <class NomeDe> bool TIniFile::Indice::Inserir(std::string_view nome, st
     std::size_t i = h & mascara;
     for (; tabela_[i].hash != 0; i = (i + 1) & mascara)
         if (tabela_[i].hash == h && IgualSemCaixa(nomeDe(tabela_[i].posicao), nome))
-            return false;
+            return tabela_[i].posicao;
     tabela_[i] = {h, static_cast<std::uint32_t>(posicao)};
     ++usados_;
-    return true;
+    return npos;
+}
+
+template <class NomeDe> bool TIniFile::Indice::Inserir(std::string_view nome, std::size_t posicao, NomeDe nomeDe) {
+    return InserirOuAchar(nome, posicao, nomeDe) == npos;
 }
 
 std::string_view TIniFile::Guardar(std::initializer_list<std::string_view> partes) {
@@ -316,8 +321,7 @@ void TIniFile::Indexar(Secao& secao) {
     }
 }
 
-TIniFile::Linha* TIniFile::ProcurarChave(Secao& secao, std::string_view chaveCp) {
-    chaveCp = Aparar(chaveCp);
+TIniFile::Linha* TIniFile::ProximaSeFor(Secao& secao, std::string_view chaveCp) {
     // A save or an open walks a section in the order of its lines (X1, Y1, Rug1, X2 ...): the line
     // after the last one found is tried first, so a large section is read as it lies in memory.
     if (secao.proxima < secao.linhas.size()) {
@@ -328,6 +332,13 @@ TIniFile::Linha* TIniFile::ProcurarChave(Secao& secao, std::string_view chaveCp)
             return &provavel;
         }
     }
+    return nullptr;
+}
+
+TIniFile::Linha* TIniFile::ProcurarChave(Secao& secao, std::string_view chaveCp) {
+    chaveCp = Aparar(chaveCp);
+    if (Linha* linha = ProximaSeFor(secao, chaveCp))
+        return linha;
     Indexar(secao);
     std::size_t posicao = secao.chaves.Procurar(chaveCp, ChaveDaLinha(secao));
     if (posicao == Indice::npos)
@@ -383,25 +394,46 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
         ultimaSecao_.reset();
     }
 
-    if (Linha* linha = ProcurarChave(*secao, chaveCp)) {
+    std::string_view chave = Aparar(chaveCp);
+    Linha* linha = ProximaSeFor(*secao, chave);
+    // After the last line of the section that is not blank, so blank separators stay last.
+    std::size_t pos = secao->linhas.size();
+    if (!linha) {
+        while (pos > 1 && Aparar(secao->linhas[pos - 1].texto).empty())
+            --pos;
+        // One probe of the key table both finds a key the section has and claims the slot of a new one:
+        // a save into a new file adds hundreds of thousands of keys, each a miss.
+        Indexar(*secao);
+        const std::size_t existente = secao->chaves.InserirOuAchar(chave, pos, ChaveDaLinha(*secao));
+        if (existente != Indice::npos) {
+            linha = &secao->linhas[existente];
+            secao->proxima = existente + 1;
+        }
+    }
+    if (linha) {
         // The key keeps the spelling the file had.
         linha->texto = Guardar({linha->chave, "=", aspa, valorCp, aspa});
         linha->chave = linha->texto.substr(0, linha->chave.size());
     } else {
-        // After the last line of the section that is not blank, so blank separators stay last.
-        std::size_t pos = secao->linhas.size();
-        while (pos > 1 && Aparar(secao->linhas[pos - 1].texto).empty())
-            --pos;
         if (secao->linhas[pos - 1].fim == Fim::Nenhum)
             secao->linhas[pos - 1].fim = Fim::CrLf;
-        std::string_view chave = Aparar(chaveCp);
         std::string_view texto = Guardar({chave, "=", aspa, valorCp, aspa});
         secao->linhas.insert(secao->linhas.begin() + static_cast<std::ptrdiff_t>(pos),
                              Linha{texto, texto.substr(0, chave.size()), Fim::CrLf, true});
-        secao->chaves.Inserir(texto.substr(0, chave.size()), pos, ChaveDaLinha(*secao));
         secao->proxima = pos + 1;
     }
     alterado_ = true;
+}
+
+void TIniFile::ReservarChaves(std::string_view Section, std::size_t n) {
+    // A large save into a new file would otherwise grow the lines and the key table of the section
+    // step by step, copying them and touching fresh memory each time.
+    Secao* secao = Procurar(Section);
+    if (!secao)
+        return;
+    secao->linhas.reserve(secao->linhas.size() + n);
+    if (secao->indexada)
+        secao->chaves.Reservar(secao->linhas.size() + n);
 }
 
 bool TIniFile::SectionExists(std::string_view Section) {

@@ -37,6 +37,8 @@ public:
     virtual void WriteString(std::string_view Section, std::string_view Ident, std::string_view Value) = 0;
     // Sends the writes made so far to the file; raises EIniFileException when it is refused.
     virtual void UpdateFile() = 0;
+    // A hint before `n` keys are written to an existing section, so its tables grow once; changes nothing.
+    virtual void ReservarChaves(std::string_view /*Section*/, std::size_t /*n*/) {}
 
     // Decimal, or hexadecimal after "0x"; a missing or unreadable value gives `Default`.
     int ReadInteger(std::string_view Section, std::string_view Ident, int Default);
@@ -80,6 +82,7 @@ public:
     std::string ReadString(std::string_view Section, std::string_view Ident, std::string_view Default) override;
     void WriteString(std::string_view Section, std::string_view Ident, std::string_view Value) override;
     void UpdateFile() override;
+    void ReservarChaves(std::string_view Section, std::size_t n) override;
 
     bool SectionExists(std::string_view Section);
     bool ValueExists(std::string_view Section, std::string_view Ident);
@@ -109,6 +112,8 @@ private:
         template <class NomeDe> std::size_t Procurar(std::string_view nome, NomeDe nomeDe) const;
         // Adds the name unless it is there already; true when added.
         template <class NomeDe> bool Inserir(std::string_view nome, std::size_t posicao, NomeDe nomeDe);
+        // Adds the name at `posicao` unless it is there already; the position it had, or npos when added.
+        template <class NomeDe> std::size_t InserirOuAchar(std::string_view nome, std::size_t posicao, NomeDe nomeDe);
         void Reservar(std::size_t n);
 
     private:
@@ -147,6 +152,8 @@ private:
     Secao* Procurar(std::string_view Section);
     void Indexar(Secao& secao);
     Linha* ProcurarChave(Secao& secao, std::string_view chaveCp);
+    // The line after the last key found, when it holds this key (trimmed, Windows-1252).
+    Linha* ProximaSeFor(Secao& secao, std::string_view chaveCp);
     const Linha* ProcurarChave(std::string_view Section, std::string_view Ident);
     // Copies the pieces, one after the other, into the store of written texts.
     std::string_view Guardar(std::initializer_list<std::string_view> partes);

@@ -28,7 +28,8 @@ std::optional<TPontoCurva> InterpolarCurva(const std::vector<TPontoCurva>& curva
         if (h <= p.h) {
             const double t = p.h > antes.h ? (h - antes.h) / (p.h - antes.h) : 1.0;
             return TPontoCurva{h, antes.QDivisao + t * (p.QDivisao - antes.QDivisao),
-                               antes.QConvencional + t * (p.QConvencional - antes.QConvencional)};
+                               antes.QConvencional + t * (p.QConvencional - antes.QConvencional),
+                               antes.QSubdivisao + t * (p.QSubdivisao - antes.QSubdivisao)};
         }
         antes = p;
     }

@@ -8,6 +8,7 @@
 #include "engine/uTriangular.h"
 #include "engine/ucircular.h"
 #include "project/IdentProjeto.h"
+#include "report/RelatorioMetodos.h"
 
 #include <cmath>
 #include <optional>
@@ -37,9 +38,10 @@ void IdentificacaoEIncognita(TConstrutorRelatorio& r, const TIDProjeto& id, cons
     r.Anexar("</p>");
 }
 
+// `aposResultados` adds what follows the results table (the irregular report's comparison of the methods).
 void ResultadosEGrafico(TConstrutorRelatorio& r, const std::function<void()>& linhasResultado,
                         const FotografarGrafico& fotografar, const std::vector<std::string>& avisos,
-                        const TSulvo& secao) {
+                        const TSulvo& secao, const std::function<void()>& aposResultados = {}) {
     r.Anexar("<p>");
     r.Anexar("<FONT SIZE=3><B>RESULTADOS</B></FONT>");
     r.Anexar(kTabela);
@@ -50,6 +52,8 @@ void ResultadosEGrafico(TConstrutorRelatorio& r, const std::function<void()>& li
         r.Anexar("<p>&nbsp;&nbsp;&nbsp;&nbsp;");
         r.Anexar(EscaparHtml(TextoFaixaN(*faixa, r.Opcoes().Separador, true)));
     }
+    if (aposResultados)
+        aposResultados();
     // What the calculation noticed beside its results, one line each; nothing when it noticed nothing.
     if (!avisos.empty()) {
         r.Anexar("<p>");
@@ -268,7 +272,19 @@ TRelatorio GerarRelatorioIrregular(const TSulvoIrregular& s, const std::string& 
     r.Anexar("<TR>");
     r.Celula(Rotulo("Metodologia de Cálculo"), metodologia, "</TD>");
     r.Anexar("</TR>");
+    // The subdivision's bank stations: the main channel lies between them (the ends when none was set).
+    if (s.Metodologia == 2) {
+        r.Anexar("<TR>");
+        r.Celula(Rotulo("Margem esquerda"), r.Padrao(MargemEsquerdaEfetiva(s), 2), " m</TD>");
+        r.Celula(Rotulo("Margem direita"), r.Padrao(MargemDireitaEfetiva(s), 2), " m</TD>");
+        r.Anexar("</TR>");
+    }
     r.Anexar("</TABLE>");
+
+    const TComparacaoMetodos metodos = CompararMetodosDoRelatorio(s, opcoes.Separador);
+    std::vector<std::string> avisos = s.Avisos;
+    if (!metodos.Aviso.empty())
+        avisos.push_back(metodos.Aviso);
 
     ResultadosEGrafico(
         r,
@@ -293,8 +309,13 @@ TRelatorio GerarRelatorioIrregular(const TSulvoIrregular& s, const std::string& 
             r.Celula(Rotulo("Energia Específica"), r.Fixo(s.E, 3), " m</TD>");
             r.Celula(Rotulo("Movimentação de Terra"), r.Fixo(s.Vol_Terra, 3), " m3</TD>");
             r.Anexar("</TR>");
+            if (s.Metodologia == 2) {
+                r.Anexar("<TR>");
+                r.Celula(Rotulo("Coeficiente de Coriolis (α)"), r.Fixo(s.Alfa, 3), "</TD>");
+                r.Anexar("</TR>");
+            }
         },
-        grafico, s.Avisos, s);
+        grafico, avisos, s, [&] { AnexarTabelaMetodos(r, metodos); });
     return {titulo, "Relatório - Dimensionamento de Canais Irregulares", std::move(r.TextoRelatorio)};
 }
 

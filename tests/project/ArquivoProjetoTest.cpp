@@ -255,6 +255,48 @@ TEST(ArquivoProjeto, FivePointsSavedOverEightLeaveTheRestInPlaceAndReadAsFive) {
     EXPECT_EQ(r.irr.Pontos[4].X, 40);
 }
 
+// The bank stations live in a section of their own: a copy that knows only the first format reads the method 2
+// as out of range (method 0, points kept) and rewrites only its own keys, so the banks survive its save.
+TEST(ArquivoProjeto, TheBankStationsRoundTripThroughTheirOwnSectionWhichAnOlderSaveKeeps) {
+    PastaTemporaria pasta;
+    Workspace w;
+    w.irr.Metodologia = 2;
+    w.irr.Pontos = {{0, 0, 0}, {2, -1, 0.035}, {4, -2, 0.02}, {6, -1, 0.02}, {8, 0, 0.035}};
+    w.irr.MargemE = 2.5;
+    EscreverArquivoProjeto(pasta / "p.svo", w.m, ',');
+    {
+        TIniFile ini(pasta / "p.svo");
+        EXPECT_EQ(ini.ReadString("SULVOIRREGULAR2", "MargemE", "?"), "2,5");
+        EXPECT_EQ(ini.ReadString("SULVOIRREGULAR2", "MargemD", "?"), "");
+        // What an older copy writes when it saves the project it read as method 0.
+        ini.WriteString("SULVOIRREGULAR", "Metodologia", "0");
+        ini.UpdateFile();
+    }
+    Workspace r;
+    ASSERT_TRUE(r.Ler(pasta / "p.svo"));
+    EXPECT_EQ(r.irr.Metodologia, 0);
+    EXPECT_EQ(r.irr.MargemE, 2.5);
+    EXPECT_FALSE(r.irr.MargemD.has_value());
+
+    // A bank cleared since the last save is cleared in the file; one set reads back exactly.
+    w.irr.MargemE.reset();
+    w.irr.MargemD = 1.0 / 3.0 + 6;
+    EscreverArquivoProjeto(pasta / "p.svo", w.m, '.');
+    ASSERT_TRUE(r.Ler(pasta / "p.svo"));
+    EXPECT_EQ(r.irr.Metodologia, 2);
+    EXPECT_FALSE(r.irr.MargemE.has_value());
+    EXPECT_NEAR(*r.irr.MargemD, 1.0 / 3.0 + 6, 1e-14);
+
+    // A section of another version is not this format's: the banks stay unset.
+    {
+        TIniFile ini(pasta / "p.svo");
+        ini.WriteString("SULVOIRREGULAR2", "Versao", "2");
+        ini.UpdateFile();
+    }
+    ASSERT_TRUE(r.Ler(pasta / "p.svo"));
+    EXPECT_FALSE(r.irr.MargemD.has_value());
+}
+
 const std::string kIrregularCom = "[SULVOIRREGULAR]\r\nVersao=1\r\nQ=1,5\r\nRegime=Cr\xEDtico\r\n";
 
 TEST(ArquivoProjeto, AMissingPointCoordinateReadsMinusOne) {

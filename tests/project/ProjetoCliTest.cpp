@@ -96,6 +96,23 @@ TEST_F(ProjetoCli, TheIrregularProblemPrintsWhatTheIrregularCalculatorPrints) {
     EXPECT_EQ(doProjeto.status, 0) << doProjeto.erro;
     EXPECT_EQ(doProjeto.saida, direto.saida);
     EXPECT_NE(doProjeto.saida.find("\"curva\": [{"), std::string::npos);
+
+    // The subdivision with the bank stations saved in the project, as given on the command line.
+    {
+        TIniFile ini(projeto);
+        ini.WriteString("SULVOIRREGULAR", "Metodologia", "2");
+        ini.WriteString("SULVOIRREGULAR2", "Versao", "1");
+        ini.WriteString("SULVOIRREGULAR2", "MargemE", "2");
+        ini.WriteString("SULVOIRREGULAR2", "MargemD", "6");
+        ini.UpdateFile();
+    }
+    doProjeto = Rodar(pasta, "", "--projeto " + Aspas(projeto) + " --irregular");
+    direto = Rodar(pasta, "",
+                   "irregular --pontos " + Aspas(pasta / "pontos.txt") +
+                       " Q=12.3456789012346 H=1 I=0.001 Incognita=2 Metodologia=2 MargemE=2 MargemD=6");
+    EXPECT_EQ(doProjeto.status, 0) << doProjeto.erro;
+    EXPECT_EQ(doProjeto.saida, direto.saida);
+    EXPECT_NE(doProjeto.saida.find("\"MargemD\": 6"), std::string::npos);
 }
 
 struct GravarCaso {

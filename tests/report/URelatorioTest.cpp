@@ -1,5 +1,6 @@
 #include "report/URelatorio.h"
 
+#include "engine/Subdivisao.h"
 #include "engine/uIrregular.h"
 #include "engine/uRetangular.h"
 #include "engine/uTrapezoidal.h"
@@ -371,6 +372,53 @@ TEST(RelatorioIrregular, SingleRoughnessUnknownWithCriticalDepthAboveTheBanks) {
     EXPECT_EQ(rel.Titulo, "Dimensionamento de Canais Irregulares");
     EXPECT_EQ(rel.Legenda, "Relatório - Dimensionamento de Canais Irregulares");
     EXPECT_EQ(fotos, 1);
+}
+
+// A compound section calculated by the subdivision: its banks among the inputs, α among the results, and every
+// method's discharge in a table after them. The conventional method reports the same table, without banks or α.
+TEST(RelatorioIrregular, TheSubdivisionReportsItsBanksAlphaAndTheMethodsSideBySide) {
+    TSulvoIrregular s;
+    s.Pontos = {{0, 0, 0},      {4, -1, 0.05},  {7, -1, 0.05},  {8, -3, 0.03},
+                {12, -3, 0.03}, {13, -1, 0.03}, {16, -1, 0.05}, {20, 0, 0.05}};
+    s.H = 2.5, s.I = 0.001, s.Incognita = 0, s.Metodologia = 2, s.MargemE = 7, s.MargemD = 13;
+    ASSERT_TRUE(s.Calcular());
+    auto gerar = [&](const char* metodologia) {
+        return GerarRelatorioIrregular(
+                   s, "Vazão", metodologia, Identificacao(),
+                   [] {
+                       return TImagemGrafico{10, 20};
+                   },
+                   Opcoes(','))
+            .Texto;
+    };
+    std::string texto = gerar("Subdivisão por rugosidade");
+    EXPECT_NE(texto.find("<B> Metodologia de Cálculo: </B>Subdivisão por rugosidade</TD></TR><TR><TD>" NB4
+                         "<B> Margem esquerda: </B>7,00 m</TD><TD>" NB4 "<B> Margem direita: </B>13,00 m</TD></TR>"
+                         "</TABLE>"),
+              std::string::npos)
+        << texto;
+    // By hand: K = 576.486 + 2·21.539 at unit slope, α = 1.384 (see the page's test of the same section).
+    EXPECT_NE(texto.find("<B> Coeficiente de Coriolis (α): </B>1,384</TD></TR></TABLE>"
+                         "<p><FONT SIZE=3><B>COMPARAÇÃO DOS MÉTODOS</B></FONT>"
+                         "<TABLE BORDER=1 CELLSPACING=0 CELLPADDING=2 WIDTH=\"100%\">"
+                         "<TR><TD><B>Método</B></TD><TD><B>Vazão (m3/s)</B></TD><TD><B>n equivalente</B></TD></TR>"
+                         "<TR><TD>Convencional</TD>"),
+              std::string::npos)
+        << texto;
+    EXPECT_NE(texto.find("<TR><TD>Divisão do Sulvo em Seções</TD><TD ALIGN=RIGHT>"), std::string::npos);
+    EXPECT_NE(texto.find("<TR><TD>Subdivisão por rugosidade</TD><TD ALIGN=RIGHT>19,592</TD>"), std::string::npos);
+    EXPECT_NE(texto.find("</TABLE><p>" NB4 "<B> Dispersão entre a maior e a menor vazão: </B>"), std::string::npos);
+    const TComparacaoMetodos c = CompararMetodos(s, s.H, s.I);
+    EXPECT_EQ(texto.find("Observações") != std::string::npos, !c.Aviso.empty());
+
+    s.Metodologia = 0;
+    ASSERT_TRUE(s.Calcular());
+    texto = gerar("Convencional");
+    EXPECT_EQ(texto.find("Margem esquerda"), std::string::npos);
+    EXPECT_EQ(texto.find("Coriolis"), std::string::npos);
+    EXPECT_NE(texto.find("<B> Movimentação de Terra: </B>0,000 m3</TD></TR></TABLE><p><FONT SIZE=3><B>COMPARAÇÃO"),
+              std::string::npos)
+        << texto;
 }
 
 struct CasoIrregular {

@@ -29,6 +29,7 @@ namespace {
 
 const QColor kVermelho(255, 0, 0);
 const QColor kVerde(0, 128, 0);
+const QColor kAzul(0, 0, 255);
 const QColor kGrade(215, 215, 215);
 // A drag shorter than this, in pixels, is a click and zooms nothing.
 constexpr int kMenorArrasto = 5;
@@ -53,6 +54,9 @@ TGraficoVazaoProfundidade::TGraficoVazaoProfundidade(QWidget* parent) : QChartVi
     IrregularSeries5 = new QLineSeries;
     IrregularSeries5->setName(QStringLiteral("IrregularSeries5"));
     IrregularSeries5->setPen(QPen(kVermelho, 2));
+    IrregularSeries6 = new QLineSeries;
+    IrregularSeries6->setName(QStringLiteral("IrregularSeries6"));
+    IrregularSeries6->setPen(QPen(kAzul, 2));
     guia_ = new QLineSeries;
     guia_->setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
     PontoCalculado = new QScatterSeries;
@@ -61,8 +65,8 @@ TGraficoVazaoProfundidade::TGraficoVazaoProfundidade(QWidget* parent) : QChartVi
     PontoCalculado->setMarkerSize(10);
     PontoCalculado->setColor(QColor(255, 215, 0));
     PontoCalculado->setBorderColor(Qt::black);
-    for (QAbstractSeries* s :
-         std::initializer_list<QAbstractSeries*>{guia_, IrregularSeries4, IrregularSeries5, PontoCalculado})
+    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{guia_, IrregularSeries4, IrregularSeries5,
+                                                                      IrregularSeries6, PontoCalculado})
         grafico->addSeries(s);
 
     eixoX_ = NovoEixo(QStringLiteral("Profundidade (m)"));
@@ -90,15 +94,18 @@ TGraficoVazaoProfundidade::TGraficoVazaoProfundidade(QWidget* parent) : QChartVi
 
 void TGraficoVazaoProfundidade::DefinirCurvas(const std::vector<TPontoCurva>& curva) {
     curva_ = curva;
-    QList<QPointF> divisao, convencional;
+    QList<QPointF> divisao, convencional, subdivisao;
     divisao.reserve(static_cast<qsizetype>(curva.size()));
     convencional.reserve(static_cast<qsizetype>(curva.size()));
+    subdivisao.reserve(static_cast<qsizetype>(curva.size()));
     for (const auto& p : curva) {
         divisao.append(QPointF(p.h, p.QDivisao));
         convencional.append(QPointF(p.h, p.QConvencional));
+        subdivisao.append(QPointF(p.h, p.QSubdivisao));
     }
     IrregularSeries4->replace(divisao);
     IrregularSeries5->replace(convencional);
+    IrregularSeries6->replace(subdivisao);
     PontoCalculado->clear();
     ampliado_ = false;
     AtualizarEixos();
@@ -141,8 +148,8 @@ void TGraficoVazaoProfundidade::AtualizarEixos() {
     }
     double menorQ = 0, maiorQ = -std::numeric_limits<double>::infinity(), maiorH = 0;
     for (const TPontoCurva& p : curva_) {
-        menorQ = std::min({menorQ, p.QDivisao, p.QConvencional});
-        maiorQ = std::max({maiorQ, p.QDivisao, p.QConvencional});
+        menorQ = std::min({menorQ, p.QDivisao, p.QConvencional, p.QSubdivisao});
+        maiorQ = std::max({maiorQ, p.QDivisao, p.QConvencional, p.QSubdivisao});
         maiorH = std::max(maiorH, p.h);
     }
     // Both curves start at no depth and no discharge: the scales start there too.
@@ -184,8 +191,9 @@ QString TGraficoVazaoProfundidade::LeituraEm(QPoint posicao) const {
     if (!ponto)
         return {};
     auto fixo = [this](double v) { return QString::fromStdString(FormatarFixo(v, 3, decimal_)); };
-    return QStringLiteral("Profundidade: %1 m\nConvencional: %2 m³/s\nDivisão em seções: %3 m³/s")
-        .arg(fixo(ponto->h), fixo(ponto->QConvencional), fixo(ponto->QDivisao));
+    return QStringLiteral("Profundidade: %1 m\nConvencional: %2 m³/s\nDivisão em seções: %3 m³/s\nSubdivisão por "
+                          "rugosidade: %4 m³/s")
+        .arg(fixo(ponto->h), fixo(ponto->QConvencional), fixo(ponto->QDivisao), fixo(ponto->QSubdivisao));
 }
 
 void TGraficoVazaoProfundidade::MostrarLeitura(QPoint posicao) {
@@ -266,7 +274,7 @@ void TGraficoVazaoProfundidade::leaveEvent(QEvent* evento) {
 
 TPainelCurva::TPainelCurva(IDialogService& dialogos, QWidget* parent) : QWidget(parent), dialogos_(dialogos) {
     Grafico = new TGraficoVazaoProfundidade(this);
-    // The chart has no legend of its own: the two methods are named below it.
+    // The chart has no legend of its own: the methods are named below it.
     auto traco = [this](const QColor& cor) {
         auto* rotulo = new QLabel(QStringLiteral("--"), this);
         QFont fonte = rotulo->font();
@@ -282,6 +290,8 @@ TPainelCurva::TPainelCurva(IDialogService& dialogos, QWidget* parent) : QWidget(
     Label80 = Rotulo("Metodologia de Divisão do Sulvo em Seções", this);
     Label79 = traco(kVermelho);
     Label81 = Rotulo("Metodologia Convencional", this);
+    Label82 = traco(kAzul);
+    Label83 = Rotulo("Metodologia de Subdivisão por Rugosidade", this);
 
     BtExportarTabela = new QPushButton(QStringLiteral("Exportar tabela…"), this);
     BtExportarTabela->setObjectName(QStringLiteral("BtExportarTabela"));
@@ -303,6 +313,8 @@ TPainelCurva::TPainelCurva(IDialogService& dialogos, QWidget* parent) : QWidget(
     legenda->addWidget(Label80, 0, 1);
     legenda->addWidget(Label79, 1, 0);
     legenda->addWidget(Label81, 1, 1);
+    legenda->addWidget(Label82, 2, 0);
+    legenda->addWidget(Label83, 2, 1);
     auto* rodape = new QHBoxLayout;
     rodape->addStretch(1);
     rodape->addLayout(legenda);

@@ -24,9 +24,10 @@ namespace sulvo {
 
 class IDialogService;
 
-// Discharge against normal depth for both methods: IrregularSeries4 (green) the divided section,
-// IrregularSeries5 (red) the conventional method, the solved problem marked on them. Under the mouse it reads
-// both discharges at the pointer's depth; a rectangle dragged with the left button zooms into it, a double
+// Discharge against normal depth by the methods: IrregularSeries4 (green) the divided section,
+// IrregularSeries5 (red) the conventional method, IrregularSeries6 (blue) the subdivision at the roughness
+// changes and banks, the solved problem marked on them. Under the mouse it reads the discharges at the
+// pointer's depth; a rectangle dragged with the left button zooms into it, a double
 // click or the right button goes back to the whole curve.
 class TGraficoVazaoProfundidade : public QChartView {
     Q_OBJECT
@@ -54,6 +55,7 @@ public:
 
     QLineSeries* IrregularSeries4 = nullptr;
     QLineSeries* IrregularSeries5 = nullptr;
+    QLineSeries* IrregularSeries6 = nullptr;
     QScatterSeries* PontoCalculado = nullptr;
     QLabel* Leitura = nullptr; // the readout beside the pointer
 
@@ -109,6 +111,8 @@ public:
     QLabel* Label79;
     QLabel* Label80;
     QLabel* Label81;
+    QLabel* Label82; // the subdivision's line and name
+    QLabel* Label83;
     QPushButton* BtExportarTabela;
     QPushButton* BtCopiarTabela;
     QPushButton* BtRestaurarZoom;

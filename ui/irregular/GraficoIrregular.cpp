@@ -5,6 +5,7 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLineSeries>
@@ -318,10 +319,15 @@ int TGraficoSecaoIrregular::PontoProximo(QPoint posicao) const {
 }
 
 void TGraficoSecaoIrregular::mousePressEvent(QMouseEvent* evento) {
-    if (evento->button() == Qt::LeftButton) {
+    if (evento->button() == Qt::LeftButton || evento->button() == Qt::RightButton) {
         int indice = PontoProximo(evento->position().toPoint());
-        if (indice >= 0)
+        if (indice >= 0 && evento->button() == Qt::LeftButton)
             emit PontoClicado(indice, evento->position().toPoint());
+        else if (indice >= 0) {
+            emit MenuDoPonto(indice, evento->position().toPoint());
+            evento->accept();
+            return;
+        }
     }
     QChartView::mousePressEvent(evento);
 }
@@ -335,6 +341,61 @@ void TGraficoSecaoIrregular::mouseDoubleClickEvent(QMouseEvent* evento) {
         }
     }
     QChartView::mouseDoubleClickEvent(evento);
+}
+
+void TGraficoSecaoIrregular::DefinirMargens(std::optional<double> esquerda, std::optional<double> direita) {
+    if (esquerda == margemE_ && direita == margemD_)
+        return;
+    margemE_ = esquerda;
+    margemD_ = direita;
+    viewport()->update();
+}
+
+// The banks over everything else, across the whole height of the plot, each named at the top on the side of
+// the main channel (or on the other side when the name would leave the plot there). In the foreground, they
+// are drawn into the report's picture as well.
+void TGraficoSecaoIrregular::drawForeground(QPainter* pintor, const QRectF& area) {
+    QChartView::drawForeground(pintor, area);
+    const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
+    if (!(plot.width() > 0) || pontos_.isEmpty())
+        return;
+    pintor->save();
+    pintor->setRenderHint(QPainter::Antialiasing, false);
+    QFont fonte = font();
+    fonte.setPointSizeF(fonte.pointSizeF() * 0.85);
+    pintor->setFont(fonte);
+    const QFontMetricsF metrica(fonte);
+    double fimDoRotuloEsquerdo = -std::numeric_limits<double>::infinity();
+    const std::pair<std::optional<double>, QString> margens[] = {{margemE_, QStringLiteral("Margem esquerda")},
+                                                                 {margemD_, QStringLiteral("Margem direita")}};
+    for (int k = 0; k < 2; ++k) {
+        const auto& [margem, nome] = margens[k];
+        const bool esquerda = k == 0;
+        if (!margem || *margem < eixoX_->min() || *margem > eixoX_->max())
+            continue;
+        const double x = chart()->mapToScene(chart()->mapToPosition(QPointF(*margem, 0), IrregularSeries1)).x();
+        pintor->setPen(QPen(QColor(60, 60, 60), 1, Qt::DashLine));
+        pintor->drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        const double largura = metrica.horizontalAdvance(nome) + 6;
+        // Towards the channel: right of the left bank, left of the right bank.
+        double inicio = esquerda ? x + 3 : x - 3 - largura;
+        if (inicio < plot.left() || inicio + largura > plot.right())
+            inicio = esquerda ? x - 3 - largura : x + 3;
+        inicio = std::clamp(inicio, plot.left(), std::max(plot.left(), plot.right() - largura));
+        double topo = plot.top() + 2;
+        // Two banks close together: the second name goes one line lower instead of over the first.
+        if (!esquerda && inicio < fimDoRotuloEsquerdo)
+            topo += metrica.height() + 2;
+        const QRectF caixa(inicio, topo, largura, metrica.height() + 2);
+        if (esquerda)
+            fimDoRotuloEsquerdo = caixa.right();
+        pintor->setPen(Qt::NoPen);
+        pintor->setBrush(QColor(255, 255, 255, 200));
+        pintor->drawRect(caixa);
+        pintor->setPen(QColor(0, 0, 0));
+        pintor->drawText(caixa, Qt::AlignCenter, nome);
+    }
+    pintor->restore();
 }
 
 QImage TGraficoSecaoIrregular::Imagem(const QColor& fundo) {

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QSizeF>
 
+#include <optional>
 #include <vector>
 
 QT_BEGIN_NAMESPACE
@@ -50,6 +51,12 @@ public:
     void DestacarPonto(int indice);
     int PontoDestacado() const;
 
+    // The bank stations, drawn as dashed verticals named "Margem esquerda" and "Margem direita"; an unset one
+    // (the end of the section) is not drawn.
+    void DefinirMargens(std::optional<double> esquerda, std::optional<double> direita);
+    std::optional<double> MargemEsquerda() const { return margemE_; }
+    std::optional<double> MargemDireita() const { return margemD_; }
+
     // Where point `indice` of the section is drawn, in the coordinates of the view's viewport.
     QPoint PosicaoDoPonto(int indice) const;
 
@@ -63,9 +70,12 @@ signals:
     // A surveyed point was clicked or double-clicked; `posicao` is the click in viewport coordinates.
     void PontoClicado(int indice, QPoint posicao);
     void PontoDuploClicado(int indice);
+    // The right button on a surveyed point: the page offers the bank stations there.
+    void MenuDoPonto(int indice, QPoint posicao);
 
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
+    void drawForeground(QPainter* pintor, const QRectF& area) override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
 
 private:
@@ -82,6 +92,7 @@ private:
     QScatterSeries* marcadores_ = nullptr; // the point markers
     QScatterSeries* destaque_ = nullptr;   // the ring around the selected point
     int destacado_ = -1;
+    std::optional<double> margemE_, margemD_;
     QCategoryAxis* eixoX_ = nullptr;
     QCategoryAxis* eixoY_ = nullptr;
     QList<QPointF> pontos_; // the surveyed points, exact

@@ -4,6 +4,7 @@
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
 #include "controls/RotuloFaixaN.h"
+#include "engine/Subdivisao.h"
 #include "engine/uIrregular.h"
 #include "project/DialogService.h"
 #include "ui/irregular/AltPonto.h"
@@ -11,6 +12,8 @@
 #include "ui/irregular/GraficoCurva.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/IrregularSecao.h"
+#include "ui/irregular/MenuMargens.h"
+#include "ui/irregular/TabelaMetodos.h"
 #include "ui/irregular/TabelaPontos.h"
 #include "ui/principal/JanelasModais.h"
 
@@ -112,6 +115,8 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     LabelFaixaN->hide();
     resultados->addWidget(LabelFaixaN);
     meio->addLayout(resultados, 1);
+    TabelaMetodos = new TTabelaMetodos(this);
+    meio->addWidget(TabelaMetodos, 0, Qt::AlignTop);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
     for (QPushButton* b : {BtICalcular, Button2, BtIRelatorio, Button6})
@@ -203,7 +208,8 @@ void TPaginaIrregular::CriarEntrada() {
     EdIRugosidade = NovoCampo("EdIRugosidade", 4, "Coeficiente de rugosidade ");
     Label67 = Rotulo("Coeficiente de Rugosidade (n) :", GBEntrada);
     CBMetodologia = new QComboBox(GBEntrada);
-    CBMetodologia->addItems({QStringLiteral("Convencional"), QStringLiteral("Divisão do Sulvo em Seções")});
+    CBMetodologia->addItems({QStringLiteral("Convencional"), QStringLiteral("Divisão do Sulvo em Seções"),
+                             QStringLiteral("Subdivisão por rugosidade")});
     CBMetodologia->setCurrentIndex(0);
     CBMetodologia->setStatusTip(QStringLiteral("Metodologia a ser utilizada para o cálculo da incógnita"));
     BtDefinirRugosidade = new QPushButton(QStringLiteral("&Definir Rugosidades"), GBEntrada);
@@ -316,6 +322,11 @@ void TPaginaIrregular::CriarGraficos() {
     connect(IrregularChart1, &TGraficoSecaoIrregular::PontoClicado, this, &TPaginaIrregular::IrregularSeries1Click);
     connect(IrregularChart1, &TGraficoSecaoIrregular::PontoDuploClicado, this,
             &TPaginaIrregular::IrregularSeries1DblClick);
+    connect(IrregularChart1, &TGraficoSecaoIrregular::MenuDoPonto, this, [this](int indice, QPoint posicao) {
+        QMenu menu(this);
+        AdicionarAcoesMargens(menu, *EditorPontos, ctx_.SulvoIrregular, indice);
+        menu.exec(IrregularChart1->viewport()->mapToGlobal(posicao));
+    });
 }
 
 void TPaginaIrregular::CriarTabela() {
@@ -363,6 +374,8 @@ void TPaginaIrregular::CriarTabela() {
         menu.addAction(QStringLiteral("Colar levantamento\tCtrl+V"), this,
                        [this] { ColarPontos(QGuiApplication::clipboard()->text()); });
         menu.addSeparator();
+        AdicionarAcoesMargens(menu, *EditorPontos, ctx_.SulvoIrregular, TabelaPontos->indexAt(onde).row());
+        menu.addSeparator();
         menu.addAction(AcDesfazer);
         menu.addAction(AcRefazer);
         menu.exec(TabelaPontos->viewport()->mapToGlobal(onde));
@@ -396,6 +409,12 @@ void TPaginaIrregular::CriarResultados() {
     EdIVelocidade = resultado(1, 1, "Velocidade (V) :", "m/s");
     EdIEnergia = resultado(2, 1, "Energia Específica (E) :", "m");
     EdIMovTerra = resultado(3, 1, "Movimentação de Terra :", "m³");
+    // The velocity coefficient of the subdivided section, shown only when the subdivision was calculated.
+    EdIAlfa = resultado(4, 0, "Coeficiente de Coriolis (α) :", "");
+    EdIAlfa->setObjectName(QStringLiteral("EdIAlfa"));
+    LabelAlfa = qobject_cast<QLabel*>(g->itemAtPosition(4, 0)->widget());
+    EdIAlfa->hide();
+    LabelAlfa->hide();
     g->setHorizontalSpacing(4);
     g->setColumnMinimumWidth(3, 10);
     g->setColumnStretch(3, 1);
@@ -453,6 +472,7 @@ bool TPaginaIrregular::TemMargens() const {
 
 void TPaginaIrregular::RedesenharSecao() {
     IrregularChart1->DefinirSecao(ctx_.SulvoIrregular.Pontos);
+    IrregularChart1->DefinirMargens(ctx_.SulvoIrregular.MargemE, ctx_.SulvoIrregular.MargemD);
 }
 
 // ---- Point editor ----
@@ -479,6 +499,9 @@ void TPaginaIrregular::BtLimparClick() {
     EdX->clear();
     EdY->clear();
     FDefinirRugosidade->LimparGrade();
+    // A new section: its banks are those of the new survey, the two ends until set.
+    ctx_.SulvoIrregular.MargemE.reset();
+    ctx_.SulvoIrregular.MargemD.reset();
     pontos.push_back({0, 0, 0});
     LarguraSuperficie = EdISuperficie->Valor();
     IrregularChart1->DefinirCorLeito(palette().color(QPalette::Window));
@@ -687,13 +710,27 @@ void TPaginaIrregular::MostrarResultados() {
     EdIVelocidade->setText(fixo(s.V, 3));
     EdIEnergia->setText(fixo(s.E, 3));
     EdIMovTerra->setText(fixo(s.Vol_Terra, 3));
-    MostrarAvisos(*LabelAvisos, s.Avisos);
+    const bool subdivisao = s.Metodologia == 2;
+    EdIAlfa->setText(subdivisao ? fixo(s.Alfa, 3) : QString());
+    EdIAlfa->setVisible(subdivisao);
+    LabelAlfa->setVisible(subdivisao);
+    // Every method at the depth found, the spread's warning with the calculation's own.
+    const TComparacaoMetodos metodos = CompararMetodos(ctx_.SulvoIrregular, s.H, s.I, sep);
+    TabelaMetodos->Mostrar(metodos, s.Metodologia, sep);
+    std::vector<std::string> avisos = s.Avisos;
+    if (!metodos.Aviso.empty())
+        avisos.push_back(metodos.Aviso);
+    MostrarAvisos(*LabelAvisos, avisos);
     MostrarFaixaN(*LabelFaixaN, CalcularFaixaN(s), sep);
 }
 
 void TPaginaIrregular::LimparResultados() {
     for (QLabel* r : {EdIArea, EdIPerimetro, EdIProfCrit, EdINFroud, EdIRegime, EdIVelocidade, EdIMovTerra, EdIEnergia})
         r->clear();
+    EdIAlfa->clear();
+    EdIAlfa->hide();
+    LabelAlfa->hide();
+    TabelaMetodos->Limpar();
     MostrarAvisos(*LabelAvisos, {});
     MostrarFaixaN(*LabelFaixaN, std::nullopt, Separador());
 }

@@ -31,6 +31,7 @@ class TGraficoSecaoIrregular;
 class TGraficoVazaoProfundidade;
 class TPainelCurva;
 class TSulvoIrregular;
+class TTabelaMetodos;
 class TTabelaPontos;
 
 // What the "Irregulares" page works on, all owned by the main window for the whole run.
@@ -56,8 +57,8 @@ struct ContextoPaginaIrregular {
 };
 
 // The "Irregulares" page: the section's width and surveyed points with the cross-section chart, the
-// interval roughness, the choice of unknown and method, the calculation with its results, and the
-// discharge-depth chart of both methods.
+// interval roughness and bank stations, the choice of unknown and method, the calculation with its results and
+// every method's discharge side by side, and the discharge-depth chart of the methods.
 class TPaginaIrregular : public QWidget {
     Q_OBJECT
 public:
@@ -168,6 +169,9 @@ public:
     QLabel* EdIVelocidade;
     QLabel* EdIEnergia;
     QLabel* EdIMovTerra;
+    QLabel* EdIAlfa;               // the velocity coefficient, with the subdivision only
+    QLabel* LabelAlfa;             // its caption
+    TTabelaMetodos* TabelaMetodos; // every method's discharge at the depth of the last calculation
 
     QPushButton* BtICalcular;
     QPushButton* Button2;

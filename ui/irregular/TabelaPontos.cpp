@@ -66,10 +66,32 @@ QVariant TModeloPontos::data(const QModelIndex& indice, int papel) const {
 }
 
 QVariant TModeloPontos::headerData(int secao, Qt::Orientation orientacao, int papel) const {
+    if (papel == Qt::ToolTipRole && orientacao == Qt::Vertical) {
+        const QString marcas = headerData(secao, orientacao, Qt::DisplayRole).toString();
+        if (marcas.endsWith(QStringLiteral(" E D")))
+            return QStringLiteral("Margem esquerda e margem direita");
+        if (marcas.endsWith(QStringLiteral(" E")))
+            return QStringLiteral("Margem esquerda");
+        if (marcas.endsWith(QStringLiteral(" D")))
+            return QStringLiteral("Margem direita");
+        return {};
+    }
     if (papel != Qt::DisplayRole)
         return {};
-    if (orientacao == Qt::Vertical)
+    if (orientacao == Qt::Vertical) {
+        // A bank station set at this point's X: "E" or "D" after the number.
+        if (secao >= 0 && secao < rowCount()) {
+            const double x = pontos_[static_cast<std::size_t>(secao)].X;
+            QString marcas;
+            if (margemE_ && *margemE_ == x)
+                marcas += QStringLiteral(" E");
+            if (margemD_ && *margemD_ == x)
+                marcas += QStringLiteral(" D");
+            if (!marcas.isEmpty())
+                return QString::number(secao + 1) + marcas;
+        }
         return secao + 1;
+    }
     switch (secao) {
     case ColunaX:
         return QStringLiteral("X (m)");
@@ -100,6 +122,11 @@ bool TModeloPontos::setData(const QModelIndex& indice, const QVariant& valor, in
 void TModeloPontos::Recarregar() {
     beginResetModel();
     endResetModel();
+}
+
+void TModeloPontos::MargensAlteradas() {
+    if (rowCount() > 0)
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 void TModeloPontos::AntesDeSubstituir() {
@@ -189,6 +216,20 @@ private:
     Tipo tipo_;
 };
 
+// A change of the bank stations, on the same history as the points.
+class TComandoMargens : public QUndoCommand {
+public:
+    TComandoMargens(TEditorPontos& editor, const QString& texto) : QUndoCommand(texto), editor_(editor) {}
+
+    std::optional<double> antesE, antesD, depoisE, depoisD;
+
+    void redo() override { editor_.AplicarMargens(depoisE, depoisD); }
+    void undo() override { editor_.AplicarMargens(antesE, antesD); }
+
+private:
+    TEditorPontos& editor_;
+};
+
 // ---- Editor ----
 
 TEditorPontos::TEditorPontos(TSulvoIrregular& secao, IDialogService& dialogos, QObject* parent)
@@ -197,6 +238,57 @@ TEditorPontos::TEditorPontos(TSulvoIrregular& secao, IDialogService& dialogos, Q
     // Each step of a 10 000-point survey is small, but whole-section steps are not: keep a bounded history.
     pilha_->setUndoLimit(200);
     modelo_->AoEditar = [this](int linha, int coluna, double valor) { return AlterarCelula(linha, coluna, valor); };
+    modelo_->DefinirMargens(&secao.MargemE, &secao.MargemD);
+}
+
+void TEditorPontos::AplicarMargens(std::optional<double> esquerda, std::optional<double> direita) {
+    secao_.MargemE = esquerda;
+    secao_.MargemD = direita;
+    modelo_->MargensAlteradas();
+    emit SecaoAlterada();
+}
+
+bool TEditorPontos::MudarMargens(std::optional<double> esquerda, std::optional<double> direita,
+                                 const QString& descricao) {
+    if (esquerda == secao_.MargemE && direita == secao_.MargemD)
+        return false;
+    auto* comando = new TComandoMargens(*this, descricao);
+    comando->antesE = secao_.MargemE;
+    comando->antesD = secao_.MargemD;
+    comando->depoisE = esquerda;
+    comando->depoisD = direita;
+    pilha_->push(comando);
+    return true;
+}
+
+// The main channel lies between the banks: a left bank at or right of the right one would leave it no width.
+// An unset bank stands at its end of the section.
+bool TEditorPontos::DefinirMargemEsquerda(int linha) {
+    const auto& p = secao_.Pontos;
+    if (linha < 0 || linha >= static_cast<int>(p.size()))
+        return false;
+    const double x = p[static_cast<std::size_t>(linha)].X;
+    if (!(x < secao_.MargemD.value_or(p.back().X))) {
+        dialogos_.Mensagem("A margem esquerda deve ficar à esquerda da margem direita.");
+        return false;
+    }
+    return MudarMargens(x, secao_.MargemD, QStringLiteral("Margem esquerda"));
+}
+
+bool TEditorPontos::DefinirMargemDireita(int linha) {
+    const auto& p = secao_.Pontos;
+    if (linha < 0 || linha >= static_cast<int>(p.size()))
+        return false;
+    const double x = p[static_cast<std::size_t>(linha)].X;
+    if (!(x > secao_.MargemE.value_or(p.front().X))) {
+        dialogos_.Mensagem("A margem direita deve ficar à direita da margem esquerda.");
+        return false;
+    }
+    return MudarMargens(secao_.MargemE, x, QStringLiteral("Margem direita"));
+}
+
+bool TEditorPontos::LimparMargens() {
+    return MudarMargens(std::nullopt, std::nullopt, QStringLiteral("Limpar margens"));
 }
 
 // The history is forgotten whenever the section is replaced elsewhere (a new width, a new or opened project), so

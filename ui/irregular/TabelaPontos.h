@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,8 +50,17 @@ public:
 
     static bool Editavel(int linha, int coluna, int linhas);
 
+    // The bank stations the row headers mark ("E", "D" after the number of the point at that X).
+    void DefinirMargens(const std::optional<double>* esquerda, const std::optional<double>* direita) {
+        margemE_ = esquerda;
+        margemD_ = direita;
+    }
+    void MargensAlteradas();
+
 private:
     std::vector<TPontoSecao>& pontos_;
+    const std::optional<double>* margemE_ = nullptr;
+    const std::optional<double>* margemD_ = nullptr;
 };
 
 // Every change of the points goes through here: the rules of the point editor (the banks fixed, X never
@@ -76,6 +86,11 @@ public:
     void RegistrarAlteracao(const std::vector<TPontoSecao>& antes, const QString& descricao);
     // Replaces the whole section by a survey (paste, import).
     void Substituir(std::vector<TPontoSecao> novos, const QString& descricao);
+    // The bank stations at the X of point `linha`, or cleared (both at once, one step). A left bank not left of
+    // the right one (or the reverse) is refused with its message; false then, or when nothing changes.
+    bool DefinirMargemEsquerda(int linha);
+    bool DefinirMargemDireita(int linha);
+    bool LimparMargens();
 
     // Text pasted into the table: one number goes into the current cell; a block of lines is a survey
     // that replaces the section (elevations converted). Messages tell what was refused or cut.
@@ -97,6 +112,9 @@ signals:
 
 private:
     friend class TComandoPontos;
+    friend class TComandoMargens;
+    bool MudarMargens(std::optional<double> esquerda, std::optional<double> direita, const QString& descricao);
+    void AplicarMargens(std::optional<double> esquerda, std::optional<double> direita);
     void AplicarSubstituicao(const std::vector<TPontoSecao>& pontos, int foco);
     void AplicarPonto(int linha, const TPontoSecao& ponto);
     void AplicarInsercao(int linha, const TPontoSecao& ponto);

@@ -4,6 +4,7 @@
 
 #include "tests/support/ScriptedDialogService.h"
 
+#include "common/NumberFormat.h"
 #include "controls/EditNumero.h"
 #include "engine/uIrregular.h"
 #include "tests/support/LevantamentoGerado.h"
@@ -13,6 +14,7 @@
 #include "ui/irregular/GraficoCurva.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/PaginaIrregular.h"
+#include "ui/irregular/TabelaMetodos.h"
 #include "ui/irregular/TabelaPontos.h"
 
 #include <QAction>
@@ -22,8 +24,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <cmath>
@@ -96,6 +100,21 @@ QList<QPointF> Coordenadas(const TSulvoIrregular& s) {
     for (const auto& p : s.Pontos)
         xy.append(QPointF(p.X, p.Y));
     return xy;
+}
+
+// Picks the action named `acao` from the popup menu as soon as one opens (a menu runs its own event loop).
+void EscolherNoMenu(const char* acao, int tentativas = 100) {
+    QTimer::singleShot(10, [acao, tentativas] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            if (tentativas > 0)
+                EscolherNoMenu(acao, tentativas - 1);
+            return;
+        }
+        if (auto* a = menu->findChild<QAction*>(QString::fromLatin1(acao)))
+            a->trigger();
+        menu->close();
+    });
 }
 
 bool Amarelo(const QWidget* w) {
@@ -607,6 +626,80 @@ private slots:
         // Loaded and calculated as it was saved.
         a.pagina.BtICalcular->click();
         QVERIFY(a.pagina.EdIVazao->text().startsWith(QStringLiteral("9,48")));
+    }
+
+    // A compound section opened with the subdivision: the bank stations set by a right-click on a point of the
+    // chart and from the point table, marked in both and undone like a point edit; after "Calcular" every
+    // method's discharge side by side, the velocity coefficient and the spread's warning.
+    void SubdivisaoComMargensEMetodosLadoALado() {
+        Ambiente a;
+        a.pagina.resize(1100, 640);
+        a.pagina.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a.pagina));
+        // Overbanks 1 m deep with n = 0.05, a main channel 3 m deep between x = 7 and 13 with n = 0.03.
+        a.secao.Pontos = {{0, 0, 0},      {4, -1, 0.05},  {7, -1, 0.05},  {8, -3, 0.03},
+                          {12, -3, 0.03}, {13, -1, 0.03}, {16, -1, 0.05}, {20, 0, 0.05}};
+        a.secao.S = 20;
+        a.secao.H = 2.5;
+        a.secao.I = 0.001;
+        a.secao.Metodologia = 2;
+        a.pagina.PreencherCamposDados();
+        QCOMPARE(a.pagina.CBMetodologia->currentIndex(), 2);
+        QCOMPARE(a.pagina.CBMetodologia->currentText(), QStringLiteral("Subdivisão por rugosidade"));
+
+        auto* grafico = a.pagina.IrregularChart1;
+        auto* modelo = a.pagina.TabelaPontos->model();
+        const int antes = a.alterado;
+        EscolherNoMenu("AcMargemEsquerda");
+        QTest::mouseClick(grafico->viewport(), Qt::RightButton, {}, grafico->PosicaoDoPonto(2));
+        QCOMPARE(a.secao.MargemE, std::optional<double>(7));
+        QCOMPARE(grafico->MargemEsquerda(), std::optional<double>(7));
+        QCOMPARE(modelo->headerData(2, Qt::Vertical).toString(), QStringLiteral("3 E"));
+        QCOMPARE(modelo->headerData(2, Qt::Vertical, Qt::ToolTipRole).toString(), QStringLiteral("Margem esquerda"));
+        QVERIFY(a.alterado > antes);
+        // The right bank cannot stand left of the left one.
+        a.dialogos.EsperarMensagem("A margem direita deve ficar à direita da margem esquerda.");
+        QVERIFY(!a.pagina.EditorPontos->DefinirMargemDireita(1));
+        QVERIFY(a.pagina.EditorPontos->DefinirMargemDireita(5));
+        QCOMPARE(modelo->headerData(5, Qt::Vertical).toString(), QStringLiteral("6 D"));
+        a.pagina.AcDesfazer->trigger();
+        QVERIFY(!a.secao.MargemD && !grafico->MargemDireita());
+        QCOMPARE(modelo->headerData(5, Qt::Vertical).toInt(), 6);
+        a.pagina.AcRefazer->trigger();
+        QCOMPARE(grafico->MargemDireita(), std::optional<double>(13));
+
+        a.pagina.BtICalcular->click();
+        // By hand at 0.5 m over the overbanks: each overbank A = 2 m², P = 3 + √4.25 m, K = 21.539; the channel
+        // A = 13 m², P = 4 + 2√5 m, K = 576.486; Q = 619.564·√0.001; α = Σ(K³/A²)/(K³/A²) over the three.
+        QVERIFY2(std::fabs(a.secao.Q - 19.5923) < 5e-4, qPrintable(QString::number(a.secao.Q, 'f', 6)));
+        QVERIFY(std::fabs(a.secao.Alfa - 1.38366) < 5e-5);
+        QVERIFY(a.pagina.EdIAlfa->isVisible());
+        QCOMPARE(a.pagina.EdIAlfa->text(), QString::fromStdString(FormatarFixo(a.secao.Alfa, 3, ',')));
+        QTableWidget* grade = a.pagina.TabelaMetodos->Tabela;
+        QCOMPARE(grade->rowCount(), 6);
+        QCOMPARE(grade->item(2, 0)->text(), QStringLiteral("Subdivisão por rugosidade"));
+        QCOMPARE(grade->item(2, 1)->text(), QString::fromStdString(FormatarFixo(a.secao.Q, 3, ',')));
+        QVERIFY(grade->item(2, 0)->font().bold() && !grade->item(0, 0)->font().bold());
+        QCOMPARE(grade->item(1, 2)->text(), QStringLiteral("—")); // the slices have no single n
+        double menor = 1e300, maior = 0;
+        for (int k = 0; k < grade->rowCount(); ++k) {
+            const double q = LerReal(grade->item(k, 1)->text().toStdString()).value_or(-1);
+            menor = std::min(menor, q);
+            maior = std::max(maior, q);
+        }
+        QVERIFY(menor > 0);
+        const bool avisa = a.pagina.LabelAvisos->text().contains(QStringLiteral("A maior vazão dos métodos excede"));
+        QCOMPARE(avisa, (maior - menor) / menor > 0.1 + 1e-3);
+        QVERIFY(a.pagina.TabelaMetodos->Dispersao->text().endsWith(QStringLiteral(" %")));
+        // The discharge-depth chart carries the third method.
+        QCOMPARE(a.pagina.IrregularChart2->IrregularSeries6->points().size(),
+                 a.pagina.IrregularChart2->IrregularSeries4->points().size());
+
+        // Back to the conventional method: no α; the comparison stays, with that row in bold.
+        a.Metodologia(0);
+        a.pagina.BtICalcular->click();
+        QVERIFY(!a.pagina.EdIAlfa->isVisible());
+        QVERIFY(grade->item(0, 0)->font().bold());
     }
 
     void PreenchimentoSemMargensNaoOfereceInserir() {
