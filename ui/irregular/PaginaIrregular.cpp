@@ -393,6 +393,9 @@ void TPaginaIrregular::CriarResultados() {
         valor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for the longest text, "Maior que altura", in the font of the system.
         valor->setMinimumWidth(valor->fontMetrics().horizontalAdvance(QStringLiteral("Maior que altura")) + 10);
+        // And tall enough for a line of it: the lines shown under the results (warnings, the band of n) then make
+        // the page taller instead of squeezing the results into unreadable rows.
+        valor->setMinimumHeight(valor->fontMetrics().height() + 6);
         // A result can be selected and copied, by mouse and, after Tab, by keyboard.
         valor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         valor->setFocusPolicy(Qt::StrongFocus);

@@ -593,6 +593,13 @@ void TPaginaRegular::CriarControles() {
     auto* esquerda = new QVBoxLayout;
     esquerda->addLayout(topo);
     esquerda->addWidget(GBEntrada);
+    // The band of n goes in the free room under the entries, beside the n it was picked for: under the results
+    // it would squeeze them.
+    LabelFaixaN = new QLabel;
+    LabelFaixaN->setObjectName(QStringLiteral("LabelFaixaN"));
+    LabelFaixaN->setWordWrap(true);
+    LabelFaixaN->hide();
+    esquerda->addWidget(LabelFaixaN);
     esquerda->addStretch(1);
 
     auto* botoes = new QVBoxLayout;
@@ -610,11 +617,6 @@ void TPaginaRegular::CriarControles() {
     LabelAvisos->setWordWrap(true);
     LabelAvisos->hide();
     direita->addWidget(LabelAvisos);
-    LabelFaixaN = new QLabel;
-    LabelFaixaN->setObjectName(QStringLiteral("LabelFaixaN"));
-    LabelFaixaN->setWordWrap(true);
-    LabelFaixaN->hide();
-    direita->addWidget(LabelFaixaN);
     direita->addLayout(baixo);
     direita->addStretch(1);
 
