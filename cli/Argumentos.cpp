@@ -14,6 +14,7 @@ std::string TextoDeUso() {
            "SECAO: triangular, trapezoidal, retangular, circular\n"
            "CAMPO: Q, H, I, n, b, z, f, Comp, D, T, Incognita (irregular: Q, H, I, n, Comp, Incognita, "
            "Metodologia, MargemE, MargemD)\n"
+           "nMin=, nMax= (seções regulares): mínimo e máximo de n da tabela; \"faixa_n\" dá a incógnita com eles\n"
            "Pontos: um por linha, X;Y;Rug (Y = 0 nas margens, negativo abaixo) ou estaca, cota e n opcional\n"
            "     (separados por ';', tabulação, ',' ou espaços; decimal com '.' ou ','; cabeçalho opcional).\n"
            "     Cotas (alguma acima de 0, ou --cotas) viram Y relativo à margem mais baixa.\n"

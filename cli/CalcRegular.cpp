@@ -11,6 +11,7 @@
 #include "engine/ucircular.h"
 
 #include <memory>
+#include <optional>
 
 namespace sulvo::cli {
 
@@ -53,7 +54,20 @@ int CalcularRegular(const Argumentos& args, std::string& saida) {
         throw UsageError("--pontos e --curva valem só para a seção irregular");
 
     const std::unique_ptr<TSulvo> secao = NovaSecao(args.secao);
-    PreencherCampos(args, *secao);
+    // nMin= and nMax= give the table's band of the n given: they are not fields of the section.
+    Argumentos campos = args;
+    std::optional<double> nMin, nMax;
+    std::erase_if(campos.campos, [&](const auto& campo) {
+        if (campo.first != "nMin" && campo.first != "nMax")
+            return false;
+        (campo.first == "nMin" ? nMin : nMax) = campo.second;
+        return true;
+    });
+    if (nMin.has_value() != nMax.has_value())
+        throw UsageError("nMin e nMax vão juntos");
+    PreencherCampos(campos, *secao);
+    if (nMin)
+        secao->FaixaN = {secao->n, *nMin, *nMax};
     ScriptedPrompt prompt(args.sim);
     return CalcularComChecagem(*secao, prompt, saida) ? kOk : kFalhou;
 }

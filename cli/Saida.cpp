@@ -1,6 +1,7 @@
 #include "cli/Saida.h"
 
 #include "cli/Json.h"
+#include "engine/FaixaRugosidade.h"
 
 namespace sulvo::cli {
 namespace {
@@ -51,10 +52,23 @@ JsonObject CamposDaSecao(const TSulvo& s, bool ok) {
     return json;
 }
 
-std::string Fechar(JsonObject& json, const TSulvo& s, const std::vector<std::string>& mensagens,
+// The unknown solved with the tables' minimum and maximum n, lower value first; null without a band.
+std::string FaixaN(const TSulvo& s, bool ok) {
+    const std::optional<TResultadoFaixa> faixa = ok ? CalcularFaixaN(s) : std::nullopt;
+    if (!faixa)
+        return "null";
+    JsonObject json;
+    json.Texto("campo", faixa->Campo->Chave);
+    json.Numero("minimo", faixa->Minimo);
+    json.Numero("maximo", faixa->Maximo);
+    return json.Fechar();
+}
+
+std::string Fechar(JsonObject& json, const TSulvo& s, bool ok, const std::vector<std::string>& mensagens,
                    const std::vector<TPontoCurva>* curva) {
     if (curva)
         json.Bruto("curva", ListaDaCurva(*curva));
+    json.Bruto("faixa_n", FaixaN(s, ok));
     json.Bruto("avisos", ListaDeTextos(s.Avisos));
     json.Bruto("mensagens", ListaDeTextos(mensagens));
     return json.Fechar();
@@ -65,7 +79,7 @@ std::string Fechar(JsonObject& json, const TSulvo& s, const std::vector<std::str
 std::string JsonSecao(const TSulvo& s, bool ok, const std::vector<std::string>& mensagens,
                       const std::vector<TPontoCurva>* curva) {
     JsonObject json = CamposDaSecao(s, ok);
-    return Fechar(json, s, mensagens, curva);
+    return Fechar(json, s, ok, mensagens, curva);
 }
 
 std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<std::string>& mensagens,
@@ -88,7 +102,7 @@ std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<s
         json.Numero("dispersao_metodos", metodos->Dispersao);
         json.Texto("aviso_metodos", metodos->Aviso);
     }
-    return Fechar(json, s, mensagens, curva);
+    return Fechar(json, s, ok, mensagens, curva);
 }
 
 } // namespace sulvo::cli

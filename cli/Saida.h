@@ -8,7 +8,8 @@
 #include <vector>
 
 // The JSON object sulvo-calc prints for a calculated section: "ok", then every field of the section's
-// description in its order, the irregular section's discharge–depth chart when asked, and the messages.
+// description in its order, the irregular section's discharge–depth chart when asked, the band of the unknown
+// with the tables' minimum and maximum n ("faixa_n", null without one), and the messages.
 namespace sulvo::cli {
 
 std::string JsonSecao(const TSulvo& s, bool ok, const std::vector<std::string>& mensagens,

@@ -14,6 +14,18 @@ struct TPontoSecao {
     double X = 0;   // width position from the left bank, m
     double Y = 0;   // elevation relative to the banks, m: 0 at the top, -d for a point d metres deep
     double Rug = 0; // Manning n of the interval that ends at this point (0 while undefined)
+    // The table's band of that n, when it was picked from one (TFaixaRugosidade's three values; plain reals so
+    // that a point is still written {X, Y, Rug}).
+    double RugTabela = 0;
+    double RugMin = 0;
+    double RugMax = 0;
+
+    TFaixaRugosidade Faixa() const { return {RugTabela, RugMin, RugMax}; }
+    void DefinirFaixa(const TFaixaRugosidade& f) {
+        RugTabela = f.Normal;
+        RugMin = f.Minimo;
+        RugMax = f.Maximo;
+    }
 };
 
 // Why an evaluation produced no result.

@@ -35,6 +35,7 @@ void TSulvo::Zerar() {
     Regime.clear();
     Avisos.clear();
     Incognita = 0;
+    FaixaN = {};
 }
 
 TSulvo::Estendido TSulvo::Potencia(Estendido base, Estendido expoente) {

@@ -2,6 +2,7 @@
 
 #include "common/Prompt.h"
 #include "engine/Descricao.h"
+#include "engine/FaixaRugosidade.h"
 #include "engine/Limites.h"
 
 #include <cstdint>
@@ -38,6 +39,7 @@ public:
     double NF = 0;              // Froude number
     std::string Regime;         // "Subcrítico", "Crítico" or "Supercrítico"
     std::uint8_t Incognita = 0; // the unknown, by the number the section's description gives it
+    TFaixaRugosidade FaixaN;    // the table's minimum and maximum of n, when n was picked from one
 
     // What the last calculation noticed beside its results (near-critical flow, a depth that is not the only one
     // for the discharge), one sentence each; cleared by every calculation.

@@ -1,6 +1,7 @@
 #include "project/ArquivoProjeto.h"
 
 #include "common/NumberFormat.h"
+#include "project/ArquivoFaixaN.h"
 #include "project/ArquivoIrregular2.h"
 
 #include <string>
@@ -81,11 +82,14 @@ bool LerCampos(TSulvo& s, TCustomIniFile& ini) {
 
 bool GravarNoArquivo(const TSulvo& s, TCustomIniFile& ini) {
     GravarCampos(s, ini);
+    GravarFaixaN(s, ini);
     return true;
 }
 
 bool LerDoArquivo(TSulvo& s, TCustomIniFile& ini) {
-    return LerCampos(s, ini);
+    const bool certo = LerCampos(s, ini);
+    LerFaixaN(s, ini);
+    return certo;
 }
 
 bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
@@ -101,6 +105,7 @@ bool GravarNoArquivo(const TSulvoIrregular& s, TCustomIniFile& ini) {
         ini.WriteFloat(secao, "Rug" + k, s.Pontos[i].Rug);
     }
     GravarSecaoIrregular2(s, ini);
+    GravarFaixaN(s, ini);
     return true;
 }
 
@@ -137,6 +142,7 @@ bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
         }
     }
     LerSecaoIrregular2(s, ini);
+    LerFaixaN(s, ini);
     return certo;
 }
 

@@ -1,6 +1,7 @@
 #include "report/URelatorio.h"
 
 #include "common/NumberFormat.h"
+#include "engine/FaixaRugosidade.h"
 #include "engine/uIrregular.h"
 #include "engine/uRetangular.h"
 #include "engine/uTrapezoidal.h"
@@ -10,6 +11,7 @@
 #include "report/RelatorioMetodos.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace sulvo {
@@ -39,12 +41,17 @@ void IdentificacaoEIncognita(TConstrutorRelatorio& r, const TIDProjeto& id, cons
 // `aposResultados` adds what follows the results table (the irregular report's comparison of the methods).
 void ResultadosEGrafico(TConstrutorRelatorio& r, const std::function<void()>& linhasResultado,
                         const FotografarGrafico& fotografar, const std::vector<std::string>& avisos,
-                        const std::function<void()>& aposResultados = {}) {
+                        const TSulvo& secao, const std::function<void()>& aposResultados = {}) {
     r.Anexar("<p>");
     r.Anexar("<FONT SIZE=3><B>RESULTADOS</B></FONT>");
     r.Anexar(kTabela);
     linhasResultado();
     r.Anexar("</TABLE>");
+    // The unknown with the tables' minimum and maximum n, when n was picked from a table.
+    if (const std::optional<TResultadoFaixa> faixa = CalcularFaixaN(secao)) {
+        r.Anexar("<p>&nbsp;&nbsp;&nbsp;&nbsp;");
+        r.Anexar(EscaparHtml(TextoFaixaN(*faixa, r.Opcoes().Separador, true)));
+    }
     if (aposResultados)
         aposResultados();
     // What the calculation noticed beside its results, one line each; nothing when it noticed nothing.
@@ -236,7 +243,8 @@ TRelatorio GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& regular
     r.Anexar("</TABLE>");
 
     ResultadosEGrafico(
-        r, [&] { CelulasSecao(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg], secao.Avisos);
+        r, [&] { CelulasSecao(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg], secao.Avisos,
+        secao);
     return {tipo.titulo, tipo.legenda, std::move(r.TextoRelatorio)};
 }
 
@@ -279,7 +287,7 @@ TRelatorio GerarRelatorioIrregular(const TSulvoIrregular& s, const std::string& 
                 r.Anexar("</TR>");
             }
         },
-        grafico, avisos, [&] { AnexarTabelaMetodos(r, metodos); });
+        grafico, avisos, s, [&] { AnexarTabelaMetodos(r, metodos); });
     return {titulo, "Relatório - Dimensionamento de Canais Irregulares", std::move(r.TextoRelatorio)};
 }
 

@@ -357,8 +357,11 @@ bool TFRugosidade::GravarEEscolher() {
         dialogos_.Erro(erro);
         return false;
     }
-    if (LinhaSelecionada >= 1 && LinhaSelecionada <= Quantidade())
-        RugosidadeEscolhida = ArqRugosidade.Registros[LinhaSelecionada - 1].Normal;
+    if (LinhaSelecionada >= 1 && LinhaSelecionada <= Quantidade()) {
+        const TRegistroRugosidade& registro = ArqRugosidade.Registros[LinhaSelecionada - 1];
+        RugosidadeEscolhida = registro.Normal;
+        FaixaEscolhida = {registro.Normal, registro.Minima, registro.Maxima};
+    }
     return true;
 }
 

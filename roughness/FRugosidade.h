@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FaixaRugosidade.h"
 #include "roughness/ArqRugosidade.h"
 
 #include <QDialog>
@@ -45,6 +46,8 @@ public:
     TArqRugosidade ArqRugosidade; // the table of the current opening; emptied when the dialog closes
     int LinhaSelecionada = 0;     // highlighted row, 1 for the first record; 0 while the table is empty
     double RugosidadeEscolhida = 0.0;
+    // The chosen row's minimum and maximum beside its normal coefficient, for the band of the result.
+    TFaixaRugosidade FaixaEscolhida;
 
     QLabel* Label1;
     QToolButton* SpeedButton1; // first

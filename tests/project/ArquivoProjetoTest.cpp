@@ -176,6 +176,65 @@ TEST(ArquivoProjeto, SavingAnotherTypeLeavesTheStaleSectionsWhichReadingIgnores)
     EXPECT_EQ(r.tra.Incognita, 0);
 }
 
+// The file without one section, as a copy that knows only the original sections sees it.
+std::string SemSecao(std::string texto, const std::string& nome) {
+    const auto inicio = texto.find("[" + nome + "]");
+    if (inicio != std::string::npos)
+        texto.erase(inicio, texto.find("\r\n[", inicio) + 2 - inicio);
+    return texto;
+}
+
+TEST(ArquivoProjeto, BandsOfNLiveInTheirOwnSectionsAndDescribeOnlyTheCoefficientTheyWerePickedFor) {
+    PastaTemporaria pasta;
+    Workspace w;
+    Preencher(w);
+    EscreverArquivoProjeto(pasta / "sem.svo", w.m, ',');
+    w.tra.FaixaN = {0.015, 0.013, 0.017};
+    w.irr.Pontos[2].DefinirFaixa({0.015, 0.012, 0.018});
+    w.irr.Pontos[3].DefinirFaixa({0.03, 0.025, 0.05}); // picked for another n than the 0.035 there
+    EscreverArquivoProjeto(pasta / "com.svo", w.m, ',');
+
+    // A project without bands stays in the original format; with them, the original sections are unchanged.
+    const std::string sem = LerBytes(pasta / "sem.svo");
+    EXPECT_EQ(sem.find("2]"), std::string::npos) << sem;
+    EXPECT_EQ(SemSecao(SemSecao(LerBytes(pasta / "com.svo"), "SULVOR2"), "SULVOIRREGULAR2"), sem);
+    {
+        TIniFile ini(pasta / "com.svo");
+        EXPECT_EQ(ini.ReadString("SULVOR2", "nMin", ""), "0,013");
+        EXPECT_EQ(ini.ReadString("SULVOIRREGULAR2", "RugMax3", ""), "0,018");
+        EXPECT_EQ(ini.ReadString("SULVOIRREGULAR2", "RugTabela4", ""), "");
+    }
+    Workspace r;
+    ASSERT_TRUE(r.Ler(pasta / "com.svo"));
+    EXPECT_EQ(r.tra.FaixaN.Minimo, 0.013);
+    EXPECT_EQ(r.tra.FaixaN.Maximo, 0.017);
+    EXPECT_TRUE(r.irr.Pontos[2].Faixa().Descreve(0.015));
+    EXPECT_EQ(r.irr.Pontos[2].RugMin, 0.012);
+    EXPECT_FALSE(r.irr.Pontos[1].Faixa().Definida());
+    EXPECT_FALSE(r.irr.Pontos[3].Faixa().Definida());
+
+    // An older copy changes n and an interval's n and keeps the sections it does not know: the bands no longer
+    // describe those coefficients and are dropped on reading.
+    {
+        TIniFile ini(pasta / "com.svo");
+        ini.WriteFloat("SULVO", "n", 0.016);
+        ini.WriteFloat("SULVOIRREGULAR", "Rug3", 0.02);
+        ini.UpdateFile();
+    }
+    ASSERT_TRUE(r.Ler(pasta / "com.svo"));
+    EXPECT_EQ(r.tra.n, 0.016);
+    EXPECT_FALSE(r.tra.FaixaN.Definida());
+    EXPECT_FALSE(r.irr.Pontos[2].Faixa().Definida());
+
+    // Saved again without bands, the old ones are overwritten.
+    w.tra.FaixaN = {};
+    w.irr.Pontos[2].DefinirFaixa({});
+    EscreverArquivoProjeto(pasta / "com.svo", w.m, ',');
+    ASSERT_TRUE(r.Ler(pasta / "com.svo"));
+    EXPECT_FALSE(r.tra.FaixaN.Definida());
+    EXPECT_FALSE(r.irr.Pontos[2].Faixa().Definida());
+}
+
 TEST(ArquivoProjeto, FivePointsSavedOverEightLeaveTheRestInPlaceAndReadAsFive) {
     PastaTemporaria pasta;
     Workspace w;

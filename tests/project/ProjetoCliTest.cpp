@@ -64,7 +64,27 @@ TEST_F(ProjetoCli, TheRegularProblemPrintsWhatTheSectionCalculatorPrints) {
     EXPECT_EQ(doProjeto.status, 0) << doProjeto.erro;
     EXPECT_EQ(doProjeto.saida, direto.saida);
     EXPECT_NE(doProjeto.saida.find("\"Incognita\": 5"), std::string::npos);
+    EXPECT_NE(doProjeto.saida.find("\"faixa_n\": null"), std::string::npos);
     EXPECT_EQ(LerBytes(projeto), DadoDeTeste("project/trapezoidal_virgula.svo")); // no --gravar: untouched
+
+    // The band of n saved with the project gives the base width with the table's minimum and maximum n, as the
+    // same band on the command line does.
+    {
+        TIniFile ini(projeto);
+        ini.WriteString("SULVOR2", "Versao", "1");
+        ini.WriteString("SULVOR2", "nTabela", "0,015");
+        ini.WriteString("SULVOR2", "nMin", "0,013");
+        ini.WriteString("SULVOR2", "nMax", "0,017");
+        ini.UpdateFile();
+    }
+    doProjeto = Rodar(pasta, "", "--projeto " + Aspas(projeto) + " --regular");
+    direto = Rodar(pasta, "",
+                   "trapezoidal Q=2.5 H=0.8 I=0.0005 n=0.015 b=1.2 z=1.5 f=0.3 Comp=100 Incognita=5 nMin=0.013 "
+                   "nMax=0.017");
+    EXPECT_EQ(doProjeto.status, 0) << doProjeto.erro;
+    EXPECT_EQ(doProjeto.saida, direto.saida);
+    EXPECT_NE(doProjeto.saida.find("\"faixa_n\": {\"campo\": \"b\", \"minimo\": "), std::string::npos)
+        << doProjeto.saida;
 }
 
 TEST_F(ProjetoCli, TheIrregularProblemPrintsWhatTheIrregularCalculatorPrints) {
@@ -174,6 +194,7 @@ TEST_F(ProjetoCli, MalformedCommandLinesAreUsageErrors) {
          {"--projeto " + p, "--projeto " + p + " --regular --irregular", "--projeto " + p + " --regular Q=2",
           "--projeto " + p + " --regular --curva", "trapezoidal --projeto " + p + " --regular",
           std::string("trapezoidal Q=1 --gravar"), std::string("--regular"), "--projeto " + p + " --regular",
+          std::string("trapezoidal Q=1 H=1 I=0.001 n=0.015 b=1 z=1 Comp=1 nMin=0.012"),
           "--projeto " + p + " --irregular --csv", "--projeto " + p + " --projeto " + p + " --irregular",
           "--projeto " + p + " --irregular --relatorio x.pdf --formato odt"}) {
         Execucao r = Rodar(pasta, "", args);

@@ -131,6 +131,7 @@ TFDefinirRugosidade::TFDefinirRugosidade(TSulvoIrregular& secao, IDialogService&
     setFixedSize(std::max(kLarguraCliente, sizeHint().width()), std::max(kAlturaCliente, minimumSizeHint().height()));
 
     connect(BtAdicionar, &QPushButton::clicked, this, &TFDefinirRugosidade::BtAdicionarClick);
+    connect(EdRugosidade, &TEditNumero::Editado, this, [this] { faixaEscolhida_ = {}; });
     connect(BtRugosidade, &QToolButton::clicked, this, &TFDefinirRugosidade::BtRugosidadeClick);
     connect(BtSair, &QPushButton::clicked, this, &TFDefinirRugosidade::BtSairClick);
     connect(SGTabela, &QTableWidget::itemChanged, this, &TFDefinirRugosidade::SGTabelaItemChanged);
@@ -159,8 +160,10 @@ void TFDefinirRugosidade::Executar(IJanelasModais& janelas) {
             break;
         if (tabelas_) {
             tabelas_->DefinirTabela(tabelaPedida_);
-            if (janelas.ExibirModal(*tabelas_) == QDialog::Accepted)
+            if (janelas.ExibirModal(*tabelas_) == QDialog::Accepted) {
                 EdRugosidade->SetValor(tabelas_->RugosidadeEscolhida);
+                faixaEscolhida_ = tabelas_->FaixaEscolhida;
+            }
         }
     }
 }
@@ -169,6 +172,7 @@ void TFDefinirRugosidade::FormActivate() {
     const auto& pontos = secao_.Pontos;
     const int n = static_cast<int>(pontos.size());
     EdRugosidade->clear();
+    faixaEscolhida_ = {};
     EsvaziarListas();
     for (int k = 0; k + 1 < n; ++k)
         CBInicio->addItem(Rotulo(pontos[static_cast<std::size_t>(k)]));
@@ -212,7 +216,7 @@ void TFDefinirRugosidade::BtAdicionarClick() {
     const int inicio = CBInicio->currentIndex();
     const int final = CBFinal->currentIndex();
     const QString texto = EdRugosidade->text();
-    if (AtribuirRugosidade(secao_.Pontos, inicio, final, EdRugosidade->Valor()))
+    if (AtribuirRugosidade(secao_.Pontos, inicio, final, EdRugosidade->Valor(), faixaEscolhida_))
         for (int r = inicio + 1; r <= final + 1; ++r)
             EscreverCelula(r, texto);
     emit RugosidadeAlterada();
@@ -228,6 +232,7 @@ void TFDefinirRugosidade::SGTabelaItemChanged(QTableWidgetItem* item) {
     if (r >= secao_.Pontos.size())
         return;
     secao_.Pontos[r].Rug = LerReal(item->text().toStdString()).value_or(0.0);
+    secao_.Pontos[r].DefinirFaixa({}); // typed by hand: no table band
     emit RugosidadeAlterada();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FaixaRugosidade.h"
+
 #include <QDialog>
 
 #include <string>
@@ -101,6 +103,8 @@ private:
     IDialogService& dialogos_;
     TFRugosidade* tabelas_ = nullptr;
     int tabelaPedida_ = -1;
+    // The band of the coefficient last picked from a table into EdRugosidade; dropped when the user types.
+    TFaixaRugosidade faixaEscolhida_;
     bool preenchendo_ = false;
 };
 

@@ -57,11 +57,14 @@ std::string TextoDica(double x, double y, char separador) {
     return "(" + FormatarGeral(x, separador, 10) + " , " + FormatarGeral(y, separador, 10) + ")";
 }
 
-bool AtribuirRugosidade(std::vector<TPontoSecao>& pontos, int inicio, int final, double n) {
+bool AtribuirRugosidade(std::vector<TPontoSecao>& pontos, int inicio, int final, double n,
+                        const TFaixaRugosidade& faixa) {
     if (inicio < 0 || final < inicio)
         return false;
-    for (int r = inicio + 1; r <= final + 1 && r < static_cast<int>(pontos.size()); ++r)
+    for (int r = inicio + 1; r <= final + 1 && r < static_cast<int>(pontos.size()); ++r) {
         pontos[static_cast<std::size_t>(r)].Rug = n;
+        pontos[static_cast<std::size_t>(r)].DefinirFaixa(faixa.Descreve(n) ? faixa : TFaixaRugosidade{});
+    }
     return true;
 }
 

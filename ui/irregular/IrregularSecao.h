@@ -51,8 +51,10 @@ std::string TextoDica(double x, double y, char separador);
 
 // Gives the coefficient n to the intervals from point `inicio` to point `final` + 1, where `inicio` is an
 // item of the start list (points 0 .. N-2) and `final` an item of the end list (points 1 .. N-1).
+// The intervals take `faixa` too: the table's band of n when n was picked from a table, none otherwise.
 // Returns false, changing nothing, when the run is given backwards.
-bool AtribuirRugosidade(std::vector<TPontoSecao>& pontos, int inicio, int final, double n);
+bool AtribuirRugosidade(std::vector<TPontoSecao>& pontos, int inicio, int final, double n,
+                        const TFaixaRugosidade& faixa = {});
 
 // Row (1-based interval) of the first coefficient text that is not a number greater than 0, or nothing
 // when every interval has a valid coefficient. An empty text is invalid.

@@ -4,6 +4,7 @@
 #include "controls/CamposSecao.h"
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
+#include "controls/RotuloFaixaN.h"
 #include "engine/Subdivisao.h"
 #include "engine/Validacao.h"
 #include "engine/uIrregular.h"
@@ -133,6 +134,11 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     LabelAvisos->setWordWrap(true);
     LabelAvisos->hide();
     resultados->addWidget(LabelAvisos);
+    LabelFaixaN = new QLabel(this);
+    LabelFaixaN->setObjectName(QStringLiteral("LabelFaixaN"));
+    LabelFaixaN->setWordWrap(true);
+    LabelFaixaN->hide();
+    resultados->addWidget(LabelFaixaN);
     meio->addLayout(resultados, 1);
     TabelaMetodos = new TTabelaMetodos(this);
     Contexto(TabelaMetodos, 250); // F1 after a click on the table: the comparison of the methods
@@ -431,6 +437,9 @@ void TPaginaIrregular::CriarResultados() {
         valor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for the longest text, "Maior que altura", in the font of the system.
         valor->setMinimumWidth(valor->fontMetrics().horizontalAdvance(QStringLiteral("Maior que altura")) + 10);
+        // And tall enough for a line of it: the lines shown under the results (warnings, the band of n) then make
+        // the page taller instead of squeezing the results into unreadable rows.
+        valor->setMinimumHeight(valor->fontMetrics().height() + 6);
         // A result can be selected and copied, by mouse and, after Tab, by keyboard.
         valor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         valor->setFocusPolicy(Qt::StrongFocus);
@@ -734,6 +743,7 @@ void TPaginaIrregular::MostrarResultados() {
     if (!metodos.Aviso.empty())
         avisos.push_back(metodos.Aviso);
     MostrarAvisos(*LabelAvisos, avisos);
+    MostrarFaixaN(*LabelFaixaN, CalcularFaixaN(s), sep);
 }
 
 void TPaginaIrregular::LimparResultados() {
@@ -744,6 +754,7 @@ void TPaginaIrregular::LimparResultados() {
     LabelAlfa->hide();
     TabelaMetodos->Limpar();
     MostrarAvisos(*LabelAvisos, {});
+    MostrarFaixaN(*LabelFaixaN, std::nullopt, Separador());
 }
 
 void TPaginaIrregular::DesenharCurvaVazao() {

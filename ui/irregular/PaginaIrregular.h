@@ -161,6 +161,7 @@ public:
 
     QGroupBox* GBResultados;
     QLabel* LabelAvisos = nullptr; // the calculation's warnings, below the results
+    QLabel* LabelFaixaN = nullptr; // the unknown with the tables' minimum and maximum n, below the warnings
     // Read-only texts that take the focus, so that a result can be selected and copied.
     QLabel* EdIArea;
     QLabel* EdIPerimetro;

@@ -364,6 +364,9 @@ bool TEditorPontos::AlterarCelula(int linha, int coluna, double valor) {
     default:
         if (!(valor >= 0))
             return false;
+        // A coefficient typed by hand has no table band.
+        if (valor != novo.Rug)
+            novo.DefinirFaixa({});
         novo.Rug = valor;
         break;
     }
@@ -390,7 +393,7 @@ int TEditorPontos::InserirDepois(int linha) {
     // Halfway along the interval, which keeps its coefficient on both halves.
     auto* comando = new TComandoPontos(*this, TComandoPontos::Tipo::Insercao, QStringLiteral("Inserir ponto"));
     comando->linha = static_cast<int>(r + 1);
-    comando->antes = {(a.X + b.X) / 2, (a.Y + b.Y) / 2, b.Rug};
+    comando->antes = {(a.X + b.X) / 2, (a.Y + b.Y) / 2, b.Rug, b.RugTabela, b.RugMin, b.RugMax};
     pilha_->push(comando);
     return comando->linha;
 }

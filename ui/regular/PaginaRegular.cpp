@@ -4,6 +4,7 @@
 #include "controls/CamposSecao.h"
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
+#include "controls/RotuloFaixaN.h"
 #include "engine/Validacao.h"
 #include "engine/uRetangular.h"
 #include "engine/uTrapezoidal.h"
@@ -568,6 +569,13 @@ void TPaginaRegular::CriarControles() {
     auto* esquerda = new QVBoxLayout;
     esquerda->addLayout(topo);
     esquerda->addWidget(GBEntrada);
+    // The band of n goes in the free room under the entries, beside the n it was picked for: under the results
+    // it would squeeze them.
+    LabelFaixaN = new QLabel;
+    LabelFaixaN->setObjectName(QStringLiteral("LabelFaixaN"));
+    LabelFaixaN->setWordWrap(true);
+    LabelFaixaN->hide();
+    esquerda->addWidget(LabelFaixaN);
     esquerda->addStretch(1);
 
     auto* botoes = new QVBoxLayout;
@@ -607,6 +615,8 @@ void TPaginaRegular::CriarControles() {
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(BtRelatorio, &QPushButton::clicked, this, &TPaginaRegular::PedirRelatorio);
     connect(Button4, &QPushButton::clicked, this, &TPaginaRegular::FecharProjeto);
+    // A coefficient typed by hand is not the one the table's band was picked for.
+    connect(EdRugosidade, &TEditNumero::Editado, this, [this] { faixaN_ = {}; });
     for (const LinhaCampo& linha : linhas_) {
         auto* campo = qobject_cast<TEditNumero*>(linha.campo);
         if (!campo)
@@ -797,6 +807,7 @@ void TPaginaRegular::LerCamposDados() {
     for (const char* chave : d.Entradas)
         LerCampo(*d.Campo(chave), s, *CampoDe(chave));
     s.Incognita = static_cast<std::uint8_t>(k < 0 ? kSemIncognita : k);
+    s.FaixaN = faixaN_.Descreve(s.n) ? faixaN_ : TFaixaRugosidade{};
 }
 
 void TPaginaRegular::BCalcularClick() {
@@ -847,6 +858,7 @@ void TPaginaRegular::PreencherResultados() {
     for (const char* chave : d.Resultados)
         static_cast<QLineEdit*>(Linha(chave)->campo)->setText(TextoResultado(*d.Campo(chave), s, separador));
     MostrarAvisos(*LabelAvisos, s.Avisos);
+    MostrarFaixaN(*LabelFaixaN, CalcularFaixaN(s), separador);
 }
 
 void TPaginaRegular::BtRugosidadeClick() {
@@ -863,6 +875,7 @@ void TPaginaRegular::AbrirTabelaRugosidade(int tipoTabela) {
     if (resultado != QDialog::Accepted)
         return;
     EdRugosidade->SetValor(dialogo->RugosidadeEscolhida);
+    faixaN_ = dialogo->FaixaEscolhida;
     // A coefficient taken from a table is a change of the project, but the report button stays as it was.
     if (ctx_.MarcarAlterado)
         ctx_.MarcarAlterado();
@@ -893,6 +906,7 @@ void TPaginaRegular::PreencherCamposDados() {
         const TDescricaoSecao& d = DescricaoSecao(t);
         for (const char* chave : d.Entradas)
             PreencherCampo(*CampoDe(chave), *d.Campo(chave), Secao(t));
+        faixaN_ = Secao(t).FaixaN;
     }
     AtualizarGrafico();
 }
@@ -904,6 +918,8 @@ void TPaginaRegular::LimparCamposDados() {
         static_cast<QLineEdit*>(linha.campo)->setText(QString());
     }
     MostrarAvisos(*LabelAvisos, {});
+    MostrarFaixaN(*LabelFaixaN, std::nullopt, ',');
+    faixaN_ = {};
     CBTipoSulvo->setCurrentIndex(kTriangular);
     CBTipoSulvoChange();
     // Back to "Vazão"; the unknown change runs too, so that the field painted as the unknown is

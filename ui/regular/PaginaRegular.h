@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FaixaRugosidade.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -139,6 +141,8 @@ public:
     QLineEdit* EdRegime;
     // What the last calculation noticed beside its results, one paragraph per warning; hidden when none.
     QLabel* LabelAvisos = nullptr;
+    // The unknown with the table's minimum and maximum n, when n was picked from a table; hidden otherwise.
+    QLabel* LabelFaixaN = nullptr;
     QLineEdit* EdVelocidade;
     QLineEdit* EdEnergia;
     QWidget* PanelMovTerra;
@@ -190,6 +194,9 @@ private:
     TEditNumero* CampoDe(std::string_view chave) const;
 
     ContextoPaginaRegular ctx_;
+    // The band of the coefficient last picked from a table into the roughness field; dropped when the user
+    // types another coefficient.
+    TFaixaRugosidade faixaN_;
     std::vector<LinhaCampo> linhas_;
 };
 

@@ -384,8 +384,19 @@ private slots:
         dialogos.EsperarErro(std::nullopt);
         f.Executar(janelas);
         QVERIFY(janelas.Cumprido());
-        for (std::size_t k = 1; k < 4; ++k)
+        // The row's minimum and maximum went with the coefficient to every interval of the run...
+        for (std::size_t k = 1; k < 4; ++k) {
             QCOMPARE(s.Pontos[k].Rug, 0.013);
+            QVERIFY(s.Pontos[k].Faixa().Descreve(0.013));
+            QCOMPARE(s.Pontos[k].RugMin, 0.011);
+            QCOMPARE(s.Pontos[k].RugMax, 0.016);
+        }
+        // ...and a coefficient typed into the table leaves its interval without one.
+        f.FormActivate();
+        f.SGTabela->item(0, 2)->setText(QStringLiteral("0,02"));
+        QCOMPARE(s.Pontos[1].Rug, 0.02);
+        QVERIFY(!s.Pontos[1].Faixa().Definida());
+        QVERIFY(s.Pontos[2].Faixa().Descreve(0.013));
     }
 
     void TabelaSemDialogoSoEscondeEMostra() {

@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 using namespace sulvo;
 using sulvo::testing::ScriptedDialogService;
@@ -496,6 +497,27 @@ private slots:
         QCOMPARE(rugosidade_->TipoTabela, 4);
         QCOMPARE(P().EdRugosidade->text(), QStringLiteral("0.0130"));
         QCOMPARE(alteracoes_, antes + 1);
+
+        // The row's minimum and maximum stay beside the coefficient: a calculation shows the depth with both.
+        EscolherTipo(kTrapezoidal);
+        EscolherIncognita(1);
+        for (auto [campo, texto] : {std::pair{P().EdVazao, "5.39"},
+                                    {P().EdDeclividade, "0.001"},
+                                    {P().EdComprimento, "100"},
+                                    {P().EdTalude, "1.5"},
+                                    {P().EdLargura, "2"}})
+            Digitar(campo, QLatin1String(texto));
+        P().BCalcularClick();
+        QVERIFY(P().LabelFaixaN->isVisibleTo(&P()));
+        QCOMPARE(P().LabelFaixaN->text(),
+                 QString::fromUtf8("Profundidade Normal: 0.929 m (0.891 a 1.034 m com n mínimo e máximo)"));
+        QCOMPARE(tra_.FaixaN.Minimo, 0.012);
+        // A coefficient typed by hand has no band, even when it is typed back to the table's value.
+        Digitar(P().EdRugosidade, QStringLiteral("0.014"));
+        Digitar(P().EdRugosidade, QStringLiteral("0.013"));
+        P().BCalcularClick();
+        QVERIFY(!P().LabelFaixaN->isVisibleTo(&P()));
+        QVERIFY(!tra_.FaixaN.Definida());
     }
 
     void ajudaPorTipo_data() {
