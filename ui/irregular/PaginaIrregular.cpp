@@ -140,9 +140,21 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     LabelFaixaN->hide();
     resultados->addWidget(LabelFaixaN);
     meio->addLayout(resultados, 1);
-    TabelaMetodos = new TTabelaMetodos(this);
+    // The methods side by side have a tab of their own beside the charts: at the window's least size the results
+    // need the whole width of the page.
+    auto* abaMetodos = new QWidget(PageControl1);
+    abaMetodos->setObjectName(QStringLiteral("TSMetodos"));
+    TabelaMetodos = new TTabelaMetodos(abaMetodos);
     Contexto(TabelaMetodos, 250); // F1 after a click on the table: the comparison of the methods
-    meio->addWidget(TabelaMetodos, 0, Qt::AlignTop);
+    auto* colunaMetodos = new QVBoxLayout(abaMetodos);
+    colunaMetodos->setContentsMargins(4, 4, 4, 4);
+    colunaMetodos->addWidget(TabelaMetodos, 0, Qt::AlignTop | Qt::AlignLeft);
+    colunaMetodos->addStretch(1);
+    const int indiceMetodos = PageControl1->addTab(abaMetodos, QStringLiteral("Métodos"));
+    PageControl1->setTabToolTip(indiceMetodos, QStringLiteral("Comparação dos Métodos"));
+    // All three tabs in sight at the window's least size: long captions are shortened rather than scrolled away.
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->setElideMode(Qt::ElideRight);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
     for (QPushButton* b : {BtICalcular, Button2, BtIRelatorio, Button6})
