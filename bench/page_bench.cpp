@@ -6,6 +6,7 @@
 #include "engine/uIrregular.h"
 #include "project/DialogService.h"
 #include "report/ImagemGraficoQt.h"
+#include "ui/irregular/GraficoCurva.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/PaginaIrregular.h"
 #include "ui/principal/JanelasModais.h"

@@ -99,28 +99,12 @@ FotografarGrafico Fotografar(QWidget& grafico, const PastaRelatorio& pasta) {
     };
 }
 
-// The unknowns as the regular page's selector lists them for each type.
-std::string IncognitaRegular(int tipo, int incognita) {
-    static const std::array<const char*, 4> comuns{"Vazão", "Profundidade Normal", "Declividade",
-                                                   "Coeficiente de Rugosidade"};
-    if (incognita >= 0 && incognita < 4)
-        return comuns[static_cast<std::size_t>(incognita)];
-    switch (tipo) {
-    case 0:
-        return incognita == 4 ? "Inclinação do Talude" : "";
-    case 1:
-        return incognita == 4 ? "Inclinação do Talude" : incognita == 5 ? "Largura da Base" : "";
-    case 2:
-        return incognita == 4 ? "Largura da Base" : "";
-    default:
-        return incognita == 4 ? "Diâmetro" : incognita == 5 ? "Diâmetro e Profundidade" : "";
-    }
-}
-
-std::string IncognitaIrregular(int incognita) {
-    static const std::array<const char*, 4> nomes{"Vazão", "Profundidade Normal", "Declividade",
-                                                  "Coeficiente de Rugosidade Único"};
-    return incognita >= 0 && incognita < 4 ? nomes[static_cast<std::size_t>(incognita)] : "";
+// The unknown as the page's selector lists it for section `tipo`; empty for none.
+std::string NomeIncognita(int tipo, int incognita) {
+    const TDescricaoSecao& descricao = DescricaoSecao(tipo);
+    return incognita >= 0 && incognita <= descricao.MaximoIncognita()
+               ? descricao.Incognitas[static_cast<std::size_t>(incognita)].Nome
+               : "";
 }
 
 } // namespace
@@ -174,7 +158,7 @@ void EscreverRelatorioRegular(int tipo, const SecoesRegulares& secoes, const TID
     std::array<FotografarGrafico, 4> fotos;
     fotos[static_cast<std::size_t>(tipo)] = Fotografar(grafico, pasta);
     const TRelatorio relatorio =
-        GerarRelatorioRegular(tipo, secoes, IncognitaRegular(tipo, incognita), id, fotos, Opcoes(pasta));
+        GerarRelatorioRegular(tipo, secoes, NomeIncognita(tipo, incognita), id, fotos, Opcoes(pasta));
     Gravar(relatorio, pasta, arquivo);
 }
 
@@ -190,7 +174,7 @@ void EscreverRelatorioIrregular(const TSulvoIrregular& secao, const std::vector<
     grafico.resize(kTamanhoGraficoIrregular);
     Preparar(grafico);
     const std::string metodologia = secao.Metodologia == 1 ? "Divisão do Sulvo em Seções" : "Convencional";
-    TRelatorio relatorio = GerarRelatorioIrregular(secao, IncognitaIrregular(secao.Incognita), metodologia, id,
+    TRelatorio relatorio = GerarRelatorioIrregular(secao, NomeIncognita(kIrregular, secao.Incognita), metodologia, id,
                                                    Fotografar(grafico, pasta), Opcoes(pasta));
     AnexarTabelaCurva(relatorio.Texto, curva, separador);
     Gravar(relatorio, pasta, arquivo);

@@ -87,7 +87,6 @@ std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<s
     JsonObject json = CamposDaSecao(s, ok);
     json.Numero("MargemE", MargemEsquerdaEfetiva(s));
     json.Numero("MargemD", MargemDireitaEfetiva(s));
-    json.Numero("Alfa", s.Alfa);
     if (metodos) {
         std::string lista = "[";
         for (const TVazaoMetodo& m : metodos->Metodos) {

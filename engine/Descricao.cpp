@@ -6,21 +6,13 @@
 #include "engine/uTriangular.h"
 #include "engine/ucircular.h"
 
+#include <array>
 #include <stdexcept>
 
 namespace sulvo {
 namespace {
 
-// The field a pointer to member names, reached from the common base; every table lists only the members of
-// its own section's class.
-template <class> struct ClasseDoMembro;
-template <class C, class T> struct ClasseDoMembro<T C::*> {
-    using Classe = C;
-    using Tipo = T;
-};
-template <auto M> auto& Membro(TSulvo& s) {
-    return static_cast<typename ClasseDoMembro<decltype(M)>::Classe&>(s).*M;
-}
+// Every table lists only the members of its own section's class.
 
 struct Apresentacao {
     const char* unidade = nullptr;
@@ -84,7 +76,7 @@ constexpr EtapaValidacao kManning = EtapaValidacao::Manning;
 constexpr EtapaValidacao kDimensao = EtapaValidacao::Dimensao;
 
 // The Manning quantities and the results every section shares, in the file's order.
-const TCampoSecao kReaisComuns[] = {
+constexpr TCampoSecao kReaisComuns[] = {
     Entrada<&TSulvo::Q>("Q", {"m³/s", "m3/s", 2, "Vazão", "Vazão (Q) :"},
                         {kManning, "A vazao deve ser maior do que 0.0!"}),
     Entrada<&TSulvo::H>("H", {"m", "m", 3, "Profundidade Normal", "Profundidade Normal (Yn) :"},
@@ -132,6 +124,29 @@ const TCampoSecao kCirculares[] = {
     Byte<&TSulvo::Incognita>("Incognita", -1),
 };
 
+// The irregular section shares the Manning quantities and the results, as its page shows them: the surface
+// width is typed there (the survey's width, two decimals), the depth is called "altura" when it is missing,
+// a critical depth above the banks comes back negative, and the single roughness shows only as the unknown
+// (the intervals carry their own coefficients).
+constexpr std::array<TCampoSecao, std::size(kReaisComuns)> ReaisIrregulares() {
+    std::array<TCampoSecao, std::size(kReaisComuns)> campos{};
+    for (std::size_t k = 0; k < campos.size(); ++k) {
+        TCampoSecao campo = kReaisComuns[k];
+        const std::string_view chave = campo.Chave;
+        if (chave == "S")
+            campo.Decimais = 2;
+        else if (chave == "H")
+            campo.MensagemZero = "A altura deve ser maior do que 0.0!";
+        else if (chave == "Yc")
+            campo.TextoNegativo = "Maior que altura";
+        else if (chave == "n")
+            campo.SoComIncognita = static_cast<int>(IncognitaIrregular::Rugosidade);
+        campos[k] = campo;
+    }
+    return campos;
+}
+constexpr std::array<TCampoSecao, std::size(kReaisComuns)> kReaisIrregulares = ReaisIrregulares();
+
 const TCampoSecao kIrregulares[] = {
     Entrada<&TSulvoIrregular::Comp>("Comp", {"m", "m", 1, "Comprimento do Sulvo", "Comprimento do Sulvo :"}),
     Resultado<&TSulvoIrregular::Vol_Terra>("Vol_Terra",
@@ -142,7 +157,12 @@ const TCampoSecao kIrregulares[] = {
 };
 
 // Computed from the points on every calculation: reported, never stored.
-const TCampoSecao kSoCalculados[] = {Resultado<&TSulvoIrregular::YMinimo>("YMinimo")};
+const TCampoSecao kSoCalculados[] = {
+    Resultado<&TSulvoIrregular::YMinimo>("YMinimo"),
+    // The velocity coefficient: 1 but for the subdivision at roughness changes, whose page and report show it.
+    Resultado<&TSulvoIrregular::Alfa>(
+        "Alfa", {nullptr, nullptr, 3, "Coeficiente de Coriolis (α)", "Coeficiente de Coriolis (α) :"}),
+};
 
 const TGrupoCampos kGruposTriangular[] = {
     {"SULVO", kReaisComuns}, {"SULVO", kRegime}, {"SULVOR", kPrismaticos}, {"SULVOTRIANGULAR", kIncognita}};
@@ -152,7 +172,7 @@ const TGrupoCampos kGruposRetangular[] = {
     {"SULVO", kReaisComuns}, {"SULVO", kRegime}, {"SULVOR", kPrismaticos}, {"SULVORETANGULAR", kIncognita}};
 const TGrupoCampos kGruposCircular[] = {{"SULVO", kReaisComuns}, {"SULVO", kRegime}, {"SULVOCIRCULAR", kCirculares}};
 const TGrupoCampos kGruposIrregular[] = {
-    {"SULVOIRREGULAR", kReaisComuns}, {"SULVOIRREGULAR", kIrregulares}, {nullptr, kSoCalculados}};
+    {"SULVOIRREGULAR", kReaisIrregulares}, {"SULVOIRREGULAR", kIrregulares}, {nullptr, kSoCalculados}};
 
 // The unknowns' captions as the lists show them, with the fields each one solves.
 const TIncognitaSecao kIncognitasTriangular[] = {{"Vazão", {"Q"}},
@@ -174,8 +194,10 @@ const TIncognitaSecao kIncognitasRetangular[] = {{"Vazão", {"Q"}},
 const TIncognitaSecao kIncognitasCircular[] = {{"Vazão", {"Q"}},       {"Profundidade Normal", {"H"}},
                                                {"Declividade", {"I"}}, {"Coeficiente de Rugosidade", {"n"}},
                                                {"Diâmetro", {"D"}},    {"Diâmetro e Profundidade", {"D", "H"}}};
-const TIncognitaSecao kIncognitasIrregular[] = {
-    {"Vazão", {"Q"}}, {"Profundidade Normal", {"H"}}, {"Declividade", {"I"}}, {"Coeficiente de Rugosidade", {"n"}}};
+const TIncognitaSecao kIncognitasIrregular[] = {{"Vazão", {"Q"}},
+                                                {"Profundidade Normal", {"H"}},
+                                                {"Declividade", {"I"}},
+                                                {"Coeficiente de Rugosidade Único", {"n"}}};
 
 const TDescricaoSecao kDescricoes[] = {
     {kTriangular,
@@ -213,9 +235,8 @@ const TDescricaoSecao kDescricoes[] = {
      "0 vazão, 1 profundidade normal, 2 declividade, 3 coeficiente de rugosidade único",
      kGruposIrregular,
      kIncognitasIrregular,
-     // The irregular page and report lay out their own fields around the point list.
-     {},
-     {}},
+     {"Q", "S", "H", "I", "Comp", "n"},
+     {"A", "P", "Yc", "NF", "Regime", "V", "E", "Vol_Terra"}},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // What each section is, written once: its unknowns, its fields with their keys, units, decimals and captions,
 // and where the project file keeps them. The page, the project file, sulvo-calc and the report walk these
@@ -41,6 +42,18 @@ enum class EtapaValidacao : std::uint8_t { Nenhuma, Manning, Dimensao, Comprimen
 
 enum class TipoValor : std::uint8_t { Real, Texto, Byte };
 
+template <class> struct ClasseDoMembro;
+template <class C, class T> struct ClasseDoMembro<T C::*> {
+    using Classe = C;
+    using Tipo = T;
+};
+
+// The accessor a field of the description holds for member M of its section's class, reached from the common
+// base. A caller that needs one particular field, whatever its key, names it by this member.
+template <auto M> auto& Membro(TSulvo& s) {
+    return static_cast<typename ClasseDoMembro<decltype(M)>::Classe&>(s).*M;
+}
+
 // One field of a section.
 struct TCampoSecao {
     const char* Chave = nullptr; // key in the project file, in sulvo-calc's arguments and in its JSON
@@ -57,11 +70,23 @@ struct TCampoSecao {
     const char* Nome = nullptr;             // as the report and the list of unknowns name it
     const char* Legenda = nullptr;          // the page's caption
     EtapaValidacao Etapa = EtapaValidacao::Nenhuma;
-    const char* MensagemZero = nullptr; // the message when the field is not greater than zero
-    int SoComIncognita = -1;            // an input only while this unknown is selected; -1 always
+    const char* MensagemZero = nullptr;  // the message when the field is not greater than zero
+    int SoComIncognita = -1;             // shown only while this unknown is selected; -1 always
+    const char* TextoNegativo = nullptr; // written instead of a negative value, the engine's mark for "none"
 
     double& ValorReal(TSulvo& s) const { return Real(s); }
     double ValorReal(const TSulvo& s) const { return Real(const_cast<TSulvo&>(s)); }
+
+    // Whether this is the field of member M.
+    template <auto M> bool De() const {
+        using Tipo = typename ClasseDoMembro<decltype(M)>::Tipo;
+        if constexpr (std::is_same_v<Tipo, double>)
+            return Real == &Membro<M>;
+        else if constexpr (std::is_same_v<Tipo, std::string>)
+            return Texto == &Membro<M>;
+        else
+            return Byte == &Membro<M>;
+    }
 };
 
 // A run of fields kept in one section of the project file (nullptr: not kept in the file).

@@ -77,11 +77,10 @@ void ResultadosEGrafico(TConstrutorRelatorio& r, const std::function<void()>& li
     r.Anexar("</HTML>");
 }
 
-// The cells of a regular section's table, two to a row as the description lists them. The circle's results
-// write their second cell without the indent; a field the section takes only with one unknown is written
-// with an indent one space narrower.
-void CelulasRegulares(TConstrutorRelatorio& r, const TSulvo& s, std::initializer_list<const char*> chaves,
-                      bool entradas) {
+// The cells of a section's table, two to a row as the description lists them. The circle's results write
+// their second cell without the indent; a field the section takes as an input only with one unknown is written
+// with an indent one space narrower; one shown only as its unknown's result, with the usual indent.
+void CelulasSecao(TConstrutorRelatorio& r, const TSulvo& s, std::initializer_list<const char*> chaves, bool entradas) {
     const TDescricaoSecao& d = s.Descricao();
     auto& secao = const_cast<TSulvo&>(s); // the description's accessors serve reading and writing alike
     int coluna = 0;
@@ -92,17 +91,22 @@ void CelulasRegulares(TConstrutorRelatorio& r, const TSulvo& s, std::initializer
         if (coluna == 0)
             r.Anexar("<TR>");
         std::string rotulo = Rotulo(campo.Nome);
-        if (campo.SoComIncognita >= 0)
+        if (campo.SoComIncognita >= 0 && !d.Resolve(campo.SoComIncognita, campo.Chave))
             rotulo = std::string("<TD>&nbsp;&nbsp;&nbsp;<B> ") + campo.Nome + ": </B>";
         else if (!entradas && coluna == 1 && d.Tipo == kCircular)
             rotulo = std::string("<TD><B> ") + campo.Nome + ": </B>";
         std::string valor;
-        if (campo.Tipo == TipoValor::Texto)
-            valor = campo.Texto(secao);
-        else
-            valor = entradas ? r.Padrao(campo.Real(secao), campo.Decimais) : r.Fixo(campo.Real(secao), campo.Decimais);
-        const std::string fechamento =
+        std::string fechamento =
             campo.UnidadeRelatorio ? std::string(" ") + campo.UnidadeRelatorio + "</TD>" : std::string("</TD>");
+        if (campo.Tipo == TipoValor::Texto) {
+            valor = campo.Texto(secao);
+        } else if (campo.TextoNegativo && campo.Real(secao) < 0) {
+            // The engine's mark for a value it did not find: the word alone, without the unit.
+            valor = std::string(" ") + campo.TextoNegativo + " ";
+            fechamento = "</TD>";
+        } else {
+            valor = entradas ? r.Padrao(campo.Real(secao), campo.Decimais) : r.Fixo(campo.Real(secao), campo.Decimais);
+        }
         r.Celula(rotulo, valor, fechamento.c_str());
         if (++coluna == 2) {
             r.Anexar("</TR>");
@@ -235,12 +239,12 @@ TRelatorio GerarRelatorioRegular(int IndSulvoReg, const SecoesRegulares& regular
                               &regulares.Circular};
     const TSulvo& secao = *secoes[IndSulvoReg];
     r.Anexar(kTabela);
-    CelulasRegulares(r, secao, secao.Descricao().Entradas, true);
+    CelulasSecao(r, secao, secao.Descricao().Entradas, true);
     r.Anexar("</TABLE>");
 
     ResultadosEGrafico(
-        r, [&] { CelulasRegulares(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg],
-        secao.Avisos, secao);
+        r, [&] { CelulasSecao(r, secao, secao.Descricao().Resultados, false); }, graficos[IndSulvoReg], secao.Avisos,
+        secao);
     return {tipo.titulo, tipo.legenda, std::move(r.TextoRelatorio)};
 }
 
@@ -254,21 +258,7 @@ TRelatorio GerarRelatorioIrregular(const TSulvoIrregular& s, const std::string& 
     IdentificacaoEIncognita(r, id, incognita);
 
     r.Anexar(kTabela);
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Vazão"), r.Padrao(s.Q, 2), " m3/s</TD>");
-    r.Celula(Rotulo("Largura da Superfície"), r.Padrao(s.S, 2), " m</TD>");
-    r.Anexar("</TR>");
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Profundidade Normal"), r.Padrao(s.H, 3), " m</TD>");
-    r.Celula(Rotulo("Declividade"), r.Padrao(s.I, 4), " m/m</TD>");
-    r.Anexar("</TR>");
-    r.Anexar("<TR>");
-    r.Celula(Rotulo("Comprimento do Sulvo"), r.Padrao(s.Comp, 1), " m</TD>");
-    // The single roughness is an input of the other unknowns only through the intervals, so it is
-    // reported only when it was computed.
-    if (s.Incognita == 3)
-        r.Celula(Rotulo("Coeficiente de Rugosidade"), r.Padrao(s.n, 4), "</TD>");
-    r.Anexar("</TR>");
+    CelulasSecao(r, s, s.Descricao().Entradas, true);
     r.Anexar("<TR>");
     r.Celula(Rotulo("Metodologia de Cálculo"), metodologia, "</TD>");
     r.Anexar("</TR>");
@@ -289,29 +279,11 @@ TRelatorio GerarRelatorioIrregular(const TSulvoIrregular& s, const std::string& 
     ResultadosEGrafico(
         r,
         [&] {
-            r.Anexar("<TR>");
-            r.Celula(Rotulo("Área"), r.Fixo(s.A, 4), " m2</TD>");
-            r.Celula(Rotulo("Perímetro Molhado"), r.Fixo(s.P, 3), " m</TD>");
-            r.Anexar("</TR>");
-            r.Anexar("<TR>");
-            // A negative critical depth is the engine's mark for a critical level above the banks.
-            if (s.Yc < 0)
-                r.Anexar(Rotulo("Profundidade Crítica") + " Maior que altura </TD>");
-            else
-                r.Celula(Rotulo("Profundidade Crítica"), r.Fixo(s.Yc, 3), " m</TD>");
-            r.Celula(Rotulo("Número de Froude"), r.Fixo(s.NF, 3), "</TD>");
-            r.Anexar("</TR>");
-            r.Anexar("<TR>");
-            r.Celula(Rotulo("Regime de Escoamento"), s.Regime, "</TD>");
-            r.Celula(Rotulo("Velocidade"), r.Fixo(s.V, 3), " m/s</TD>");
-            r.Anexar("</TR>");
-            r.Anexar("<TR>");
-            r.Celula(Rotulo("Energia Específica"), r.Fixo(s.E, 3), " m</TD>");
-            r.Celula(Rotulo("Movimentação de Terra"), r.Fixo(s.Vol_Terra, 3), " m3</TD>");
-            r.Anexar("</TR>");
+            CelulasSecao(r, s, s.Descricao().Resultados, false);
             if (s.Metodologia == 2) {
+                const TCampoSecao& alfa = *s.Descricao().Campo("Alfa");
                 r.Anexar("<TR>");
-                r.Celula(Rotulo("Coeficiente de Coriolis (α)"), r.Fixo(s.Alfa, 3), "</TD>");
+                r.Celula(Rotulo(alfa.Nome), r.Fixo(s.Alfa, alfa.Decimais), "</TD>");
                 r.Anexar("</TR>");
             }
         },

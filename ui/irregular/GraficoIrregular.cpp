@@ -351,9 +351,9 @@ void TGraficoSecaoIrregular::DefinirMargens(std::optional<double> esquerda, std:
     viewport()->update();
 }
 
-// The banks over everything else, across the whole height of the plot, each named at the top on the side of
-// the main channel (or on the other side when the name would leave the plot there). In the foreground, they
-// are drawn into the report's picture as well.
+// The banks over everything else, across the whole height of the plot, each named at the top over its own
+// overbank (over the channel when the name would leave the plot there), so that two banks close together keep
+// their names apart. In the foreground, they are drawn into the report's picture as well.
 void TGraficoSecaoIrregular::drawForeground(QPainter* pintor, const QRectF& area) {
     QChartView::drawForeground(pintor, area);
     const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
@@ -365,7 +365,7 @@ void TGraficoSecaoIrregular::drawForeground(QPainter* pintor, const QRectF& area
     fonte.setPointSizeF(fonte.pointSizeF() * 0.85);
     pintor->setFont(fonte);
     const QFontMetricsF metrica(fonte);
-    double fimDoRotuloEsquerdo = -std::numeric_limits<double>::infinity();
+    QRectF primeiro; // the left bank's name, which the right bank's must not cover
     const std::pair<std::optional<double>, QString> margens[] = {{margemE_, QStringLiteral("Margem esquerda")},
                                                                  {margemD_, QStringLiteral("Margem direita")}};
     for (int k = 0; k < 2; ++k) {
@@ -377,18 +377,15 @@ void TGraficoSecaoIrregular::drawForeground(QPainter* pintor, const QRectF& area
         pintor->setPen(QPen(QColor(60, 60, 60), 1, Qt::DashLine));
         pintor->drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         const double largura = metrica.horizontalAdvance(nome) + 6;
-        // Towards the channel: right of the left bank, left of the right bank.
-        double inicio = esquerda ? x + 3 : x - 3 - largura;
+        double inicio = esquerda ? x - 3 - largura : x + 3;
         if (inicio < plot.left() || inicio + largura > plot.right())
-            inicio = esquerda ? x - 3 - largura : x + 3;
+            inicio = esquerda ? x + 3 : x - 3 - largura;
         inicio = std::clamp(inicio, plot.left(), std::max(plot.left(), plot.right() - largura));
-        double topo = plot.top() + 2;
-        // Two banks close together: the second name goes one line lower instead of over the first.
-        if (!esquerda && inicio < fimDoRotuloEsquerdo)
-            topo += metrica.height() + 2;
-        const QRectF caixa(inicio, topo, largura, metrica.height() + 2);
+        QRectF caixa(inicio, plot.top() + 2, largura, metrica.height() + 2);
+        if (!esquerda && caixa.intersects(primeiro))
+            caixa.translate(0, caixa.height() + 2);
         if (esquerda)
-            fimDoRotuloEsquerdo = caixa.right();
+            primeiro = caixa;
         pintor->setPen(Qt::NoPen);
         pintor->setBrush(QColor(255, 255, 255, 200));
         pintor->drawRect(caixa);

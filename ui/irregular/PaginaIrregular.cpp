@@ -1,10 +1,12 @@
 #include "ui/irregular/PaginaIrregular.h"
 
 #include "common/NumberFormat.h"
+#include "controls/CamposSecao.h"
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
 #include "controls/RotuloFaixaN.h"
 #include "engine/Subdivisao.h"
+#include "engine/Validacao.h"
 #include "engine/uIrregular.h"
 #include "project/DialogService.h"
 #include "ui/irregular/AltPonto.h"
@@ -83,6 +85,29 @@ std::uint8_t Posicao(const QComboBox* lista) {
     return i < 0 ? std::uint8_t{255} : static_cast<std::uint8_t>(i);
 }
 
+// The page's controls of the description's fields.
+const ControleCampo kControles[] = {
+    {CampoDoMembro<&TSulvo::Q>, "EdIVazao", "Vazão do sulvo", 245},
+    {CampoDoMembro<&TSulvo::S>, "EdISuperficie", "Largura da superfície do sulvo", 238},
+    {CampoDoMembro<&TSulvo::H>, "EdIAltura", "Profundidade normal do sulvo", 237},
+    {CampoDoMembro<&TSulvo::I>, "EdIDeclividade", "Declividade do sulvo", 236},
+    {CampoDoMembro<&TSulvoIrregular::Comp>, "EdIComprimento", "Comprimento do sulvo", 0},
+    {CampoDoMembro<&TSulvo::n>, "EdIRugosidade", "Coeficiente de rugosidade ", 246},
+    {CampoDoMembro<&TSulvo::A>, "EdIArea", nullptr, 0},
+    {CampoDoMembro<&TSulvo::P>, "EdIPerimetro", nullptr, 0},
+    {CampoDoMembro<&TSulvo::Yc>, "EdIProfCrit", nullptr, 0},
+    {CampoDoMembro<&TSulvo::NF>, "EdINFroud", nullptr, 0},
+    {CampoDoMembro<&TSulvo::Regime>, "EdIRegime", nullptr, 0},
+    {CampoDoMembro<&TSulvo::V>, "EdIVelocidade", nullptr, 0},
+    {CampoDoMembro<&TSulvo::E>, "EdIEnergia", nullptr, 0},
+    {CampoDoMembro<&TSulvoIrregular::Vol_Terra>, "EdIMovTerra", nullptr, 0},
+    {CampoDoMembro<&TSulvoIrregular::Alfa>, "EdIAlfa", nullptr, 0},
+};
+
+const TDescricaoSecao& Descricao() {
+    return DescricaoSecao(kIrregular);
+}
+
 } // namespace
 
 TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* parent)
@@ -116,6 +141,7 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     resultados->addWidget(LabelFaixaN);
     meio->addLayout(resultados, 1);
     TabelaMetodos = new TTabelaMetodos(this);
+    Contexto(TabelaMetodos, 250); // F1 after a click on the table: the comparison of the methods
     meio->addWidget(TabelaMetodos, 0, Qt::AlignTop);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
@@ -183,30 +209,33 @@ char TPaginaIrregular::Separador() const {
 
 TEditNumero* TPaginaIrregular::NovoCampo(const char* nome, int decimais, const char* dica) {
     auto* campo = new TEditNumero(this);
-    campo->setObjectName(QString::fromLatin1(nome));
-    campo->SetFormato(TFormato::fDouble);
-    campo->SetNegativo(false);
-    campo->SetDecimais(decimais);
-    campo->setStatusTip(QString::fromUtf8(dica));
+    ConfigurarCampoNumerico(*campo, QString::fromLatin1(nome), decimais, QString::fromUtf8(dica), 0);
     campo->setFixedWidth(kLarguraCampo);
     connect(campo, &TEditNumero::Editado, this, &TPaginaIrregular::EdKeyPress);
     return campo;
 }
 
+TEditNumero* TPaginaIrregular::Campo(std::string_view chave) const {
+    for (const LinhaCampo& linha : linhas_)
+        if (chave == linha.campo->Chave)
+            return qobject_cast<TEditNumero*>(linha.controle);
+    return nullptr;
+}
+
+QLabel* TPaginaIrregular::Resultado(std::string_view chave) const {
+    for (const LinhaCampo& linha : linhas_)
+        if (chave == linha.campo->Chave)
+            return qobject_cast<QLabel*>(linha.controle);
+    return nullptr;
+}
+
 void TPaginaIrregular::CriarEntrada() {
     GBEntrada = new QGroupBox(QStringLiteral(" Entrada de Dados "), this);
     CbIncognitaIrregular = new QComboBox(GBEntrada);
-    CbIncognitaIrregular->addItems({QStringLiteral("Vazão"), QStringLiteral("Profundidade Normal"),
-                                    QStringLiteral("Declividade"), QStringLiteral("Coeficiente de Rugosidade Único")});
+    for (const TIncognitaSecao& incognita : Descricao().Incognitas)
+        CbIncognitaIrregular->addItem(QString::fromUtf8(incognita.Nome));
     CbIncognitaIrregular->setCurrentIndex(0);
     CbIncognitaIrregular->setStatusTip(QStringLiteral("Incógnita do problema a ser calculada"));
-    EdIVazao = NovoCampo("EdIVazao", 2, "Vazão do sulvo");
-    EdISuperficie = NovoCampo("EdISuperficie", 2, "Largura da superfície do sulvo");
-    EdIAltura = NovoCampo("EdIAltura", 3, "Profundidade normal do sulvo");
-    EdIDeclividade = NovoCampo("EdIDeclividade", 4, "Declividade do sulvo");
-    EdIComprimento = NovoCampo("EdIComprimento", 1, "Comprimento do sulvo");
-    EdIRugosidade = NovoCampo("EdIRugosidade", 4, "Coeficiente de rugosidade ");
-    Label67 = Rotulo("Coeficiente de Rugosidade (n) :", GBEntrada);
     CBMetodologia = new QComboBox(GBEntrada);
     CBMetodologia->addItems({QStringLiteral("Convencional"), QStringLiteral("Divisão do Sulvo em Seções"),
                              QStringLiteral("Subdivisão por rugosidade")});
@@ -221,34 +250,41 @@ void TPaginaIrregular::CriarEntrada() {
     g->addWidget(Rotulo("Incógnita do Problema :", GBEntrada), 0, 0, 1, 3);
     g->addWidget(CbIncognitaIrregular, 1, 0, 1, 3);
     int linha = 2;
-    auto campo = [&](const char* rotulo, TEditNumero* ed, const char* unidade) {
-        g->addWidget(Rotulo(rotulo, GBEntrada), linha, 0);
-        g->addWidget(ed, linha, 1);
-        if (unidade)
-            g->addWidget(Rotulo(unidade, GBEntrada), linha, 2);
+    for (const char* chave : Descricao().Entradas) {
+        const TCampoSecao& campo = *Descricao().Campo(chave);
+        auto* edit = new TEditNumero(this);
+        ConfigurarCampoNumerico(*edit, kControles, campo);
+        edit->setFixedWidth(kLarguraCampo);
+        connect(edit, &TEditNumero::Editado, this, &TPaginaIrregular::EdKeyPress);
+        QLabel* rotulo = Rotulo(campo.Legenda, GBEntrada);
+        g->addWidget(rotulo, linha, 0);
+        g->addWidget(edit, linha, 1);
+        if (campo.Unidade)
+            g->addWidget(Rotulo(campo.Unidade, GBEntrada), linha, 2);
         ++linha;
-    };
-    campo("Vazão (Q) :", EdIVazao, "m³/s");
-    campo("Largura da Superfície (B) :", EdISuperficie, "m");
-    campo("Profundidade Normal (Yn) :", EdIAltura, "m");
-    campo("Declividade ( I ) :", EdIDeclividade, "m/m");
-    campo("Comprimento do Sulvo :", EdIComprimento, "m");
-    // The label of the single roughness, the widest, keeps its room while hidden: the page does not shift
-    // when the unknown changes.
-    g->setColumnMinimumWidth(0, Label67->sizeHint().width());
-    g->addWidget(Label67, linha, 0);
-    g->addWidget(EdIRugosidade, linha++, 1);
+        linhas_.push_back({&campo, edit, rotulo});
+        // A field shown only with one unknown (the single roughness, the widest caption) keeps its room while
+        // hidden: the page does not shift when the unknown changes.
+        if (campo.SoComIncognita >= 0) {
+            g->setColumnMinimumWidth(0, std::max(g->columnMinimumWidth(0), rotulo->sizeHint().width()));
+            rotulo->hide();
+            edit->hide();
+        }
+    }
     g->addWidget(Rotulo("Metodologia de Cálculo :", GBEntrada), linha++, 0, 1, 3);
     g->addWidget(CBMetodologia, linha++, 0, 1, 3);
     g->addWidget(BtDefinirRugosidade, linha++, 0, 1, 3);
-    Label67->hide();
-    EdIRugosidade->hide();
+    // The controls the rest of the window and its tests refer to by name.
+    EdIVazao = findChild<TEditNumero*>(QStringLiteral("EdIVazao"));
+    EdISuperficie = findChild<TEditNumero*>(QStringLiteral("EdISuperficie"));
+    EdIAltura = findChild<TEditNumero*>(QStringLiteral("EdIAltura"));
+    EdIDeclividade = findChild<TEditNumero*>(QStringLiteral("EdIDeclividade"));
+    EdIComprimento = findChild<TEditNumero*>(QStringLiteral("EdIComprimento"));
+    EdIRugosidade = findChild<TEditNumero*>(QStringLiteral("EdIRugosidade"));
+    for (const LinhaCampo& l : linhas_)
+        if (l.controle == EdIRugosidade)
+            Label67 = l.rotulo;
     Contexto(CbIncognitaIrregular, 217);
-    Contexto(EdIDeclividade, 236);
-    Contexto(EdIAltura, 237);
-    Contexto(EdISuperficie, 238);
-    Contexto(EdIVazao, 245);
-    Contexto(EdIRugosidade, 246);
     Contexto(CBMetodologia, 249);
     Contexto(BtDefinirRugosidade, 226);
 
@@ -387,8 +423,16 @@ void TPaginaIrregular::CriarResultados() {
     GBResultados = new QGroupBox(QStringLiteral(" Resultados "), this);
     auto* g = new QGridLayout(GBResultados);
     g->setVerticalSpacing(3);
-    auto resultado = [&](int linha, int coluna, const char* rotulo, const char* unidade) {
+    // Two columns, the first half of the results down the first.
+    const auto& resultados = Descricao().Resultados;
+    const int porColuna = static_cast<int>(resultados.size() + 1) / 2;
+    int k = 0;
+    for (const char* chave : resultados) {
+        const TCampoSecao& campo = *Descricao().Campo(chave);
+        const int linha = k % porColuna, coluna = k / porColuna;
+        ++k;
         auto* valor = new QLabel(GBResultados);
+        valor->setObjectName(NomeObjeto(ControleDe(kControles, campo), campo));
         valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for the longest text, "Maior que altura", in the font of the system.
@@ -399,25 +443,34 @@ void TPaginaIrregular::CriarResultados() {
         // A result can be selected and copied, by mouse and, after Tab, by keyboard.
         valor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         valor->setFocusPolicy(Qt::StrongFocus);
-        g->addWidget(Rotulo(rotulo, GBResultados), linha, coluna * 4);
+        g->addWidget(Rotulo(campo.Legenda, GBResultados), linha, coluna * 4);
         g->addWidget(valor, linha, coluna * 4 + 1);
-        g->addWidget(Rotulo(unidade, GBResultados), linha, coluna * 4 + 2);
-        return valor;
-    };
-    EdIArea = resultado(0, 0, "Área (A) :", "m²");
-    EdIPerimetro = resultado(1, 0, "Perimetro Molhado (P) :", "m");
-    EdIProfCrit = resultado(2, 0, "Profundidade Crítica (Yc) :", "m");
-    EdINFroud = resultado(3, 0, "Número de Froude (Fr) :", "");
-    EdIRegime = resultado(0, 1, "Regime de Escoamento :", "");
-    EdIVelocidade = resultado(1, 1, "Velocidade (V) :", "m/s");
-    EdIEnergia = resultado(2, 1, "Energia Específica (E) :", "m");
-    EdIMovTerra = resultado(3, 1, "Movimentação de Terra :", "m³");
-    // The velocity coefficient of the subdivided section, shown only when the subdivision was calculated.
-    EdIAlfa = resultado(4, 0, "Coeficiente de Coriolis (α) :", "");
-    EdIAlfa->setObjectName(QStringLiteral("EdIAlfa"));
-    LabelAlfa = qobject_cast<QLabel*>(g->itemAtPosition(4, 0)->widget());
-    EdIAlfa->hide();
-    LabelAlfa->hide();
+        g->addWidget(Rotulo(campo.Unidade ? campo.Unidade : "", GBResultados), linha, coluna * 4 + 2);
+        linhas_.push_back({&campo, valor, nullptr});
+    }
+    // The velocity coefficient of the subdivided section, below the first column, shown only when the
+    // subdivision was calculated.
+    {
+        const TCampoSecao& alfa = *Descricao().Campo("Alfa");
+        EdIAlfa = new QLabel(GBResultados);
+        EdIAlfa->setObjectName(NomeObjeto(ControleDe(kControles, alfa), alfa));
+        EdIAlfa->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        EdIAlfa->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        EdIAlfa->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        LabelAlfa = Rotulo(alfa.Legenda, GBResultados);
+        g->addWidget(LabelAlfa, porColuna, 0);
+        g->addWidget(EdIAlfa, porColuna, 1);
+        EdIAlfa->hide();
+        LabelAlfa->hide();
+    }
+    EdIArea = findChild<QLabel*>(QStringLiteral("EdIArea"));
+    EdIPerimetro = findChild<QLabel*>(QStringLiteral("EdIPerimetro"));
+    EdIProfCrit = findChild<QLabel*>(QStringLiteral("EdIProfCrit"));
+    EdINFroud = findChild<QLabel*>(QStringLiteral("EdINFroud"));
+    EdIRegime = findChild<QLabel*>(QStringLiteral("EdIRegime"));
+    EdIVelocidade = findChild<QLabel*>(QStringLiteral("EdIVelocidade"));
+    EdIEnergia = findChild<QLabel*>(QStringLiteral("EdIEnergia"));
+    EdIMovTerra = findChild<QLabel*>(QStringLiteral("EdIMovTerra"));
     g->setHorizontalSpacing(4);
     g->setColumnMinimumWidth(3, 10);
     g->setColumnStretch(3, 1);
@@ -608,34 +661,26 @@ void TPaginaIrregular::CbIncognitaIrregularChange() {
     auto& secao = ctx_.SulvoIrregular;
     const int k = CbIncognitaIrregular->currentIndex();
     ctx_.IndIncognita = Posicao(CbIncognitaIrregular);
-    for (TEditNumero* campo : {EdIVazao, EdIAltura, EdIDeclividade, EdIRugosidade})
-        PintarIncognita(campo, false);
-    Label67->hide();
-    EdIRugosidade->hide();
+    // The field the unknown solves is painted as the unknown; one shown only with an unknown shows with it.
+    for (const LinhaCampo& linha : linhas_) {
+        if (!linha.rotulo)
+            continue;
+        auto* campo = static_cast<TEditNumero*>(linha.controle);
+        if (Descricao().Resolvivel(linha.campo->Chave))
+            PintarIncognita(campo, Descricao().Resolve(k, linha.campo->Chave));
+        if (linha.campo->SoComIncognita >= 0) {
+            linha.rotulo->setVisible(linha.campo->SoComIncognita == k);
+            campo->setVisible(linha.campo->SoComIncognita == k);
+        }
+    }
     if (secao.Pontos.size() >= 3 && k != kIncognitaRugosidade)
         BtDefinirRugosidade->setEnabled(true);
     if (!RugosidadeDefinida)
         BtICalcular->setEnabled(false);
-    switch (k) {
-    case kIncognitaVazao:
-        PintarIncognita(EdIVazao, true);
-        break;
-    case kIncognitaProfundidade:
-        PintarIncognita(EdIAltura, true);
-        break;
-    case kIncognitaDeclividade:
-        PintarIncognita(EdIDeclividade, true);
-        break;
-    case kIncognitaRugosidade:
+    if (k == kIncognitaRugosidade) {
         // A single coefficient needs no interval roughness.
-        Label67->show();
-        EdIRugosidade->show();
-        PintarIncognita(EdIRugosidade, true);
         BtDefinirRugosidade->setEnabled(false);
         BtICalcular->setEnabled(true);
-        break;
-    default:
-        break;
     }
     secao.Incognita = Posicao(CbIncognitaIrregular);
     Alterado();
@@ -650,16 +695,10 @@ void TPaginaIrregular::CBMetodologiaChange() {
 void TPaginaIrregular::BtICalcularClick() {
     auto& secao = ctx_.SulvoIrregular;
     const int incognita = secao.Incognita;
-    if (EdIVazao->Valor() == 0 && incognita != kIncognitaVazao) {
-        ctx_.Dialogos.Mensagem("A vazao deve ser maior do que 0.0!");
-        return;
-    }
-    if (EdIAltura->Valor() == 0 && incognita != kIncognitaProfundidade) {
-        ctx_.Dialogos.Mensagem("A altura deve ser maior do que 0.0!");
-        return;
-    }
-    if (EdIDeclividade->Valor() == 0 && incognita != kIncognitaDeclividade) {
-        ctx_.Dialogos.Mensagem("A declividade deve ser maior do que 0.0!");
+    const ValorDoCampo valorNaTela = [this](const TCampoSecao& campo) { return Campo(campo.Chave)->Valor(); };
+    if (const std::string falha = ValidarEtapa(Descricao(), incognita, EtapaValidacao::Manning, valorNaTela);
+        !falha.empty()) {
+        ctx_.Dialogos.Mensagem(falha);
         return;
     }
     if (incognita != kIncognitaRugosidade && PrimeiraRugosidadeInvalida(secao.Pontos))
@@ -678,22 +717,9 @@ void TPaginaIrregular::BtICalcularClick() {
     if (!(secao.A > 0))
         return;
 
-    switch (k) {
-    case kIncognitaVazao:
-        EdIVazao->SetValor(secao.Q);
-        break;
-    case kIncognitaProfundidade:
-        EdIAltura->SetValor(secao.H);
-        break;
-    case kIncognitaDeclividade:
-        EdIDeclividade->SetValor(secao.I);
-        break;
-    case kIncognitaRugosidade:
-        EdIRugosidade->SetValor(secao.n);
-        break;
-    default:
-        break;
-    }
+    if (k >= 0 && k <= Descricao().MaximoIncognita())
+        for (const char* chave : Descricao().Incognitas[static_cast<std::size_t>(k)].Campos)
+            Campo(chave)->SetValor(Descricao().Campo(chave)->ValorReal(secao));
     MostrarResultados();
     if (k == kIncognitaProfundidade)
         DesenharNivelAgua();
@@ -704,17 +730,10 @@ void TPaginaIrregular::BtICalcularClick() {
 void TPaginaIrregular::MostrarResultados() {
     const auto& s = ctx_.SulvoIrregular;
     const char sep = Separador();
-    auto fixo = [sep](double v, int d) { return QString::fromStdString(FormatarFixo(v, d, sep)); };
-    EdIArea->setText(fixo(s.A, 4));
-    EdIPerimetro->setText(fixo(s.P, 3));
-    EdIProfCrit->setText(s.Yc > 0 ? fixo(s.Yc, 3) : QStringLiteral("Maior que altura"));
-    EdINFroud->setText(fixo(s.NF, 3));
-    EdIRegime->setText(QString::fromStdString(s.Regime));
-    EdIVelocidade->setText(fixo(s.V, 3));
-    EdIEnergia->setText(fixo(s.E, 3));
-    EdIMovTerra->setText(fixo(s.Vol_Terra, 3));
+    for (const char* chave : Descricao().Resultados)
+        Resultado(chave)->setText(TextoResultado(*Descricao().Campo(chave), s, sep));
     const bool subdivisao = s.Metodologia == 2;
-    EdIAlfa->setText(subdivisao ? fixo(s.Alfa, 3) : QString());
+    EdIAlfa->setText(subdivisao ? TextoResultado(*Descricao().Campo("Alfa"), s, sep) : QString());
     EdIAlfa->setVisible(subdivisao);
     LabelAlfa->setVisible(subdivisao);
     // Every method at the depth found, the spread's warning with the calculation's own.
@@ -728,8 +747,8 @@ void TPaginaIrregular::MostrarResultados() {
 }
 
 void TPaginaIrregular::LimparResultados() {
-    for (QLabel* r : {EdIArea, EdIPerimetro, EdIProfCrit, EdINFroud, EdIRegime, EdIVelocidade, EdIMovTerra, EdIEnergia})
-        r->clear();
+    for (const char* chave : Descricao().Resultados)
+        Resultado(chave)->clear();
     EdIAlfa->clear();
     EdIAlfa->hide();
     LabelAlfa->hide();
@@ -771,12 +790,8 @@ void TPaginaIrregular::LimparSeries() {
 
 void TPaginaIrregular::LerCamposDados() {
     auto& s = ctx_.SulvoIrregular;
-    s.H = EdIAltura->Valor();
-    s.I = EdIDeclividade->Valor();
-    s.Comp = EdIComprimento->Valor();
-    s.Q = EdIVazao->Valor();
-    s.S = EdISuperficie->Valor();
-    s.n = EdIRugosidade->Valor();
+    for (const char* chave : Descricao().Entradas)
+        LerCampo(*Descricao().Campo(chave), s, *Campo(chave));
     s.Metodologia = Posicao(CBMetodologia);
     s.Incognita = Posicao(CbIncognitaIrregular);
 }
@@ -786,19 +801,16 @@ void TPaginaIrregular::PreencherCamposDados() {
     Selecionar(CbIncognitaIrregular, ctx_.IndIncognita);
     Selecionar(CbIncognitaIrregular, s.Incognita);
     CbIncognitaIrregularChange();
+    // Filling the width is not the user's new width: it starts no new section.
+    CarregandoCampos = true;
+    for (const char* chave : Descricao().Entradas)
+        PreencherCampo(*Campo(chave), *Descricao().Campo(chave), s);
+    CarregandoCampos = false;
     if (s.S != 0) {
-        CarregandoCampos = true;
-        EdISuperficie->SetValor(s.S);
         LarguraSuperficie = s.S;
         // "Inserir" needs the two banks to place a point between them.
         BtInserirPonto->setEnabled(TemMargens());
-        CarregandoCampos = false;
     }
-    const std::pair<TEditNumero*, double> valores[] = {
-        {EdIVazao, s.Q}, {EdIAltura, s.H}, {EdIDeclividade, s.I}, {EdIComprimento, s.Comp}, {EdIRugosidade, s.n}};
-    for (auto [campo, valor] : valores)
-        if (valor != 0)
-            campo->SetValor(valor);
     Selecionar(CBMetodologia, s.Metodologia);
     if (s.Incognita != kIncognitaRugosidade) {
         BtICalcular->setEnabled(true);
@@ -815,13 +827,11 @@ void TPaginaIrregular::LimparCamposDados() {
     EdX->clear();
     EdY->clear();
     LimparResultados();
-    for (TEditNumero* campo : {EdIVazao, EdIAltura, EdIDeclividade, EdIComprimento, EdIRugosidade}) {
-        campo->SetValor(0);
-        campo->clear();
-    }
     CarregandoCampos = true;
-    EdISuperficie->SetValor(0);
-    EdISuperficie->clear();
+    for (const char* chave : Descricao().Entradas) {
+        Campo(chave)->SetValor(0);
+        Campo(chave)->clear();
+    }
     CarregandoCampos = false;
     // The width is forgotten with the field, so the next width typed creates the banks again, and no
     // point can be inserted before it has.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -33,6 +34,7 @@ class TPainelCurva;
 class TSulvoIrregular;
 class TTabelaMetodos;
 class TTabelaPontos;
+struct TCampoSecao;
 
 // What the "Irregulares" page works on, all owned by the main window for the whole run.
 struct ContextoPaginaIrregular {
@@ -188,6 +190,9 @@ private:
     void CriarResultados();
     void CriarBotoes();
     TEditNumero* NovoCampo(const char* nome, int decimais, const char* dica);
+    // The control of the description's field of key `chave`: an entry field, or a result's text.
+    TEditNumero* Campo(std::string_view chave) const;
+    QLabel* Resultado(std::string_view chave) const;
     void Alterado();
     void DesenharNivelAgua(double largura);
     void RedesenharSecao();
@@ -201,6 +206,14 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    // A field of the section's description on the page; the results have no caption of their own here.
+    struct LinhaCampo {
+        const TCampoSecao* campo;
+        QWidget* controle;
+        QLabel* rotulo;
+    };
+    std::vector<LinhaCampo> linhas_; // the inputs in the page's order, then the results
+
     char Separador() const;
     bool TemMargens() const;
 

@@ -22,7 +22,7 @@ TTabelaMetodos::TTabelaMetodos(QWidget* pai) : QGroupBox(QStringLiteral(" Compar
     Tabela->verticalHeader()->hide();
     Tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabela->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Tabela->setFocusPolicy(Qt::NoFocus);
+    Tabela->setFocusPolicy(Qt::ClickFocus); // not in the Tab order; a click lets F1 find its help
     Tabela->setWordWrap(false);
     Tabela->setStatusTip(QStringLiteral("Vazão na profundidade calculada por cada método, com o n equivalente"));
     // Compact: rows as tall as the text, every row in sight without scrolling.

@@ -1,6 +1,7 @@
 #include "ui/regular/PaginaRegular.h"
 
 #include "common/NumberFormat.h"
+#include "controls/CamposSecao.h"
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
 #include "controls/RotuloFaixaN.h"
@@ -263,20 +264,6 @@ QGridLayout* CriarGrade(QWidget* pai, int margem, int larguraRotulo) {
     return grade;
 }
 
-TEditNumero* CriarCampo(const QString& nome, int decimais, const char* dica, int contextoAjuda) {
-    auto* campo = new TEditNumero;
-    campo->setObjectName(nome);
-    campo->SetFormato(TFormato::fDouble);
-    campo->SetMaximo(kMaximoCampo);
-    campo->SetNegativo(false);
-    campo->SetDecimais(decimais);
-    campo->setStatusTip(Q(dica));
-    if (contextoAjuda)
-        campo->setProperty("helpContext", contextoAjuda);
-    campo->setFixedSize(kLarguraCampo, kAlturaCampo);
-    return campo;
-}
-
 QLineEdit* CriarResultado(const QString& nome) {
     auto* texto = new QLineEdit;
     texto->setObjectName(nome);
@@ -302,46 +289,28 @@ QPushButton* CriarBotao(const char* nome, const char* legenda, const char* dica)
 
 namespace {
 
-// What the page adds to a field of the description: the control's name, its status tip and help topic.
-// A field not listed here is named "Ed" followed by its key and takes its caption as the tip.
-struct ControleCampo {
-    const char* chave;
-    const char* objeto;
-    const char* dica;
-    int ajuda;
+// The page's controls of the description's fields.
+const ControleCampo kControles[] = {
+    {CampoDoMembro<&TSulvo::Q>, "EdVazao", "Vazão do sulvo", 245},
+    {CampoDoMembro<&TSulvo::H>, "EdProfundidade", "Profundidade normal do sulvo", 237},
+    {CampoDoMembro<&TSulvo::I>, "EdDeclividade", "Declividade do sulvo", 236},
+    {CampoDoMembro<&TSulvo::n>, "EdRugosidade", "Coeficiente de rugosidade do sulvo", 225},
+    {CampoDoMembro<&TSulvoCircular::D>, "EdDiametro", "Diâmetro do sulvo", 248},
+    {CampoDoMembro<&TSulvoCircular::T>, "EdProDi", "Relação profundidade/diâmetro", 0},
+    {CampoDoMembro<&TSulvoR::f>, "EdFolga", "Folga da borda superior do sulvo", 247},
+    {CampoDoMembro<&TSulvoR::Comp>, "EdComprimento", "Comprimento do sulvo", 0},
+    {CampoDoMembro<&TSulvoR::z>, "EdTalude", "Inclinação do talude", 0},
+    {CampoDoMembro<&TSulvoR::b>, "EdLargura", "Largura da base do sulvo", 0},
+    {CampoDoMembro<&TSulvo::A>, "EdArea", nullptr, 0},
+    {CampoDoMembro<&TSulvo::P>, "EdPerimetro", nullptr, 0},
+    {CampoDoMembro<&TSulvo::S>, "EdSuperficie", nullptr, 0},
+    {CampoDoMembro<&TSulvo::Yc>, "EdProfCrit", nullptr, 0},
+    {CampoDoMembro<&TSulvo::NF>, "EdNFroud", nullptr, 0},
+    {CampoDoMembro<&TSulvo::Regime>, "EdRegime", nullptr, 0},
+    {CampoDoMembro<&TSulvo::V>, "EdVelocidade", nullptr, 0},
+    {CampoDoMembro<&TSulvo::E>, "EdEnergia", nullptr, 0},
+    {CampoDoMembro<&TSulvoR::Vol_Terra>, "EdMovTerra", nullptr, 0},
 };
-constexpr ControleCampo kControles[] = {
-    {"Q", "EdVazao", "Vazão do sulvo", 245},
-    {"H", "EdProfundidade", "Profundidade normal do sulvo", 237},
-    {"I", "EdDeclividade", "Declividade do sulvo", 236},
-    {"n", "EdRugosidade", "Coeficiente de rugosidade do sulvo", 225},
-    {"D", "EdDiametro", "Diâmetro do sulvo", 248},
-    {"T", "EdProDi", "Relação profundidade/diâmetro", 0},
-    {"f", "EdFolga", "Folga da borda superior do sulvo", 247},
-    {"Comp", "EdComprimento", "Comprimento do sulvo", 0},
-    {"z", "EdTalude", "Inclinação do talude", 0},
-    {"b", "EdLargura", "Largura da base do sulvo", 0},
-    {"A", "EdArea", nullptr, 0},
-    {"P", "EdPerimetro", nullptr, 0},
-    {"S", "EdSuperficie", nullptr, 0},
-    {"Yc", "EdProfCrit", nullptr, 0},
-    {"NF", "EdNFroud", nullptr, 0},
-    {"Regime", "EdRegime", nullptr, 0},
-    {"V", "EdVelocidade", nullptr, 0},
-    {"E", "EdEnergia", nullptr, 0},
-    {"Vol_Terra", "EdMovTerra", nullptr, 0},
-};
-
-ControleCampo ControleDe(const TCampoSecao& campo) {
-    for (const ControleCampo& c : kControles)
-        if (std::string_view(c.chave) == campo.Chave)
-            return c;
-    return {campo.Chave, nullptr, campo.Legenda, 0};
-}
-
-QString NomeObjeto(const ControleCampo& c) {
-    return c.objeto ? QLatin1String(c.objeto) : QStringLiteral("Ed") + QLatin1String(c.chave);
-}
 
 bool Contem(std::initializer_list<const char*> chaves, std::string_view chave) {
     return std::any_of(chaves.begin(), chaves.end(), [chave](const char* c) { return chave == c; });
@@ -454,10 +423,11 @@ void TPaginaRegular::CriarControles() {
     // One row per field: caption, control, unit. `painel` is where a row that not every type shows lives.
     std::vector<QWidget*> ordem{CbIncognita};
     auto linhaEntrada = [&](QGridLayout* g, int posicao, const char* chave, QWidget* painel) {
+        auto* edit = new TEditNumero;
+        ConfigurarCampoNumerico(*edit, kControles, CampoRegular(chave));
+        edit->SetMaximo(kMaximoCampo);
+        edit->setFixedSize(kLarguraCampo, kAlturaCampo);
         const TCampoSecao& campo = CampoRegular(chave);
-        const ControleCampo controle = ControleDe(campo);
-        TEditNumero* edit =
-            CriarCampo(NomeObjeto(controle), campo.Decimais, controle.dica ? controle.dica : "", controle.ajuda);
         const Rotulos r = AdicionarLinha(g, posicao, campo.Legenda, edit, campo.Unidade);
         linhas_.push_back({chave, edit, r.rotulo, r.unidade, painel, true});
         ordem.push_back(edit);
@@ -511,7 +481,7 @@ void TPaginaRegular::CriarControles() {
     auto* gradeTerra = CriarGrade(PanelMovTerra, 0, larguraResultado);
     auto linhaResultado = [&](QGridLayout* g, int posicao, const char* chave, QWidget* painel) {
         const TCampoSecao& campo = CampoRegular(chave);
-        QLineEdit* texto = CriarResultado(NomeObjeto(ControleDe(campo)));
+        QLineEdit* texto = CriarResultado(NomeObjeto(ControleDe(kControles, campo), campo));
         const Rotulos r = AdicionarLinha(g, posicao, campo.Legenda, texto, campo.Unidade);
         linhas_.push_back({chave, texto, r.rotulo, r.unidade, painel, false});
     };
@@ -523,31 +493,35 @@ void TPaginaRegular::CriarControles() {
     gradeResultados->addWidget(PanelMovTerra, linhaResultadoComum, 0, 1, 4);
 
     // The controls the rest of the window and its tests refer to by name.
-    EdVazao = CampoDe("Q");
-    EdProfundidade = CampoDe("H");
-    EdDeclividade = CampoDe("I");
-    EdRugosidade = CampoDe("n");
-    EdDiametro = CampoDe("D");
-    EdProDi = CampoDe("T");
-    EdFolga = CampoDe("f");
-    EdComprimento = CampoDe("Comp");
-    EdTalude = CampoDe("z");
-    EdLargura = CampoDe("b");
+    auto controle = [this]<class W>(W*& membro, const char* nome) {
+        for (const LinhaCampo& linha : linhas_)
+            if (linha.campo->objectName() == QLatin1String(nome))
+                membro = static_cast<W*>(linha.campo);
+    };
+    controle(EdVazao, "EdVazao");
+    controle(EdProfundidade, "EdProfundidade");
+    controle(EdDeclividade, "EdDeclividade");
+    controle(EdRugosidade, "EdRugosidade");
+    controle(EdDiametro, "EdDiametro");
+    controle(EdProDi, "EdProDi");
+    controle(EdFolga, "EdFolga");
+    controle(EdComprimento, "EdComprimento");
+    controle(EdTalude, "EdTalude");
+    controle(EdLargura, "EdLargura");
     LabelProDi = Linha("T")->rotulo;
     LabelProDiUnidade = Linha("T")->unidade;
     LabelTalude = Linha("z")->rotulo;
     LabelLargura = Linha("b")->rotulo;
     LabelLarguraUnidade = Linha("b")->unidade;
-    auto resultado = [this](const char* chave) { return static_cast<QLineEdit*>(Linha(chave)->campo); };
-    EdArea = resultado("A");
-    EdPerimetro = resultado("P");
-    EdSuperficie = resultado("S");
-    EdProfCrit = resultado("Yc");
-    EdNFroud = resultado("NF");
-    EdRegime = resultado("Regime");
-    EdVelocidade = resultado("V");
-    EdEnergia = resultado("E");
-    EdMovTerra = resultado("Vol_Terra");
+    controle(EdArea, "EdArea");
+    controle(EdPerimetro, "EdPerimetro");
+    controle(EdSuperficie, "EdSuperficie");
+    controle(EdProfCrit, "EdProfCrit");
+    controle(EdNFroud, "EdNFroud");
+    controle(EdRegime, "EdRegime");
+    controle(EdVelocidade, "EdVelocidade");
+    controle(EdEnergia, "EdEnergia");
+    controle(EdMovTerra, "EdMovTerra");
     // Chart group and the buttons.
     GBGrafico = new QGroupBox(Q(" Gráfico "));
     GBGrafico->setObjectName(QStringLiteral("GBGrafico"));
@@ -830,7 +804,7 @@ void TPaginaRegular::LerCamposDados() {
     TSulvo& s = Secao(t);
     const TDescricaoSecao& d = DescricaoSecao(t);
     for (const char* chave : d.Entradas)
-        d.Campo(chave)->ValorReal(s) = CampoDe(chave)->Valor();
+        LerCampo(*d.Campo(chave), s, *CampoDe(chave));
     s.Incognita = static_cast<std::uint8_t>(k < 0 ? kSemIncognita : k);
     s.FaixaN = faixaN_.Descreve(s.n) ? faixaN_ : TFaixaRugosidade{};
 }
@@ -880,14 +854,8 @@ void TPaginaRegular::PreencherResultados() {
     const char separador = TEditNumero::SeparadorDecimal().toLatin1();
     const TSulvo& s = Secao(t);
     const TDescricaoSecao& d = DescricaoSecao(t);
-    for (const char* chave : d.Resultados) {
-        const TCampoSecao& campo = *d.Campo(chave);
-        auto* texto = static_cast<QLineEdit*>(Linha(chave)->campo);
-        if (campo.Tipo == TipoValor::Texto)
-            texto->setText(QString::fromStdString(campo.Texto(const_cast<TSulvo&>(s))));
-        else
-            texto->setText(QString::fromStdString(FormatarFixo(campo.ValorReal(s), campo.Decimais, separador)));
-    }
+    for (const char* chave : d.Resultados)
+        static_cast<QLineEdit*>(Linha(chave)->campo)->setText(TextoResultado(*d.Campo(chave), s, separador));
     MostrarAvisos(*LabelAvisos, s.Avisos);
     MostrarFaixaN(*LabelFaixaN, CalcularFaixaN(s), separador);
 }
@@ -933,17 +901,10 @@ void TPaginaRegular::PreencherCamposDados() {
     CBTipoSulvoChange();
     CbIncognita->setCurrentIndex(incognitaSalva < CbIncognita->count() ? incognitaSalva : -1);
     CbIncognitaChange();
-    // A value of 0 leaves its field empty rather than showing a formatted zero.
-    auto preencher = [](TEditNumero* campo, double valor) {
-        if (valor != 0)
-            campo->SetValor(valor);
-        else
-            campo->setText(QString());
-    };
     if (const int t = TipoSelecionado(); t >= 0 && t < kTiposRegulares) {
         const TDescricaoSecao& d = DescricaoSecao(t);
         for (const char* chave : d.Entradas)
-            preencher(CampoDe(chave), d.Campo(chave)->ValorReal(Secao(t)));
+            PreencherCampo(*CampoDe(chave), *d.Campo(chave), Secao(t));
         faixaN_ = Secao(t).FaixaN;
     }
     AtualizarGrafico();
