@@ -5,9 +5,6 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QPageLayout>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTranslator>
 
 #include <clocale>
@@ -38,18 +35,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     dialogos.DefinirJanela(FPrincipal.get());
-    // A report prints on the printer chosen under "Configurar Impressora", with the paper and orientation
-    // set up there; the report window keeps its own margins.
-    FPrincipal->DialogoImpressao = [&dialogos, janela = FPrincipal.get()](QPrinter& impressora) {
-        const QPrinter& configurada = dialogos.Impressora();
-        if (!configurada.printerName().isEmpty())
-            impressora.setPrinterName(configurada.printerName());
-        impressora.setPageSize(configurada.pageLayout().pageSize());
-        impressora.setPageOrientation(configurada.pageLayout().orientation());
-        QPrintDialog dialogo(&impressora,
-                             QApplication::activeModalWidget() ? QApplication::activeModalWidget() : janela);
-        return dialogo.exec() == QDialog::Accepted;
-    };
     FPrincipal->show();
     // Work a crashed run left unsaved is offered back before anything else.
     FPrincipal->OferecerRecuperacao();

@@ -83,6 +83,7 @@ public:
     std::optional<std::string> AbrirArquivo(const OpcoesArquivo&) override { return ++mensagens, std::nullopt; }
     std::optional<std::string> SalvarArquivo(const OpcoesArquivo&) override { return ++mensagens, std::nullopt; }
     void ConfigurarImpressora() override { ++mensagens; }
+    bool Imprimir(QPrinter&) override { return false; }
 };
 
 class SemJanelas : public IJanelasModais {

@@ -4,6 +4,7 @@
 #include "cli/Saida.h"
 #include "cli/ScriptedPrompt.h"
 #include "cli/Usage.h"
+#include "engine/Validacao.h"
 #include "engine/uIrregular.h"
 #include "project/Regional.h"
 #include "report/TabelaCurva.h"
@@ -51,15 +52,19 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
 
     ScriptedPrompt prompt(args.sim);
     secao.DefinirPrompt(prompt);
-    secao.Calcular();
-    const bool ok = secao.A > 0;
+    // The window's checks first, with its messages: the discharge, depth and slope the unknown does not solve
+    // must be greater than zero.
+    const std::string falha = ValidarEntrada(secao, LimiteValidacao::NaoNegativo);
+    if (falha.empty())
+        secao.Calcular();
+    const bool ok = falha.empty() && secao.A > 0;
 
     // Drawn with the slope the page shows after the calculation (the solved one for the slope unknown).
     std::vector<TPontoCurva> curva;
     if (args.curva && ok)
         curva = secao.CurvaVazaoProfundidade(secao.I);
     // A survey cut at the lower bank's level is told first, as the window tells it on import.
-    std::vector<std::string> mensagens = prompt.Mensagens();
+    std::vector<std::string> mensagens = falha.empty() ? prompt.Mensagens() : std::vector<std::string>{falha};
     if (!levantamento.Aviso.empty())
         mensagens.insert(mensagens.begin(), levantamento.Aviso);
     if (args.csv) {

@@ -34,8 +34,12 @@ std::unique_ptr<TSulvo> NovaSecao(const std::string& nome) {
 
 bool CalcularComChecagem(TSulvo& secao, ScriptedPrompt& prompt, std::string& saida) {
     secao.DefinirPrompt(prompt);
-    // The window's checks first: a negative roughness or side slope is an input error, not a channel.
-    const std::string falha = ValidarEntrada(secao, LimiteValidacao::NaoNegativo);
+    // The window's checks first, with its messages: a discharge, depth, slope, roughness or dimension that is
+    // not greater than zero is an input error, not a channel. A length left out only means no earthwork. An
+    // unknown the section does not have is the engine's to refuse.
+    const std::string falha = secao.Incognita <= secao.Descricao().MaximoIncognita()
+                                  ? ValidarEntrada(secao, LimiteValidacao::NaoNegativo)
+                                  : std::string();
     if (!falha.empty()) {
         saida = JsonSecao(secao, false, {falha});
         return false;

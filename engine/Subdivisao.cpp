@@ -67,8 +67,9 @@ bool TaludeIngreme(double x, double cota, const TPontoSecao& q) {
     return dy > 0 && std::fabs(q.X - x) < kTaludeComposto * dy;
 }
 
-// The X positions of the vertical cut lines. A change of n at point k is a change between interval k (ending at the
-// point) and interval k+1 (starting there).
+// The X positions of the vertical cut lines, ascending. A change of n at point k is a change between interval k
+// (ending at the point) and interval k+1 (starting there). The points run left to right, so the cuts at points come
+// in order, and the banks are merged in: no sort, which would cost N·log N on every evaluation of a large survey.
 std::vector<double> Cortes(const std::vector<TPontoSecao>& p, double xE, double xD, double nUnico, TCorte corte,
                            bool& composto) {
     std::vector<double> cortes;
@@ -81,8 +82,7 @@ std::vector<double> Cortes(const std::vector<TPontoSecao>& p, double xE, double 
                 cortes.push_back(p[k].X);
         return cortes;
     }
-    cortes.push_back(xE);
-    cortes.push_back(xD);
+    std::vector<double> fora; // at the changes of n in the overbanks
     std::vector<std::size_t> quebrasCanal;
     for (std::size_t k = 1; k + 1 < N; ++k) {
         if (!muda(k))
@@ -92,16 +92,24 @@ std::vector<double> Cortes(const std::vector<TPontoSecao>& p, double xE, double 
         if (canalAntes && canalDepois)
             quebrasCanal.push_back(k);
         else if (p[k].X < xE || p[k].X > xD)
-            cortes.push_back(p[k].X);
+            fora.push_back(p[k].X);
     }
+    std::vector<double> canal{xE, xD};
     if (!quebrasCanal.empty()) {
         const TPontoSecao& primeira = p[quebrasCanal.front()];
         const TPontoSecao& ultima = p[quebrasCanal.back()];
         composto = TaludeIngreme(xE, CotaMargem(p, xE), primeira) || TaludeIngreme(xD, CotaMargem(p, xD), ultima);
-        if (!composto)
+        if (!composto) {
+            canal.clear();
+            canal.reserve(quebrasCanal.size() + 2);
+            canal.push_back(xE);
             for (std::size_t k : quebrasCanal)
-                cortes.push_back(p[k].X);
+                canal.push_back(p[k].X);
+            canal.push_back(xD);
+        }
     }
+    cortes.resize(fora.size() + canal.size());
+    std::merge(fora.begin(), fora.end(), canal.begin(), canal.end(), cortes.begin());
     return cortes;
 }
 
@@ -123,7 +131,7 @@ private:
 } // namespace
 
 TConducaoSubdividida ConducaoSubdividida(const std::vector<TPontoSecao>& pontos, double z, double margemE,
-                                         double margemD, double nUnico, TCorte corte) {
+                                         double margemD, double nUnico, TCorte corte, bool subareas) {
     TConducaoSubdividida r;
     const std::size_t N = pontos.size();
     if (N < 2)
@@ -133,16 +141,20 @@ TConducaoSubdividida ConducaoSubdividida(const std::vector<TPontoSecao>& pontos,
     const double xE = std::clamp(std::min(margemE, margemD), xMin, xMax);
     const double xD = std::clamp(std::max(margemE, margemD), xMin, xMax);
     std::vector<double> cortes = Cortes(pontos, xE, xD, nUnico, corte, r.CanalComposto);
-    std::sort(cortes.begin(), cortes.end());
+    // Ascending already for points in order; a section out of order is sorted rather than mis-split.
+    if (!std::is_sorted(cortes.begin(), cortes.end()))
+        std::sort(cortes.begin(), cortes.end());
     cortes.erase(std::unique(cortes.begin(), cortes.end()), cortes.end());
 
-    // Element j lies between cut j-1 and cut j.
-    std::vector<TSubarea> zonas(cortes.size() + 1);
-    for (std::size_t j = 0; j < zonas.size(); ++j) {
-        zonas[j].XInicio = j == 0 ? xMin : cortes[j - 1];
-        zonas[j].XFim = j == cortes.size() ? xMax : cortes[j];
-    }
-    auto somar = [](TSubarea& zona, double area, double comprimento, double n15) {
+    // Element j lies between cut j-1 and cut j. The sums live in a buffer kept between calls: the curve and the
+    // critical-depth search evaluate a large survey hundreds of times, and fresh megabytes each time would cost
+    // more than the sums themselves.
+    struct Somas {
+        double A = 0, P = 0, KHorton = 0;
+    };
+    thread_local std::vector<Somas> zonas;
+    zonas.assign(cortes.size() + 1, Somas{});
+    auto somar = [](Somas& zona, double area, double comprimento, double n15) {
         zona.A += area;
         zona.P += comprimento;
         zona.KHorton += n15 * comprimento;
@@ -203,9 +215,16 @@ TConducaoSubdividida ConducaoSubdividida(const std::vector<TPontoSecao>& pontos,
     // elements (left overbank, channel, right overbank) give the velocity coefficient.
     double aRegiao[3] = {0, 0, 0};
     double kRegiao[3] = {0, 0, 0};
-    for (TSubarea& zona : zonas) {
-        if (!(zona.P > 0))
+    for (std::size_t j = 0; j < zonas.size(); ++j) {
+        const Somas& somas = zonas[j];
+        if (!(somas.P > 0))
             continue;
+        TSubarea zona;
+        zona.XInicio = j == 0 ? xMin : cortes[j - 1];
+        zona.XFim = j == cortes.size() ? xMax : cortes[j];
+        zona.A = somas.A;
+        zona.P = somas.P;
+        zona.KHorton = somas.KHorton;
         zona.n = DoisTercos(zona.KHorton / zona.P);
         zona.K = zona.A > 0 ? zona.A * DoisTercos(zona.A / zona.KHorton) : 0;
         if (corte == TCorte::Margens)
@@ -218,7 +237,8 @@ TConducaoSubdividida ConducaoSubdividida(const std::vector<TPontoSecao>& pontos,
         const auto regiao = static_cast<std::size_t>(zona.Regiao);
         aRegiao[regiao] += zona.A;
         kRegiao[regiao] += zona.K;
-        r.Subareas.push_back(zona);
+        if (subareas)
+            r.Subareas.push_back(zona);
     }
     if (r.K > 0) {
         double soma = 0;
@@ -245,7 +265,8 @@ double ProfundidadeCriticaEnergia(const std::vector<TPontoSecao>& pontos, double
         return -1;
     const double termo = vazao * vazao / k2G;
     auto energia = [&](double y) {
-        const TConducaoSubdividida c = ConducaoSubdividida(pontos, y + yMinimo, margemE, margemD, nUnico);
+        const TConducaoSubdividida c =
+            ConducaoSubdividida(pontos, y + yMinimo, margemE, margemD, nUnico, TCorte::Margens, false);
         if (c.IntervaloInvalido != 0 || !(c.A > 0))
             return std::numeric_limits<double>::infinity();
         return y + c.Alfa * termo / (c.A * c.A);
@@ -324,7 +345,7 @@ TComparacaoMetodos CompararMetodos(TSulvoIrregular& s, double h, double I, char 
         return c;
     const TAvaliacao div = s.AvaliarDivisao(h, I);
     const TConducaoSubdividida sub =
-        ConducaoSubdividida(s.Pontos, z, MargemEsquerdaEfetiva(s), MargemDireitaEfetiva(s));
+        ConducaoSubdividida(s.Pontos, z, MargemEsquerdaEfetiva(s), MargemDireitaEfetiva(s), 0, TCorte::Margens, false);
     const TConducaoSubdividida zonas = ConducaoSubdividida(s.Pontos, z, 0, 0, 0, TCorte::Rugosidade);
     if (div.Falha != TFalhaAvaliacao::Nenhuma || sub.IntervaloInvalido != 0 || zonas.IntervaloInvalido != 0)
         return c;

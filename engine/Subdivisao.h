@@ -44,8 +44,10 @@ enum class TCorte : std::uint8_t {
 // The subdivided section at the water level z (elevation in the frame of Y, banks at 0). margemE and margemD are
 // the bank stations' X (clamped to the section; given in either order). With nUnico > 0 every interval takes
 // that coefficient. The points must satisfy the section's invariants (first and last at Y = 0, X ascending).
+// Without `subareas` only the totals and α are filled, for callers that evaluate many levels.
 TConducaoSubdividida ConducaoSubdividida(const std::vector<TPontoSecao>& pontos, double z, double margemE,
-                                         double margemD, double nUnico = 0, TCorte corte = TCorte::Margens);
+                                         double margemD, double nUnico = 0, TCorte corte = TCorte::Margens,
+                                         bool subareas = true);
 
 // The bank stations of a section: the given ones, or the two ends.
 double MargemEsquerdaEfetiva(const TSulvoIrregular& s);

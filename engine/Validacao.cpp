@@ -20,11 +20,14 @@ std::string ValidarEtapa(const TDescricaoSecao& descricao, int incognita, EtapaV
     return {};
 }
 
-std::string ValidarEntrada(const TSulvo& secao, LimiteValidacao limite) {
+std::string ValidarEntrada(const TSulvo& secao, LimiteValidacao comprimento) {
     const TDescricaoSecao& descricao = secao.Descricao();
     const ValorDoCampo valor = [&secao](const TCampoSecao& campo) { return campo.ValorReal(secao); };
     for (EtapaValidacao etapa : {EtapaValidacao::Manning, EtapaValidacao::Dimensao, EtapaValidacao::Comprimento})
-        if (std::string falha = ValidarEtapa(descricao, secao.Incognita, etapa, valor, limite); !falha.empty())
+        if (std::string falha =
+                ValidarEtapa(descricao, secao.Incognita, etapa, valor,
+                             etapa == EtapaValidacao::Comprimento ? comprimento : LimiteValidacao::MaiorQueZero);
+            !falha.empty())
             return falha;
     return {};
 }

@@ -8,8 +8,7 @@
 
 namespace sulvo {
 
-// What a checked field must be: the window refuses zero, as an empty field reads; sulvo-calc, where a field
-// left out is 0 and the engine says what it cannot do without it, refuses only what is below zero.
+// What a checked field must be: greater than zero (an empty field of the window reads zero), or not below zero.
 enum class LimiteValidacao : std::uint8_t { MaiorQueZero, NaoNegativo };
 
 // The value a field holds where the check looks: the page's entry field or the section's member.
@@ -22,6 +21,7 @@ std::string ValidarEtapa(const TDescricaoSecao& descricao, int incognita, EtapaV
                          const ValorDoCampo& valor, LimiteValidacao limite = LimiteValidacao::MaiorQueZero);
 
 // Every stage in turn on the section's own fields and unknown: what the window checks before it calculates.
-std::string ValidarEntrada(const TSulvo& secao, LimiteValidacao limite = LimiteValidacao::MaiorQueZero);
+// `comprimento` is what the channel length must be (sulvo-calc lets a length left out mean no earthwork).
+std::string ValidarEntrada(const TSulvo& secao, LimiteValidacao comprimento = LimiteValidacao::MaiorQueZero);
 
 } // namespace sulvo

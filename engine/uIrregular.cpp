@@ -333,8 +333,8 @@ TAvaliacao TSulvoIrregular::AvaliarSubdivisao(double h, double I) {
         r.Falha = TFalhaAvaliacao::SecaoAberta;
         return r;
     }
-    const TConducaoSubdividida c =
-        ConducaoSubdividida(Pontos, z, MargemEsquerdaEfetiva(*this), MargemDireitaEfetiva(*this));
+    const TConducaoSubdividida c = ConducaoSubdividida(Pontos, z, MargemEsquerdaEfetiva(*this),
+                                                       MargemDireitaEfetiva(*this), 0, TCorte::Margens, false);
     if (c.IntervaloInvalido != 0) {
         AvisarRugosidade(c.IntervaloInvalido);
         r.Falha = TFalhaAvaliacao::RugosidadeInvalida;
@@ -720,7 +720,7 @@ std::vector<TPontoCurva> TSulvoIrregular::CurvaVazaoProfundidade(double I) {
         TSomas convencional;
         VarrerTrechos(Pontos, h + YMinimo,
                       [&](const TTrecho& t) { return SomarTrechoDividido(t, divisao, &convencional); });
-        const double subdivisao = ConducaoSubdividida(Pontos, h + YMinimo, xE, xD).K;
+        const double subdivisao = ConducaoSubdividida(Pontos, h + YMinimo, xE, xD, 0, TCorte::Margens, false).K;
         curva.push_back(
             {h, divisao.Conducao * raizI, ConducaoManning(convencional.A, convencional.K) * raizI, subdivisao * raizI});
     }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "common/Prompt.h"
+
 #include <optional>
 #include <string>
+
+class QPrinter;
 
 namespace sulvo {
 
@@ -17,8 +21,8 @@ struct OpcoesArquivo {
     std::string pasta;          // starting folder; empty for the last one used
 };
 
-// Every message box and file dialog the program shows goes through this interface, so that the
-// document manager and every window can be driven by tests with scripted answers.
+// Every message box, file dialog and print dialog the program shows goes through this interface, so that
+// the document manager and every window can be driven by tests with scripted answers.
 class IDialogService {
 public:
     virtual ~IDialogService() = default;
@@ -37,6 +41,20 @@ public:
     virtual std::optional<std::string> AbrirArquivo(const OpcoesArquivo& opcoes) = 0;
     virtual std::optional<std::string> SalvarArquivo(const OpcoesArquivo& opcoes) = 0;
     virtual void ConfigurarImpressora() = 0;
+    // The print dialog of a report: sets up `impressora` from the printer and paper chosen under "Configurar
+    // Impressora", lets the user change them, and answers whether to print.
+    virtual bool Imprimir(QPrinter& impressora) = 0;
+};
+
+// The engine's messages and its non-convergence question, asked through the dialog service.
+class TPromptDialogos final : public IPrompt {
+public:
+    explicit TPromptDialogos(IDialogService& dialogos) : dialogos_(dialogos) {}
+    void Mensagem(const std::string& texto) override { dialogos_.Mensagem(texto); }
+    bool Confirmar(const std::string& pergunta) override { return dialogos_.PerguntarSimNao(pergunta); }
+
+private:
+    IDialogService& dialogos_;
 };
 
 } // namespace sulvo

@@ -14,7 +14,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QShowEvent>
@@ -173,10 +172,8 @@ TFRelatorio::TFRelatorio(const QString& pasta, QWidget* parent)
         QStringLiteral("pre, tt, code, kbd, samp { font-family: \"Courier New\"; }"));
     layout->addWidget(Viewer, 1);
 
-    dialogoImpressao_ = [this](QPrinter& impressora) {
-        QPrintDialog dialogo(&impressora, this);
-        return dialogo.exec() == QDialog::Accepted;
-    };
+    // The print dialog is the dialog service's, like every other box the window shows.
+    dialogoImpressao_ = [this](QPrinter& impressora) { return dialogos_ && dialogos_->Imprimir(impressora); };
 
     setWindowState(windowState() | Qt::WindowMaximized);
 }

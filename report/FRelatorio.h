@@ -49,8 +49,8 @@ public:
     // Takes a finished report: its caption now, its text at the first showing.
     void DefinirRelatorio(TRelatorio relatorio);
 
-    // The print dialog: configures the printer and answers whether to print. Defaults to the
-    // platform's print dialog; tests put a scripted one in its place.
+    // The print dialog: configures the printer and answers whether to print. Defaults to the dialog
+    // service's given to DefinirDestino (none: nothing prints); tests may put a scripted one in its place.
     using DialogoImpressao = std::function<bool(QPrinter&)>;
     void DefinirDialogoImpressao(DialogoImpressao dialogo) { dialogoImpressao_ = std::move(dialogo); }
 

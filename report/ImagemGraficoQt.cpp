@@ -36,8 +36,24 @@ QImage DesenharGrafico(QWidget& grafico) {
     return imagem;
 }
 
+namespace {
+
+// The largest picture the report takes: within the width of an A4 page between its margins, and short enough
+// for the regular report to stay on one page. A chart grown with a maximised window is reduced to it whole,
+// in proportion, so that a drawing to scale stays to scale.
+constexpr int kLarguraMaximaImagem = 620;
+constexpr int kAlturaMaximaImagem = 420;
+
+QImage NoTamanhoDoRelatorio(const QImage& imagem) {
+    if (imagem.width() <= kLarguraMaximaImagem && imagem.height() <= kAlturaMaximaImagem)
+        return imagem;
+    return imagem.scaled(kLarguraMaximaImagem, kAlturaMaximaImagem, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
 TImagemGrafico FotografarGraficoQt(QWidget& grafico, const QString& pasta) {
-    QImage imagem = DesenharGrafico(grafico);
+    QImage imagem = NoTamanhoDoRelatorio(DesenharGrafico(grafico));
 
     // The picture stays on the clipboard for the user to paste elsewhere; the file is written from
     // what the clipboard gives back, or from the drawing when the platform keeps no image there.

@@ -162,6 +162,11 @@ TEST(IrregularCli, FailedCalculationExitsWithOneAndItsMessages) {
     EXPECT_EQ(margem.status, 1) << margem.out;
     EXPECT_EQ(Numero(margem.out, "S"), 8);
     EXPECT_TRUE(Contem(margem.out, "o último ponto é (8 ; -0,5)")) << margem.out;
+
+    // The window's check, in its words: a depth left out is refused before anything is calculated.
+    const CalcRun semAltura = Irregular("trapezio.txt", "I=0.001");
+    EXPECT_EQ(semAltura.status, 1) << semAltura.out;
+    EXPECT_TRUE(Contem(semAltura.out, "\"mensagens\": [\"A altura deve ser maior do que 0.0!\"]")) << semAltura.out;
 }
 
 // Surveys as the window imports them: elevations converted to the section's frame (0 at the lower bank, cut

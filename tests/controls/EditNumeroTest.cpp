@@ -54,6 +54,10 @@ public:
         return std::nullopt;
     }
     void ConfigurarImpressora() override { Inesperado("ConfigurarImpressora"); }
+    bool Imprimir(QPrinter&) override {
+        Inesperado("Imprimir");
+        return false;
+    }
 
 private:
     static void Inesperado(const std::string& o) { QFAIL(("unexpected dialog: " + o).c_str()); }

@@ -56,6 +56,7 @@ public:
         return a;
     }
     void ConfigurarImpressora() override {}
+    bool Imprimir(QPrinter&) override { return false; }
 };
 
 // What one of poppler's tools says of a PDF: pdftotext its text, pdfinfo its title and page size.

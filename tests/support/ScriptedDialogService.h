@@ -19,7 +19,7 @@ namespace sulvo::testing {
 
 class ScriptedDialogService : public IDialogService {
 public:
-    enum class Tipo { Mensagem, Erro, SimNao, SimNaoCancelar, AbrirArquivo, SalvarArquivo, Impressora };
+    enum class Tipo { Mensagem, Erro, SimNao, SimNaoCancelar, AbrirArquivo, SalvarArquivo, Impressora, Imprimir };
 
     // One thing the code under test asked, with the options of a file dialog.
     struct Pedido {
@@ -68,6 +68,11 @@ public:
         roteiro_.push_back({Tipo::Impressora, std::nullopt, Resposta::Cancelar, {}});
         return *this;
     }
+    // The print dialog, answered Print (true) or Cancel.
+    ScriptedDialogService& Imprimir(bool imprimir) {
+        roteiro_.push_back({Tipo::Imprimir, std::nullopt, imprimir ? Resposta::Sim : Resposta::Cancelar, {}});
+        return *this;
+    }
 
     const std::vector<Pedido>& Pedidos() const { return pedidos_; }
     // Failures seen so far (also sent to the hook).
@@ -95,10 +100,14 @@ public:
         return passo ? passo->caminho : std::nullopt;
     }
     void ConfigurarImpressora() override { Consumir(Tipo::Impressora, {}, {}); }
+    bool Imprimir(QPrinter&) override {
+        auto passo = Consumir(Tipo::Imprimir, {}, {});
+        return passo && passo->resposta == Resposta::Sim;
+    }
 
     static std::string Descrever(Tipo tipo, const std::optional<std::string>& texto) {
-        static const char* const kNomes[] = {"Mensagem",     "Erro",          "SimNao",    "SimNaoCancelar",
-                                             "AbrirArquivo", "SalvarArquivo", "Impressora"};
+        static const char* const kNomes[] = {"Mensagem",     "Erro",          "SimNao",     "SimNaoCancelar",
+                                             "AbrirArquivo", "SalvarArquivo", "Impressora", "Imprimir"};
         return std::string(kNomes[static_cast<int>(tipo)]) + (texto ? " \"" + *texto + "\"" : std::string());
     }
 

@@ -15,12 +15,12 @@ QCategoryAxis* NovoEixo(const QString& titulo) {
     return eixo;
 }
 
-void AplicarFaixa(QCategoryAxis* eixo, const TFaixaEixo& faixa, char decimal, char milhar) {
+void AplicarFaixa(QCategoryAxis* eixo, const TFaixaEixo& faixa, char decimal, char milhar, int marcas) {
     for (const QString& rotulo : eixo->categoriesLabels())
         eixo->remove(rotulo);
     eixo->setRange(faixa.Minimo, faixa.Maximo);
     eixo->setStartValue(faixa.Minimo);
-    for (double marca : MarcasEixo(faixa))
+    for (double marca : MarcasEixo(faixa, marcas))
         eixo->append(QString::fromStdString(FormatarRotuloEixo(marca, decimal, milhar)), marca);
 }
 

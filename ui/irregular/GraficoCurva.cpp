@@ -5,6 +5,7 @@
 #include "report/TabelaCurva.h"
 #include "ui/irregular/EixosGrafico.h"
 
+#include <QBoxLayout>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
@@ -16,6 +17,7 @@
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QRubberBand>
 #include <QScatterSeries>
 #include <QVBoxLayout>
@@ -272,6 +274,18 @@ void TGraficoVazaoProfundidade::leaveEvent(QEvent* evento) {
     QChartView::leaveEvent(evento);
 }
 
+void TPainelCurva::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    // At the window's least width the legend beside the buttons would be cut: it goes above them.
+    int lado = rodape_->contentsMargins().left() + rodape_->contentsMargins().right() + 4 * rodape_->spacing();
+    for (int i = 0; i < rodape_->count(); ++i)
+        if (QLayout* parte = rodape_->itemAt(i)->layout())
+            lado += parte->sizeHint().width();
+    const auto direcao = width() - 4 >= lado ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (rodape_->direction() != direcao)
+        rodape_->setDirection(direcao);
+}
+
 TPainelCurva::TPainelCurva(IDialogService& dialogos, QWidget* parent) : QWidget(parent), dialogos_(dialogos) {
     Grafico = new TGraficoVazaoProfundidade(this);
     // The chart has no legend of its own: the methods are named below it.
@@ -315,18 +329,22 @@ TPainelCurva::TPainelCurva(IDialogService& dialogos, QWidget* parent) : QWidget(
     legenda->addWidget(Label81, 1, 1);
     legenda->addWidget(Label82, 2, 0);
     legenda->addWidget(Label83, 2, 1);
-    auto* rodape = new QHBoxLayout;
-    rodape->addStretch(1);
-    rodape->addLayout(legenda);
-    rodape->addStretch(1);
-    rodape->addWidget(BtRestaurarZoom);
-    rodape->addWidget(BtCopiarTabela);
-    rodape->addWidget(BtExportarTabela);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch(1);
+    botoes->addWidget(BtRestaurarZoom);
+    botoes->addWidget(BtCopiarTabela);
+    botoes->addWidget(BtExportarTabela);
+    rodape_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    rodape_->addStretch(1);
+    rodape_->addLayout(legenda);
+    rodape_->addStretch(1);
+    rodape_->addLayout(botoes);
+    rodape_->setAlignment(legenda, Qt::AlignHCenter);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     layout->addWidget(Grafico, 1);
-    layout->addLayout(rodape);
+    layout->addLayout(rodape_);
 
     connect(Grafico, &TGraficoVazaoProfundidade::CurvaAlterada, this, [this](bool temCurva) {
         BtExportarTabela->setEnabled(temCurva);

@@ -12,6 +12,7 @@
 #include <vector>
 
 QT_BEGIN_NAMESPACE
+class QBoxLayout;
 class QCategoryAxis;
 class QLabel;
 class QLineSeries;
@@ -117,9 +118,13 @@ public:
     QPushButton* BtCopiarTabela;
     QPushButton* BtRestaurarZoom;
 
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+
 private:
     IDialogService& dialogos_;
     std::function<std::string()> caminhoProjeto_;
+    QBoxLayout* rodape_ = nullptr; // the legend and the buttons: side by side, or one above the other when narrow
     char decimal_ = ',';
 };
 

@@ -2,6 +2,8 @@
 
 #include "ui/irregular/EixosGrafico.h"
 
+#include "common/EscalaGrafico.h"
+
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
@@ -136,8 +138,8 @@ TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new
     QChart* grafico = chart();
     ConfigurarGrafico(grafico, QStringLiteral("Seção Transversal do Sulvo"));
     // Beside the point table the chart is narrow at the window's smallest size: thin margins leave the title and
-    // the axis labels their room.
-    grafico->setMargins(QMargins(2, 2, 6, 2));
+    // the axis labels their room; on the right, room for half of the last width label, which stands on the edge.
+    grafico->setMargins(QMargins(2, 2, 16, 2));
     grafico->layout()->setContentsMargins(0, 0, 0, 0);
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
@@ -194,13 +196,22 @@ TGraficoSecaoIrregular::TGraficoSecaoIrregular(QWidget* parent) : QChartView(new
     DefinirCorLeito(palette().color(QPalette::Window));
     AtualizarEixos();
     // A new size of the plot changes the pixel grid the bed is drawn on.
+    // A new size of the plot changes the scale as well: the ranges are made again for its proportion. Their
+    // labels may move the plot by a pixel or two, which is followed a few times, never endlessly.
     connect(grafico, &QChart::plotAreaChanged, this, [this](const QRectF& area) {
-        if (area.size() != areaDesenhada_)
+        if (area.size() == areaDesenhada_)
+            return;
+        if (reajustes_ < kMaximoReajustes) {
+            ++reajustes_;
+            AtualizarEixos();
+        } else {
             AtualizarDesenho();
+        }
     });
 }
 
 void TGraficoSecaoIrregular::DefinirSecao(const std::vector<TPontoSecao>& pontos) {
+    reajustes_ = 0;
     QList<QPointF> lista;
     lista.reserve(static_cast<qsizetype>(pontos.size()));
     for (const auto& p : pontos)
@@ -232,6 +243,7 @@ QList<QPointF> TGraficoSecaoIrregular::PontosSecao() const {
 }
 
 void TGraficoSecaoIrregular::DefinirNivelAgua(double largura, double z) {
+    reajustes_ = 0;
     const QList<QPointF> linha{QPointF(0, z), QPointF(largura, z)};
     agua_->replace(linha);
     linhaAgua_->replace(linha);
@@ -239,6 +251,7 @@ void TGraficoSecaoIrregular::DefinirNivelAgua(double largura, double z) {
 }
 
 void TGraficoSecaoIrregular::LimparAgua() {
+    reajustes_ = 0;
     agua_->clear();
     linhaAgua_->clear();
     AtualizarEixos();
@@ -270,14 +283,29 @@ void TGraficoSecaoIrregular::AtualizarEixos() {
     TExtremos e;
     e.Incluir(pontos_);
     e.Incluir(agua_->points());
-    if (e.vazio) {
-        AplicarFaixa(eixoX_, {0, 1}, decimal_, milhar_);
-        AplicarFaixa(eixoY_, {-1, 0}, decimal_, milhar_);
-    } else {
-        AplicarFaixa(eixoX_, FaixaAutomatica(e.menorX, e.maiorX), decimal_, milhar_);
-        AplicarFaixa(eixoY_, FaixaAutomatica(e.menorY, e.maiorY), decimal_, milhar_);
+    TFaixaEixo x{0, 1}, y{-1, 0};
+    if (!e.vazio) {
+        x = FaixaAutomatica(e.menorX, e.maiorX);
+        y = FaixaAutomatica(e.menorY, e.maiorY);
     }
+    // Drawn to scale, a natural section is often a line along the width axis: it is stretched upwards by a
+    // round factor, which the depth axis's title states.
+    const QRectF area = chart()->plotArea();
+    const TJanelaEscala j = JanelaEmEscala(x.Minimo, x.Maximo, y.Minimo, y.Maximo, area.width(), area.height(), true);
+    exagero_ = j.Exagero;
+    // Beside the point table the chart may be narrow: no more width labels than fit whole.
+    const int marcasX = area.width() >= 1 ? std::clamp(static_cast<int>(area.width() / 55), 2, 6) : 6;
+    AplicarFaixa(eixoX_, {j.MinimoX, j.MaximoX}, decimal_, milhar_, marcasX);
+    AplicarFaixa(eixoY_, {j.MinimoY, j.MaximoY}, decimal_, milhar_);
+    eixoY_->setTitleText(TituloEixoVertical(exagero_));
     AtualizarDesenho();
+}
+
+// The exaggeration goes on a second line: on one, the title would be cut short along a chart of a few hundred
+// pixels' height.
+QString TGraficoSecaoIrregular::TituloEixoVertical(int exagero) {
+    const QString titulo = QStringLiteral("Profundidade (m)");
+    return exagero > 1 ? titulo + QStringLiteral("<br>exagero vertical %1x").arg(exagero) : titulo;
 }
 
 void TGraficoSecaoIrregular::AtualizarDesenho() {
@@ -341,6 +369,11 @@ void TGraficoSecaoIrregular::mouseDoubleClickEvent(QMouseEvent* evento) {
         }
     }
     QChartView::mouseDoubleClickEvent(evento);
+}
+
+void TGraficoSecaoIrregular::resizeEvent(QResizeEvent* evento) {
+    reajustes_ = 0;
+    QChartView::resizeEvent(evento);
 }
 
 void TGraficoSecaoIrregular::DefinirMargens(std::optional<double> esquerda, std::optional<double> direita) {

@@ -60,6 +60,10 @@ public:
     // Where point `indice` of the section is drawn, in the coordinates of the view's viewport.
     QPoint PosicaoDoPonto(int indice) const;
 
+    // The vertical exaggeration the section is drawn with (1 at true scale) and the depth axis's title stating it.
+    int Exagero() const { return exagero_; }
+    static QString TituloEixoVertical(int exagero);
+
     // The chart drawn on the given background (the report pictures it on white), at its on-screen size.
     Q_INVOKABLE QImage Imagem(const QColor& fundo);
 
@@ -77,6 +81,7 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void drawForeground(QPainter* pintor, const QRectF& area) override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     int PontoProximo(QPoint posicao) const;
@@ -97,6 +102,9 @@ private:
     QCategoryAxis* eixoY_ = nullptr;
     QList<QPointF> pontos_; // the surveyed points, exact
     QSizeF areaDesenhada_;  // plot area, in pixels, for which the bed was last drawn
+    static constexpr int kMaximoReajustes = 4;
+    int reajustes_ = 0; // ranges made again for a changed plot area since the last change of data or size
+    int exagero_ = 1;
     char decimal_ = ',';
     char milhar_ = '.';
 };

@@ -331,7 +331,7 @@ void TPaginaIrregular::CriarGraficos() {
     TSSulvo = new QWidget(PageControl1);
     IrregularChart1 = new TGraficoSecaoIrregular(TSSulvo);
     CriarTabela();
-    // The chart takes what the table leaves; both grow with the window.
+    // The chart takes the room the window gains; the table grows in height only.
     auto* lateral = new QVBoxLayout;
     lateral->setSpacing(2);
     lateral->addWidget(TabelaPontos, 1);
@@ -340,8 +340,8 @@ void TPaginaIrregular::CriarGraficos() {
     auto* l1 = new QHBoxLayout(TSSulvo);
     l1->setContentsMargins(2, 2, 2, 2);
     l1->setSpacing(4);
-    l1->addWidget(IrregularChart1, 3);
-    l1->addLayout(lateral, 2);
+    l1->addWidget(IrregularChart1, 1);
+    l1->addLayout(lateral);
     PageControl1->addTab(TSSulvo, QStringLiteral("Seção Transversal do Sulvo"));
 
     // The discharge-depth chart with its legend and the buttons that export its table.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/principal/PromptDialogos.h"
+#include "project/DialogService.h"
 
 #include <QWidget>
 

@@ -4,7 +4,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -121,6 +123,19 @@ QPrinter& TDialogosQt::Impressora() {
 void TDialogosQt::ConfigurarImpressora() {
     QPageSetupDialog dialogo(&Impressora(), janela_);
     dialogo.exec();
+}
+
+// A report prints on the printer chosen under "Configurar Impressora", with the paper and orientation set up
+// there; the report window keeps its own margins.
+bool TDialogosQt::Imprimir(QPrinter& impressora) {
+    const QPrinter& configurada = Impressora();
+    if (!configurada.printerName().isEmpty())
+        impressora.setPrinterName(configurada.printerName());
+    impressora.setPageSize(configurada.pageLayout().pageSize());
+    impressora.setPageOrientation(configurada.pageLayout().orientation());
+    QPrintDialog dialogo(&impressora,
+                         QApplication::activeModalWidget() ? QApplication::activeModalWidget() : janela_.data());
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 int TDialogosQt::ExibirModal(QDialog& dialogo) {

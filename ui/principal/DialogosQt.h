@@ -32,10 +32,11 @@ public:
     std::optional<std::string> AbrirArquivo(const OpcoesArquivo& opcoes) override;
     std::optional<std::string> SalvarArquivo(const OpcoesArquivo& opcoes) override;
     void ConfigurarImpressora() override;
+    bool Imprimir(QPrinter& impressora) override;
 
     int ExibirModal(QDialog& dialogo) override;
 
-    // The printer set up here; the report window prints on it.
+    // The printer set up under "Configurar Impressora".
     QPrinter& Impressora();
 
     // Caption of the plain and error boxes: the application title.

@@ -46,6 +46,7 @@ public:
         if (!silencioso_)
             destino_.ConfigurarImpressora();
     }
+    bool Imprimir(QPrinter& impressora) override { return !silencioso_ && destino_.Imprimir(impressora); }
 
 private:
     IDialogService& destino_;

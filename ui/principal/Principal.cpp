@@ -727,8 +727,6 @@ void TFPrincipal::DefinirNavegador(std::function<bool(const QUrl&)> navegador) {
 // ---- Reports ----
 
 void TFPrincipal::ExibirRelatorio(TFRelatorio& relatorio) {
-    if (DialogoImpressao)
-        relatorio.DefinirDialogoImpressao(DialogoImpressao);
     // The saved report goes beside the project, named after it.
     const fs::path projeto(GerenteSys1.PathProjeto);
     relatorio.DefinirDestino(dialogos_, projeto.parent_path().string(), projeto.stem().string());

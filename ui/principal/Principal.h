@@ -10,7 +10,6 @@
 #include "project/IdentProjeto.h"
 #include "project/Recuperacao.h"
 #include "ui/principal/DialogosSilenciaveis.h"
-#include "ui/principal/PromptDialogos.h"
 
 #include <QMainWindow>
 
@@ -143,9 +142,6 @@ public:
     TFIdentProjeto* FIdentProjeto;
     TFRugosidade* FRugosidade;
 
-    // The print dialog of the report windows: sets up the printer and answers whether to print.
-    // Empty: the report window's own (the platform's print dialog).
-    std::function<bool(QPrinter&)> DialogoImpressao;
     // Opens a web address; empty: the user's browser.
     void DefinirNavegador(std::function<bool(const QUrl&)> navegador);
 

@@ -1,5 +1,7 @@
 #include "ui/regular/GraficoRegular.h"
 
+#include "common/EscalaGrafico.h"
+
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
@@ -10,6 +12,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -206,13 +209,18 @@ QCategoryAxis* CriarEixo(const QString& titulo) {
 TGraficoSecao::TGraficoSecao(int tipo, QWidget* parent)
     : QWidget(parent), circular_(tipo == kCircular), chart_(new QChart), view_(new QChartView(chart_, this)) {
     const bool circular = circular_;
-    const QSize tamanho = circular ? QSize(149, 149) : QSize(240, 149);
-    setFixedSize(tamanho);
-    view_->setFixedSize(tamanho);
+    // The size the chart had when the window could not grow is its least; it takes whatever room the page gives.
+    setMinimumSize(circular ? QSize(149, 149) : QSize(240, 149));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto* caixa = new QVBoxLayout(this);
+    caixa->setContentsMargins(0, 0, 0, 0);
+    caixa->addWidget(view_);
     view_->setFrameShape(QFrame::NoFrame);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setInteractive(false);
     view_->setStyleSheet(QStringLiteral("background: transparent"));
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     const QColor fundo = palette().color(QPalette::Button);
     fundo_ = fundo;
@@ -223,8 +231,7 @@ TGraficoSecao::TGraficoSecao(int tipo, QWidget* parent)
     chart_->setBackgroundPen(Qt::NoPen);
     chart_->setPlotAreaBackgroundVisible(false);
     chart_->layout()->setContentsMargins(0, 0, 0, 0);
-    // No margin but 1 % on the right, and room above for half of the topmost axis label.
-    chart_->setMargins(QMargins(0, 5, std::max(1, tamanho.width() / 100), 0));
+    AjustarMargens();
 
     eixoX_ = CriarEixo(QStringLiteral("Largura (m)"));
     eixoY_ = CriarEixo(QStringLiteral("Profundidade (m)"));
@@ -254,6 +261,26 @@ TGraficoSecao::TGraficoSecao(int tipo, QWidget* parent)
         }
     }
     AjustarEixos();
+    // The scale follows the plot's proportion: a new plot area (the window resized, or the labels grown with
+    // the numbers) needs new ranges. The labels of the new ranges may move the plot by a pixel or two, which
+    // is followed a few times, never endlessly.
+    connect(chart_, &QChart::plotAreaChanged, this, [this](const QRectF& area) {
+        if (area.size() != areaEscala_ && reajustes_ < kMaximoReajustes) {
+            ++reajustes_;
+            AjustarEixos();
+        }
+    });
+}
+
+void TGraficoSecao::AjustarMargens() {
+    // No margin but 1 % on the right, and room above for half of the topmost axis label.
+    chart_->setMargins(QMargins(0, 5, std::max(1, width() / 100), 0));
+}
+
+void TGraficoSecao::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    reajustes_ = 0;
+    AjustarMargens();
 }
 
 TGraficoSecao::Serie TGraficoSecao::CriarSerie(const QString& nome, const QColor& linha, int largura,
@@ -315,7 +342,7 @@ void TGraficoSecao::Preencher(Serie& serie, const SeriePontos& pontos) {
     if (serie.estendeFundo && !lista.isEmpty()) {
         // The outline's fill continues level beyond both ends of the section, so that it also
         // covers the smoothed edge and the line ends of the water drawn behind it.
-        double alem = 10.0 * (std::fabs(lista.back().x() - lista.front().x()) + 1.0);
+        double alem = 1000.0 * (std::fabs(lista.back().x() - lista.front().x()) + 1.0);
         lista.prepend(QPointF(lista.front().x() - alem, lista.front().y()));
         lista.append(QPointF(lista.back().x() + alem, lista.back().y()));
     }
@@ -323,6 +350,7 @@ void TGraficoSecao::Preencher(Serie& serie, const SeriePontos& pontos) {
 }
 
 void TGraficoSecao::Desenhar(const PontosSecao& pontos) {
+    reajustes_ = 0;
     if (circular_) {
         Preencher(series_[0], pontos.contornoSuperior);
         Preencher(series_[1], pontos.agua);
@@ -335,6 +363,7 @@ void TGraficoSecao::Desenhar(const PontosSecao& pontos) {
 }
 
 void TGraficoSecao::Limpar() {
+    reajustes_ = 0;
     for (auto& s : series_)
         Preencher(s, {});
     AjustarEixos();
@@ -373,8 +402,16 @@ void TGraficoSecao::AjustarEixos() {
     };
     alargar(x0, x1);
     alargar(y0, y1);
-    RotularEixo(eixoX_, x0, x1, circular_ ? 3 : 5);
-    RotularEixo(eixoY_, y0, y1, 4);
+    // Drawn to scale: the axis with room to spare is widened around the section, so that a wide canal
+    // looks wide and flat. The outline's fill reaches far beyond its ends and down to the bottom of the
+    // plot, so that the widened margins show the background only.
+    const QRectF area = chart_->plotArea();
+    areaEscala_ = area.size();
+    const TJanelaEscala j = JanelaEmEscala(x0, x1, y0, y1, area.width(), area.height(), false);
+    const int divisoesX = std::clamp(static_cast<int>(area.width() / 60), circular_ ? 3 : 5, 12);
+    const int divisoesY = std::clamp(static_cast<int>(area.height() / 40), 4, 12);
+    RotularEixo(eixoX_, j.MinimoX, j.MaximoX, divisoesX);
+    RotularEixo(eixoY_, j.MinimoY, j.MaximoY, divisoesY);
 }
 
 TGraficoRegular::TGraficoRegular(QWidget* parent) : QStackedWidget(parent) {
@@ -384,11 +421,10 @@ TGraficoRegular::TGraficoRegular(QWidget* parent) : QStackedWidget(parent) {
         secao->setObjectName(QStringLiteral("Chart") + QLatin1String(nomes[tipo]));
         secao->setWindowTitle(QLatin1String(nomes[tipo]));
         secoes_[static_cast<std::size_t>(tipo)] = secao;
-        // The square chart of the circle sits in the middle of the page.
         auto* pagina = new QWidget(this);
         auto* caixa = new QHBoxLayout(pagina);
         caixa->setContentsMargins(0, 0, 0, 0);
-        caixa->addWidget(secao, 0, Qt::AlignCenter);
+        caixa->addWidget(secao);
         addWidget(pagina);
     }
 }

@@ -3,6 +3,7 @@
 #include "engine/Descricao.h"
 
 #include <QColor>
+#include <QSizeF>
 #include <QStackedWidget>
 #include <QString>
 
@@ -90,6 +91,8 @@ private:
     void AdicionarAoGrafico(QAbstractSeries* serie);
     void Preencher(Serie& serie, const SeriePontos& pontos);
     void AjustarEixos();
+    void AjustarMargens();
+    void resizeEvent(QResizeEvent* evento) override;
 
     void PintarFundo(const QColor& fundo);
 
@@ -100,6 +103,9 @@ private:
     QCategoryAxis* eixoX_;
     QCategoryAxis* eixoY_;
     std::vector<Serie> series_; // back to front
+    static constexpr int kMaximoReajustes = 4;
+    QSizeF areaEscala_; // the plot area, in pixels, the ranges were made for
+    int reajustes_ = 0; // ranges made again for a changed plot area since the last drawing or resize
 };
 
 // The group " Gráfico ": one chart page per regular type, the page of the selected type shown.

@@ -526,7 +526,9 @@ void TPaginaRegular::CriarControles() {
     GBGrafico = new QGroupBox(Q(" Gráfico "));
     GBGrafico->setObjectName(QStringLiteral("GBGrafico"));
     auto* caixaGrafico = new QVBoxLayout(GBGrafico);
-    caixaGrafico->setContentsMargins(6, 6, 6, 6);
+    // Thin margins: at the window's least width the chart's row must leave the entry group its whole width, or
+    // the entry grid is squeezed and its rows fall out of line with those of the panels nested in it.
+    caixaGrafico->setContentsMargins(4, 4, 4, 4);
     Grafico = new TGraficoRegular;
     Grafico->setObjectName(QStringLiteral("Grafico"));
     caixaGrafico->addWidget(Grafico);
@@ -580,25 +582,24 @@ void TPaginaRegular::CriarControles() {
     for (QPushButton* b : {Button1, BCalcular, BtRelatorio, Button4})
         botoes->addWidget(b);
     botoes->addStretch(1);
+    // The chart takes the room the window gains; the fields keep their size.
     auto* baixo = new QHBoxLayout;
-    baixo->addWidget(GBGrafico);
+    baixo->addWidget(GBGrafico, 1);
     baixo->addLayout(botoes);
-    baixo->addStretch(1);
     auto* direita = new QVBoxLayout;
-    direita->addWidget(GBResultados);
+    direita->addWidget(GBResultados, 0, Qt::AlignLeft);
     LabelAvisos = new QLabel;
     LabelAvisos->setObjectName(QStringLiteral("LabelAvisos"));
     LabelAvisos->setWordWrap(true);
     LabelAvisos->hide();
     direita->addWidget(LabelAvisos);
-    direita->addLayout(baixo);
-    direita->addStretch(1);
+    direita->addLayout(baixo, 1);
 
     auto* pagina = new QHBoxLayout(this);
     pagina->setContentsMargins(4, 4, 4, 4);
     pagina->setSpacing(6);
     pagina->addLayout(esquerda);
-    pagina->addLayout(direita);
+    pagina->addLayout(direita, 1);
 
     setTabOrder(CBTipoSulvo, CbIncognita);
     ordem.insert(ordem.end(), {Button1, BCalcular, BtRelatorio, Button4});

@@ -117,11 +117,6 @@ private slots:
         AmbienteJanela a;
         a.Abrir();
         a.NovoProjeto();
-        int pedidos = 0;
-        a.J().DialogoImpressao = [&pedidos](QPrinter&) {
-            ++pedidos;
-            return false;
-        };
         a.J().Triangulares1->trigger();
         Digitar(a.R().EdProfundidade, u"0,5"_s);
         Digitar(a.R().EdDeclividade, u"0,002"_s);
@@ -134,8 +129,9 @@ private slots:
             relatorio.ToolButton1->click();
             relatorio.BFechar->click();
         });
+        a.dialogos.Imprimir(false);
         a.R().BtRelatorio->click();
-        QCOMPARE(pedidos, 1);
+        QVERIFY(a.dialogos.RoteiroCumprido());
     }
 
     void ajudaPorMenusEBotoes() {

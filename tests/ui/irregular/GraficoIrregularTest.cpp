@@ -18,6 +18,7 @@
 #include <QScatterSeries>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include <cmath>
 
@@ -78,6 +79,43 @@ private slots:
         QCOMPARE(QColor(pixel(4, -0.5)), QColor(Qt::white));   // dry above the water
         // The picture's background does not stay on the chart shown on the page.
         QCOMPARE(g.CorLeito(), g.palette().color(QPalette::Window));
+    }
+
+    // Drawn to scale: the metres per pixel across are the exaggeration times those up, and the depth axis says
+    // the exaggeration, at any size of the chart. A trapezoid of 8 x 2 m needs none; a floodplain 200 m wide
+    // and 5 m deep would be a line at true scale.
+    void EscalaEExageroVertical() {
+        TGraficoSecaoIrregular g;
+        g.resize(500, 360);
+        g.DefinirSecao(Trapezio());
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        auto metrosPorPixel = [&g](Qt::Orientation o) {
+            const QList<QAbstractAxis*> eixos = g.chart()->axes(o);
+            const auto* eixo = qobject_cast<QValueAxis*>(eixos.first());
+            const QRectF area = g.chart()->plotArea();
+            return (eixo->max() - eixo->min()) / (o == Qt::Horizontal ? area.width() : area.height());
+        };
+        auto titulo = [&g] { return g.chart()->axes(Qt::Vertical).first()->titleText(); };
+        QCoreApplication::processEvents();
+        QCOMPARE(g.Exagero(), 1);
+        QCOMPARE(titulo(), u"Profundidade (m)"_s);
+        QVERIFY(std::fabs(metrosPorPixel(Qt::Horizontal) / metrosPorPixel(Qt::Vertical) - 1) < 1e-3);
+
+        g.DefinirSecao({{0, 0, 0}, {60, -1, 0}, {95, -5, 0}, {105, -5, 0}, {140, -1, 0}, {200, 0, 0}});
+        for (QSize tamanho : {QSize(600, 300), QSize(900, 260), QSize(400, 420)}) {
+            g.resize(tamanho);
+            for (int i = 0; i < 5; ++i)
+                QCoreApplication::processEvents();
+            const int e = g.Exagero();
+            QVERIFY2(e >= 5, qPrintable(QString::number(e)));
+            QCOMPARE(titulo(), u"Profundidade (m)<br>exagero vertical %1x"_s.arg(e));
+            const double razao = metrosPorPixel(Qt::Horizontal) / metrosPorPixel(Qt::Vertical);
+            QVERIFY2(std::fabs(razao / e - 1) < 1e-3, qPrintable(QString::number(razao)));
+            // The section fills at least 40 % of the plot's height.
+            const QRectF area = g.chart()->plotArea();
+            QVERIFY(5.0 / metrosPorPixel(Qt::Vertical) >= 0.4 * area.height() - 1);
+        }
     }
 
     void CliqueSoNosPontos() {

@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <QImage>
 #include <QLocale>
+#include <QValueAxis>
 #include <QtTest>
 
 using namespace sulvo;
@@ -78,7 +79,32 @@ private slots:
             QVERIFY(!chart->legend()->isVisible());
             QCOMPARE(chart->axes(Qt::Horizontal).first()->titleText(), QStringLiteral("Largura (m)"));
             QCOMPARE(chart->axes(Qt::Vertical).first()->titleText(), QStringLiteral("Profundidade (m)"));
-            QCOMPARE(grafico_->Secao(tipo)->size(), tipo == kCircular ? QSize(149, 149) : QSize(240, 149));
+            QCOMPARE(grafico_->Secao(tipo)->minimumSize(), tipo == kCircular ? QSize(149, 149) : QSize(240, 149));
+        }
+    }
+
+    // Drawn to scale at every size: a trapezoid 20 m wide at the top and 3.5 m deep is wide and flat, with
+    // equal metres per pixel on both axes however the chart is resized.
+    void emEscalaAposRedimensionar() {
+        grafico_->AtualizarGrafico(kTrapezoidal, {3.0, 0.5, 1.0, 13.0, 0.0});
+        grafico_->MostrarTipo(kTrapezoidal);
+        Mostrar();
+        QChart* chart = grafico_->Secao(kTrapezoidal)->Grafico();
+        auto metrosPorPixel = [chart](Qt::Orientation o) {
+            const auto* eixo = qobject_cast<QValueAxis*>(chart->axes(o).first());
+            const QRectF area = chart->plotArea();
+            return (eixo->max() - eixo->min()) / (o == Qt::Horizontal ? area.width() : area.height());
+        };
+        for (QSize tamanho : {QSize(240, 149), QSize(700, 300), QSize(300, 500)}) {
+            grafico_->resize(tamanho);
+            for (int i = 0; i < 5; ++i)
+                QCoreApplication::processEvents();
+            const double x = metrosPorPixel(Qt::Horizontal), y = metrosPorPixel(Qt::Vertical);
+            QVERIFY2(std::fabs(x / y - 1) < 1e-3, qPrintable(QStringLiteral("%1 x %2").arg(x).arg(y)));
+            // The section lies whole inside the plot.
+            const auto* eixoX = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).first());
+            const auto* eixoY = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).first());
+            QVERIFY(eixoX->min() < 0 && eixoX->max() > 20 && eixoY->min() < -3.5 && eixoY->max() > 0);
         }
     }
 
