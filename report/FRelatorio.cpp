@@ -1,5 +1,6 @@
 #include "report/FRelatorio.h"
 
+#include "controls/RegionalJanela.h"
 #include "project/DialogService.h"
 #include "report/ExportarRelatorio.h"
 #include "report/ImagemGraficoQt.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
@@ -185,11 +185,8 @@ TFRelatorio::~TFRelatorio() {
 
 OpcoesRelatorio TFRelatorio::Opcoes() const {
     OpcoesRelatorio opcoes;
-    const QLocale local = QLocale::system();
-    const QString ponto = local.decimalPoint();
-    opcoes.Separador =
-        (ponto.size() == 1 && ponto.at(0).unicode() < 0x80) ? static_cast<char>(ponto.at(0).unicode()) : ',';
-    opcoes.DataEmissao = local.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    opcoes.Separador = RegionalJanela().Decimal();
+    opcoes.DataEmissao = QDate::currentDate().toString(RegionalJanela().FormatoData).toStdString();
     opcoes.PastaExecutavel = (pasta_.endsWith(QLatin1Char('/')) ? pasta_ : pasta_ + QLatin1Char('/')).toStdString();
     return opcoes;
 }
