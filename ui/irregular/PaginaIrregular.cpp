@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "controls/CamposSecao.h"
+#include "controls/DesenharIcone.h"
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
 #include "controls/RotuloFaixaN.h"
@@ -56,19 +57,16 @@ QLabel* Rotulo(const char* texto, QWidget* pai) {
 
 // "+" over a point: the picture of the "Inserir" button.
 QIcon IconeInserir() {
-    QPixmap figura(16, 16);
-    figura.fill(Qt::transparent);
-    QPainter p(&figura);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 0, 0), 2));
-    p.drawLine(2, 13, 8, 9);
-    p.drawLine(8, 9, 14, 13);
-    p.setBrush(QColor(255, 0, 0));
-    p.drawEllipse(QPointF(8, 9), 1.5, 1.5);
-    p.setPen(QPen(QColor(0, 128, 0), 2));
-    p.drawLine(8, 1, 8, 6);
-    p.drawLine(5, 3.5, 11, 3.5);
-    return QIcon(figura);
+    return DesenharIcone(16, [&](QPainter& p) {
+        p.setPen(QPen(QColor(255, 0, 0), 2));
+        p.drawLine(2, 13, 8, 9);
+        p.drawLine(8, 9, 14, 13);
+        p.setBrush(QColor(255, 0, 0));
+        p.drawEllipse(QPointF(8, 9), 1.5, 1.5);
+        p.setPen(QPen(QColor(0, 128, 0), 2));
+        p.drawLine(8, 1, 8, 6);
+        p.drawLine(5, 3.5, 11, 3.5);
+    });
 }
 
 // F1 shows the topic of the focused control, read by the window's help from this property.
