@@ -281,6 +281,20 @@ bool TSulvoIrregular::AcimaDaSecao(double z, const char* mensagem, TAvaliacao& r
     return true;
 }
 
+// The wetted area, perimeter and surface width of an evaluation, unless wetted interval `invalido` (> 0) has no
+// valid coefficient, which is told.
+template <class Medidas> bool TSulvoIrregular::GuardarMedidas(std::size_t invalido, const Medidas& m, TAvaliacao& r) {
+    if (invalido != 0) {
+        AvisarRugosidade(invalido);
+        r.Falha = TFalhaAvaliacao::RugosidadeInvalida;
+        return false;
+    }
+    r.A = m.A;
+    r.P = m.P;
+    r.S = m.S;
+    return true;
+}
+
 // The steps every evaluation shares: the water level z = h + YMinimo, the depth check with the operation's own
 // wording, and one scan of the wetted stretches. True when A, P and S are stored and the discharge may follow.
 template <class Somas, class Somar>
@@ -293,15 +307,7 @@ bool TSulvoIrregular::VarrerNivel(double h, const char* mensagemAcima, const Som
         r.Falha = TFalhaAvaliacao::SecaoAberta;
         return false;
     }
-    if (fim == TFimVarredura::Interrompida) {
-        AvisarRugosidade(s.invalido);
-        r.Falha = TFalhaAvaliacao::RugosidadeInvalida;
-        return false;
-    }
-    r.A = s.A;
-    r.P = s.P;
-    r.S = s.S;
-    return true;
+    return GuardarMedidas(fim == TFimVarredura::Interrompida ? s.invalido : 0, s, r);
 }
 
 TAvaliacao TSulvoIrregular::AvaliarConvencional(double h, double I) {
@@ -337,15 +343,8 @@ TAvaliacao TSulvoIrregular::AvaliarSubdivisao(double h, double I) {
     }
     const TConducaoSubdividida c = ConducaoSubdividida(Pontos, z, MargemEsquerdaEfetiva(*this),
                                                        MargemDireitaEfetiva(*this), 0, TCorte::Margens, false);
-    if (c.IntervaloInvalido != 0) {
-        AvisarRugosidade(c.IntervaloInvalido);
-        r.Falha = TFalhaAvaliacao::RugosidadeInvalida;
-        return r;
-    }
-    r.A = c.A;
-    r.P = c.P;
-    r.S = c.S;
-    r.Q = c.K * std::sqrt(I);
+    if (GuardarMedidas(c.IntervaloInvalido, c, r))
+        r.Q = c.K * std::sqrt(I);
     return r;
 }
 

@@ -125,6 +125,7 @@ private:
     void AvisarQuedaDeVazao(double profundidade);
     void AvisarCriticas(double vazao, double mostrada);
     bool AcimaDaSecao(double z, const char* mensagem, TAvaliacao& r);
+    template <class Medidas> bool GuardarMedidas(std::size_t invalido, const Medidas& m, TAvaliacao& r);
     template <class Somas, class Somar>
     bool VarrerNivel(double h, const char* mensagemAcima, const Somas& s, Somar&& somar, TAvaliacao& r);
 

@@ -120,9 +120,14 @@ bool TSulvoR::Completar(double H, double Q, double b, double z, double Comp) {
     return Guardar(E, H + static_cast<Estendido>(V) * V / kDoisG);
 }
 
+// Area and wetted perimeter of the trapezoid (the triangle has b = 0, the rectangle z = 0) at depth H.
+bool TSulvoR::GuardarGeometria(double H, double b, double z) {
+    return Guardar(A, H * (b + static_cast<Estendido>(z) * H)) &&
+           Guardar(P, b + 2 * H * std::sqrt(static_cast<Estendido>(z) * z + 1));
+}
+
 bool TSulvoR::CalcularVazao(double H, double b, double I, double n, double z, double Comp) {
-    if (!Guardar(A, H * (b + static_cast<Estendido>(z) * H)) ||
-        !Guardar(P, b + 2 * H * std::sqrt(static_cast<Estendido>(z) * z + 1)))
+    if (!GuardarGeometria(H, b, z))
         return false;
     if (!Guardar(Q, Potencia(A, kCincoTercos) * std::sqrt(static_cast<Estendido>(I)) / (n * Potencia(P, kDoisTercos))))
         return false;
@@ -130,8 +135,7 @@ bool TSulvoR::CalcularVazao(double H, double b, double I, double n, double z, do
 }
 
 bool TSulvoR::CalcularDeclividade(double Q, double H, double b, double n, double z, double Comp) {
-    if (!Guardar(A, H * (b + static_cast<Estendido>(z) * H)) ||
-        !Guardar(P, b + 2 * H * std::sqrt(static_cast<Estendido>(z) * z + 1)))
+    if (!GuardarGeometria(H, b, z))
         return false;
     const Estendido raiz = n * static_cast<Estendido>(Q) * Potencia(P, kDoisTercos) / Potencia(A, kCincoTercos);
     if (!Guardar(I, raiz * raiz))
@@ -140,8 +144,7 @@ bool TSulvoR::CalcularDeclividade(double Q, double H, double b, double n, double
 }
 
 bool TSulvoR::CalcularRugosidade(double Q, double H, double b, double I, double z, double Comp) {
-    if (!Guardar(A, H * (b + static_cast<Estendido>(z) * H)) ||
-        !Guardar(P, b + 2 * H * std::sqrt(static_cast<Estendido>(z) * z + 1)))
+    if (!GuardarGeometria(H, b, z))
         return false;
     if (!Guardar(n, std::sqrt(static_cast<Estendido>(I)) * Potencia(A, kCincoTercos) / (Potencia(P, kDoisTercos) * Q)))
         return false;

@@ -133,6 +133,8 @@ private:
     // Newton's method on Manning's residual for one of H, z, b; the other two are the given values.
     bool Iterar(Desconhecida qual, double Q, double H, double b, double I, double n, double z, double Comp);
 
+    // A and P at depth H; false when either is not a finite number.
+    bool GuardarGeometria(double H, double b, double z);
     // The results every solver derives once depth H and discharge Q are known; A and P must hold the values at H.
     bool Completar(double H, double Q, double b, double z, double Comp);
 
