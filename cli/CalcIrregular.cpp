@@ -70,7 +70,7 @@ int CalcularIrregular(const Argumentos& args, std::string& saida) {
     if (args.csv) {
         // The table alone; a failure leaves it empty and the engine's reason on standard error.
         if (ok)
-            saida = TabelaCurva(curva, SeparadorDecimalDoAmbiente(), ';');
+            saida = TabelaCurva(curva, SeparadorDecimalDaExecucao(), ';');
         for (const std::string& m : ok ? std::vector<std::string>{} : mensagens)
             std::cerr << "sulvo-calc: " << m << '\n';
     } else {

@@ -66,7 +66,7 @@ bool CalcularIrregularDoProjeto(TSulvoIrregular& secao, bool curva, bool csv, Sc
     if (ok)
         pontos = secao.CurvaVazaoProfundidade(secao.I);
     if (csv && ok)
-        saida = TabelaCurva(pontos, SeparadorDecimalDoAmbiente(), ';');
+        saida = TabelaCurva(pontos, SeparadorDecimalDaExecucao(), ';');
     else if (!csv) {
         TComparacaoMetodos metodos;
         if (ok)
@@ -116,7 +116,7 @@ int CalcularUmProjeto(const Argumentos& args, const std::string& arquivo, const 
     // A failed calculation is neither written back nor reported: the file keeps the last good results.
     if (args.gravar) {
         try {
-            EscreverArquivoProjeto(arquivo, p.Modelos(), SeparadorDecimalDoAmbiente());
+            EscreverArquivoProjeto(arquivo, p.Modelos(), SeparadorDecimalDaExecucao());
         } catch (const EArquivoProjeto& e) {
             throw UsageError(e.what());
         }

@@ -59,7 +59,7 @@ struct PastaRelatorio {
 
 OpcoesRelatorio Opcoes(const PastaRelatorio& pasta) {
     OpcoesRelatorio opcoes;
-    opcoes.Separador = SeparadorDecimalDoAmbiente();
+    opcoes.Separador = SeparadorDecimalDaExecucao();
     opcoes.DataEmissao = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
     opcoes.PastaExecutavel = QDir(pasta.Caminho()).absolutePath().toStdString() + "/";
     return opcoes;
@@ -165,7 +165,7 @@ void EscreverRelatorioRegular(int tipo, const SecoesRegulares& secoes, const TID
 void EscreverRelatorioIrregular(const TSulvoIrregular& secao, const std::vector<TPontoCurva>& curva,
                                 const TIDProjeto& id, const std::string& arquivo) {
     PastaRelatorio pasta;
-    const char separador = SeparadorDecimalDoAmbiente();
+    const char separador = SeparadorDecimalDaExecucao();
     TGraficoSecaoIrregular grafico;
     grafico.DefinirSeparadores(separador, separador == ',' ? '.' : ',');
     grafico.DefinirSecao(secao.Pontos);

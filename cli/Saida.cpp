@@ -6,29 +6,30 @@
 namespace sulvo::cli {
 namespace {
 
-std::string ListaDeTextos(const std::vector<std::string>& textos) {
+// A JSON list of the items, each written by `escrever`.
+template <class Item, class Escrever> std::string Lista(const std::vector<Item>& itens, Escrever escrever) {
     std::string lista = "[";
-    for (const auto& texto : textos) {
+    for (const Item& item : itens) {
         if (lista.size() > 1)
             lista += ", ";
-        lista += JsonTexto(texto);
+        lista += escrever(item);
     }
     return lista + "]";
 }
 
+std::string ListaDeTextos(const std::vector<std::string>& textos) {
+    return Lista(textos, [](const std::string& texto) { return JsonTexto(texto); });
+}
+
 std::string ListaDaCurva(const std::vector<TPontoCurva>& curva) {
-    std::string lista = "[";
-    for (const TPontoCurva& p : curva) {
-        if (lista.size() > 1)
-            lista += ", ";
+    return Lista(curva, [](const TPontoCurva& p) {
         JsonObject ponto;
         ponto.Numero("h", p.h);
         ponto.Numero("Q_divisao", p.QDivisao);
         ponto.Numero("Q_convencional", p.QConvencional);
         ponto.Numero("Q_subdivisao", p.QSubdivisao);
-        lista += ponto.Fechar();
-    }
-    return lista + "]";
+        return ponto.Fechar();
+    });
 }
 
 // "ok" and every field of the section's description in its order.
@@ -88,17 +89,13 @@ std::string JsonIrregular(const TSulvoIrregular& s, bool ok, const std::vector<s
     json.Numero("MargemE", MargemEsquerdaEfetiva(s));
     json.Numero("MargemD", MargemDireitaEfetiva(s));
     if (metodos) {
-        std::string lista = "[";
-        for (const TVazaoMetodo& m : metodos->Metodos) {
-            if (lista.size() > 1)
-                lista += ", ";
-            JsonObject linha;
-            linha.Texto("metodo", m.Nome);
-            linha.Numero("Q", m.Q);
-            linha.Numero("n", m.n);
-            lista += linha.Fechar();
-        }
-        json.Bruto("metodos", lista + "]");
+        json.Bruto("metodos", Lista(metodos->Metodos, [](const TVazaoMetodo& m) {
+                       JsonObject linha;
+                       linha.Texto("metodo", m.Nome);
+                       linha.Numero("Q", m.Q);
+                       linha.Numero("n", m.n);
+                       return linha.Fechar();
+                   }));
         json.Numero("dispersao_metodos", metodos->Dispersao);
         json.Texto("aviso_metodos", metodos->Aviso);
     }

@@ -1,6 +1,7 @@
 #include "controls/EditNumero.h"
 
 #include "common/NumberFormat.h"
+#include "controls/RegionalJanela.h"
 #include "project/DialogService.h"
 
 #include <QAction>
@@ -12,7 +13,6 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -30,21 +30,6 @@ namespace sulvo {
 namespace {
 
 IDialogService* gServicoPadrao = nullptr;
-bool gSeparadoresLidos = false;
-QChar gSeparadorDecimal = u'.';
-QChar gSeparadorMilhar = u',';
-
-void LerSeparadoresRegionais() {
-    if (gSeparadoresLidos)
-        return;
-    const QLocale regional = QLocale::system();
-    const QString decimal = regional.decimalPoint();
-    const QString milhar = regional.groupSeparator();
-    gSeparadorDecimal = decimal.size() == 1 ? decimal.at(0) : QChar(u'.');
-    gSeparadorMilhar = milhar.size() == 1 ? milhar.at(0) : QChar(u',');
-    gSeparadoresLidos = true;
-}
-
 bool Digito(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -141,19 +126,18 @@ IDialogService* TEditNumero::ServicoDialogosPadrao() {
 }
 
 QChar TEditNumero::SeparadorDecimal() {
-    LerSeparadoresRegionais();
-    return gSeparadorDecimal;
+    return RegionalJanela().SeparadorDecimal;
 }
 
 QChar TEditNumero::SeparadorMilhar() {
-    LerSeparadoresRegionais();
-    return gSeparadorMilhar;
+    return RegionalJanela().SeparadorMilhar;
 }
 
 void TEditNumero::DefinirSeparadores(QChar decimal, QChar milhar) {
-    gSeparadorDecimal = decimal;
-    gSeparadorMilhar = milhar;
-    gSeparadoresLidos = true;
+    TRegionalJanela regional = RegionalJanela();
+    regional.SeparadorDecimal = decimal;
+    regional.SeparadorMilhar = milhar;
+    DefinirRegionalJanela(regional);
 }
 
 void TEditNumero::AtualizarTeclasValidas() {

@@ -271,17 +271,23 @@ void TSulvoIrregular::AvisarRugosidade(std::size_t intervalo) {
                       RotuloPonto(intervalo - 1) + " a " + RotuloPonto(intervalo) + ".");
 }
 
+// A water level above the banks: told in the operation's own wording, and marked by A = -1.
+bool TSulvoIrregular::AcimaDaSecao(double z, const char* mensagem, TAvaliacao& r) {
+    if (!(z > 0))
+        return false;
+    Prompt().Mensagem(mensagem);
+    r.A = -1;
+    r.Falha = TFalhaAvaliacao::AcimaDaSecao;
+    return true;
+}
+
 // The steps every evaluation shares: the water level z = h + YMinimo, the depth check with the operation's own
 // wording, and one scan of the wetted stretches. True when A, P and S are stored and the discharge may follow.
 template <class Somas, class Somar>
 bool TSulvoIrregular::VarrerNivel(double h, const char* mensagemAcima, const Somas& s, Somar&& somar, TAvaliacao& r) {
     const double z = h + YMinimo;
-    if (z > 0) {
-        Prompt().Mensagem(mensagemAcima);
-        r.A = -1;
-        r.Falha = TFalhaAvaliacao::AcimaDaSecao;
+    if (AcimaDaSecao(z, mensagemAcima, r))
         return false;
-    }
     const TFimVarredura fim = VarrerTrechos(Pontos, z, somar);
     if (fim == TFimVarredura::SecaoAberta) {
         r.Falha = TFalhaAvaliacao::SecaoAberta;
@@ -322,12 +328,8 @@ TAvaliacao TSulvoIrregular::AvaliarDivisao(double h, double I) {
 TAvaliacao TSulvoIrregular::AvaliarSubdivisao(double h, double I) {
     TAvaliacao r;
     const double z = h + YMinimo;
-    if (z > 0) {
-        Prompt().Mensagem(kAcima);
-        r.A = -1;
-        r.Falha = TFalhaAvaliacao::AcimaDaSecao;
+    if (AcimaDaSecao(z, kAcima, r))
         return r;
-    }
     // Without a dry bank at both ends the water has no closing wall.
     if (Pontos.empty() || Pontos.front().Y < z || Pontos.back().Y < z) {
         r.Falha = TFalhaAvaliacao::SecaoAberta;

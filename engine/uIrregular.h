@@ -124,6 +124,7 @@ private:
     std::string Numero(double valor) const;
     void AvisarQuedaDeVazao(double profundidade);
     void AvisarCriticas(double vazao, double mostrada);
+    bool AcimaDaSecao(double z, const char* mensagem, TAvaliacao& r);
     template <class Somas, class Somar>
     bool VarrerNivel(double h, const char* mensagemAcima, const Somas& s, Somar&& somar, TAvaliacao& r);
 

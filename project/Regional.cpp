@@ -49,4 +49,9 @@ char SeparadorDecimalDoAmbiente() {
     return '.';
 }
 
+char SeparadorDecimalDaExecucao() {
+    static const char separador = SeparadorDecimalDoAmbiente();
+    return separador;
+}
+
 } // namespace sulvo

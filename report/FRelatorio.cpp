@@ -1,5 +1,7 @@
 #include "report/FRelatorio.h"
 
+#include "controls/DesenharIcone.h"
+#include "controls/RegionalJanela.h"
 #include "project/DialogService.h"
 #include "report/ExportarRelatorio.h"
 #include "report/ImagemGraficoQt.h"
@@ -11,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
@@ -32,62 +33,53 @@ namespace sulvo {
 namespace {
 
 QIcon IconeImpressora() {
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.2));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(6.5, 2.5, 11, 7));
-    p.setBrush(QColor(0x9a, 0xa3, 0xad));
-    p.drawRoundedRect(QRectF(2.5, 8.5, 19, 9), 2, 2);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(6.5, 14.5, 11, 7));
-    p.setPen(QPen(QColor(0x15, 0x65, 0xa8), 1.0));
-    p.drawLine(QPointF(8.5, 17.5), QPointF(15.5, 17.5));
-    p.drawLine(QPointF(8.5, 19.5), QPointF(13.5, 19.5));
-    return QIcon(pm);
+    return DesenharIcone(24, [&](QPainter& p) {
+        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.2));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 2.5, 11, 7));
+        p.setBrush(QColor(0x9a, 0xa3, 0xad));
+        p.drawRoundedRect(QRectF(2.5, 8.5, 19, 9), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 14.5, 11, 7));
+        p.setPen(QPen(QColor(0x15, 0x65, 0xa8), 1.0));
+        p.drawLine(QPointF(8.5, 17.5), QPointF(15.5, 17.5));
+        p.drawLine(QPointF(8.5, 19.5), QPointF(13.5, 19.5));
+    });
 }
 
 QIcon IconeFechar() {
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xb0, 0x1e, 0x1e), 3.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(6, 6), QPointF(18, 18));
-    p.drawLine(QPointF(18, 6), QPointF(6, 18));
-    return QIcon(pm);
+    return DesenharIcone(24, [&](QPainter& p) {
+        p.setPen(QPen(QColor(0xb0, 0x1e, 0x1e), 3.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(6, 6), QPointF(18, 18));
+        p.drawLine(QPointF(18, 6), QPointF(6, 18));
+    });
 }
 
 // A sheet with its corner turned and a coloured band naming the format: the pictures of the two save buttons.
 QIcon IconeArquivo(const QColor& cor, const char* sigla) {
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath folha;
-    folha.moveTo(5.5, 1.5);
-    folha.lineTo(14.5, 1.5);
-    folha.lineTo(19.5, 6.5);
-    folha.lineTo(19.5, 22.5);
-    folha.lineTo(5.5, 22.5);
-    folha.closeSubpath();
-    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.0));
-    p.setBrush(Qt::white);
-    p.drawPath(folha);
-    p.drawLine(QPointF(14.5, 1.5), QPointF(14.5, 6.5));
-    p.drawLine(QPointF(14.5, 6.5), QPointF(19.5, 6.5));
-    p.setPen(Qt::NoPen);
-    p.setBrush(cor);
-    p.drawRect(QRectF(2, 11, 20, 8));
-    QFont fonte = p.font();
-    fonte.setPixelSize(7);
-    fonte.setBold(true);
-    p.setFont(fonte);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(2, 11, 20, 8), Qt::AlignCenter, QString::fromLatin1(sigla));
-    return QIcon(pm);
+    return DesenharIcone(24, [&](QPainter& p) {
+        QPainterPath folha;
+        folha.moveTo(5.5, 1.5);
+        folha.lineTo(14.5, 1.5);
+        folha.lineTo(19.5, 6.5);
+        folha.lineTo(19.5, 22.5);
+        folha.lineTo(5.5, 22.5);
+        folha.closeSubpath();
+        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.0));
+        p.setBrush(Qt::white);
+        p.drawPath(folha);
+        p.drawLine(QPointF(14.5, 1.5), QPointF(14.5, 6.5));
+        p.drawLine(QPointF(14.5, 6.5), QPointF(19.5, 6.5));
+        p.setPen(Qt::NoPen);
+        p.setBrush(cor);
+        p.drawRect(QRectF(2, 11, 20, 8));
+        QFont fonte = p.font();
+        fonte.setPixelSize(7);
+        fonte.setBold(true);
+        p.setFont(fonte);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(2, 11, 20, 8), Qt::AlignCenter, QString::fromLatin1(sigla));
+    });
 }
 
 QToolButton* BotaoFerramenta(QToolBar* barra, QAction* acao) {
@@ -185,11 +177,8 @@ TFRelatorio::~TFRelatorio() {
 
 OpcoesRelatorio TFRelatorio::Opcoes() const {
     OpcoesRelatorio opcoes;
-    const QLocale local = QLocale::system();
-    const QString ponto = local.decimalPoint();
-    opcoes.Separador =
-        (ponto.size() == 1 && ponto.at(0).unicode() < 0x80) ? static_cast<char>(ponto.at(0).unicode()) : ',';
-    opcoes.DataEmissao = local.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    opcoes.Separador = RegionalJanela().Decimal();
+    opcoes.DataEmissao = QDate::currentDate().toString(RegionalJanela().FormatoData).toStdString();
     opcoes.PastaExecutavel = (pasta_.endsWith(QLatin1Char('/')) ? pasta_ : pasta_ + QLatin1Char('/')).toStdString();
     return opcoes;
 }

@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "controls/CamposSecao.h"
+#include "controls/DesenharIcone.h"
 #include "controls/EditNumero.h"
 #include "controls/RotuloAvisos.h"
 #include "controls/RotuloFaixaN.h"
@@ -55,19 +56,16 @@ QLabel* Rotulo(const char* texto, QWidget* pai) {
 
 // "+" over a point: the picture of the "Inserir" button.
 QIcon IconeInserir() {
-    QPixmap figura(16, 16);
-    figura.fill(Qt::transparent);
-    QPainter p(&figura);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 0, 0), 2));
-    p.drawLine(2, 13, 8, 9);
-    p.drawLine(8, 9, 14, 13);
-    p.setBrush(QColor(255, 0, 0));
-    p.drawEllipse(QPointF(8, 9), 1.5, 1.5);
-    p.setPen(QPen(QColor(0, 128, 0), 2));
-    p.drawLine(8, 1, 8, 6);
-    p.drawLine(5, 3.5, 11, 3.5);
-    return QIcon(figura);
+    return DesenharIcone(16, [&](QPainter& p) {
+        p.setPen(QPen(QColor(255, 0, 0), 2));
+        p.drawLine(2, 13, 8, 9);
+        p.drawLine(8, 9, 14, 13);
+        p.setBrush(QColor(255, 0, 0));
+        p.drawEllipse(QPointF(8, 9), 1.5, 1.5);
+        p.setPen(QPen(QColor(0, 128, 0), 2));
+        p.drawLine(8, 1, 8, 6);
+        p.drawLine(5, 3.5, 11, 3.5);
+    });
 }
 
 // F1 shows the topic of the focused control, read by the window's help from this property.
@@ -139,9 +137,21 @@ TPaginaIrregular::TPaginaIrregular(ContextoPaginaIrregular contexto, QWidget* pa
     LabelFaixaN->hide();
     resultados->addWidget(LabelFaixaN);
     meio->addLayout(resultados, 1);
-    TabelaMetodos = new TTabelaMetodos(this);
+    // The methods side by side have a tab of their own beside the charts: at the window's least size the results
+    // need the whole width of the page.
+    auto* abaMetodos = new QWidget(PageControl1);
+    abaMetodos->setObjectName(QStringLiteral("TSMetodos"));
+    TabelaMetodos = new TTabelaMetodos(abaMetodos);
     Contexto(TabelaMetodos, 250); // F1 after a click on the table: the comparison of the methods
-    meio->addWidget(TabelaMetodos, 0, Qt::AlignTop);
+    auto* colunaMetodos = new QVBoxLayout(abaMetodos);
+    colunaMetodos->setContentsMargins(4, 4, 4, 4);
+    colunaMetodos->addWidget(TabelaMetodos, 0, Qt::AlignTop | Qt::AlignLeft);
+    colunaMetodos->addStretch(1);
+    const int indiceMetodos = PageControl1->addTab(abaMetodos, QStringLiteral("Métodos"));
+    PageControl1->setTabToolTip(indiceMetodos, QStringLiteral("Comparação dos Métodos"));
+    // All three tabs in sight at the window's least size: long captions are shortened rather than scrolled away.
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->setElideMode(Qt::ElideRight);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
     for (QPushButton* b : {BtICalcular, Button2, BtIRelatorio, Button6})

@@ -2,6 +2,7 @@
 
 #include "common/Pastas.h"
 #include "controls/EditNumero.h"
+#include "controls/RegionalJanela.h"
 #include "project/DialogService.h"
 #include "project/IniFile.h"
 #include "project/ListaRecentes.h"
@@ -24,7 +25,6 @@
 #include <QCursor>
 #include <QFrame>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -53,22 +53,6 @@ const char* const kExtensaoProjeto = "svo";
 
 QString Q(const std::string& texto) {
     return QString::fromStdString(texto);
-}
-
-// The regional long time format without the time-zone part Qt adds to it: "HH:mm:ss" on a Brazilian
-// system, as the clock of a desktop shows it.
-QString FormatoHoraLonga() {
-    const QString formato = QLocale::system().timeFormat(QLocale::LongFormat);
-    QString semFuso;
-    bool citacao = false;
-    for (QChar c : formato) {
-        if (c == u'\'')
-            citacao = !citacao;
-        if (c == u't' && !citacao)
-            continue;
-        semFuso.append(c);
-    }
-    return semFuso.trimmed();
 }
 
 QAction* Acao(QObject* dono, const char* nome, const QString& texto, const QString& dica) {
@@ -166,18 +150,11 @@ ModelosProjeto TFPrincipal::Modelos() {
 }
 
 char TFPrincipal::SeparadorDecimalRegional() {
-    const QChar c = TEditNumero::SeparadorDecimal();
-    return c.unicode() < 128 ? static_cast<char>(c.unicode()) : '.';
+    return RegionalJanela().Decimal();
 }
 
 char TFPrincipal::SeparadorDataRegional() {
-    // The first punctuation mark of the short date pattern ("dd/MM/yyyy" gives "/"); a pattern that
-    // separates with blanks or names the month ("d MMM yyyy" of the C locale) has none, and the date
-    // is then written with the slash.
-    for (QChar c : QLocale::system().dateFormat(QLocale::ShortFormat))
-        if (c.isPunct() && c != u'\'' && c.unicode() < 128)
-            return static_cast<char>(c.unicode());
-    return '/';
+    return RegionalJanela().SeparadorData;
 }
 
 void TFPrincipal::CriarMenu() {
@@ -794,7 +771,7 @@ bool TFPrincipal::OferecerRecuperacao() {
 }
 
 void TFPrincipal::Timer2Timer() {
-    PainelRelogio->setText(QLocale::system().toString(QTime::currentTime(), FormatoHoraLonga()));
+    PainelRelogio->setText(QTime::currentTime().toString(RegionalJanela().FormatoHora));
 }
 
 // ---- Hints ----

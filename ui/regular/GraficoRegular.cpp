@@ -1,6 +1,7 @@
 #include "ui/regular/GraficoRegular.h"
 
 #include "common/EscalaGrafico.h"
+#include "controls/RegionalJanela.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLineSeries>
-#include <QLocale>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -169,9 +169,8 @@ void RotularEixo(QCategoryAxis* eixo, double minimo, double maximo, int divisoes
         eixo->remove(rotulo);
     eixo->setRange(minimo, maximo);
     eixo->setStartValue(minimo);
-    QLocale local;
-    QChar decimal = local.decimalPoint().at(0);
-    QChar milhar = local.groupSeparator().isEmpty() ? QLatin1Char(' ') : local.groupSeparator().at(0);
+    const QChar decimal = RegionalJanela().SeparadorDecimal;
+    const QChar milhar = RegionalJanela().SeparadorMilhar;
     double passo = PassoRedondo(maximo - minimo, divisoes);
     double primeiro = std::ceil(minimo / passo - 1e-9) * passo;
     for (int i = 0; i < 100; ++i) {

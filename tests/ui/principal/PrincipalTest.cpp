@@ -3,9 +3,11 @@
 #include "tests/support/ScriptedDialogService.h"
 #include "tests/ui/ModaisRoteirizados.h"
 
+#include "controls/EditNumero.h"
 #include "project/IdentProjeto.h"
 #include "ui/principal/FIdentProjeto.h"
 #include "ui/principal/Principal.h"
+#include "ui/regular/PaginaRegular.h"
 
 #include <QDir>
 #include <QFile>
@@ -253,6 +255,15 @@ private slots:
         QCOMPARE(janela->Notebook1->currentIndex(), int(TFPrincipal::kPaginaIrregulares));
         janela->TBTri->trigger();
         QCOMPARE(janela->Notebook1->currentIndex(), int(TFPrincipal::kPaginaRegulares));
+        // At the window's least size the entry fields of the regular page stand in one column, those of the
+        // panel nested in the entry group as well.
+        janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(janela.get()));
+        const TPaginaRegular& pagina = *janela->PaginaRegular;
+        auto x = [&pagina](const QWidget* w) { return w->mapTo(&pagina, QPoint()).x(); };
+        QCOMPARE(janela->size(), janela->minimumSize());
+        QCOMPARE(x(pagina.EdFolga), x(pagina.EdVazao));
+        QCOMPARE(x(pagina.EdTalude), x(pagina.EdVazao));
     }
 
     void impressoraPeloServico() {
