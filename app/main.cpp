@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     sulvo::TDialogosQt dialogos;
     std::unique_ptr<sulvo::TFPrincipal> FPrincipal;
     try {
-        FPrincipal = std::make_unique<sulvo::TFPrincipal>(dialogos, dialogos, sulvo::PastaDeInstalacao());
+        FPrincipal = std::make_unique<sulvo::TFPrincipal>(dialogos, sulvo::PastaDeInstalacao());
     } catch (const std::exception& e) {
         dialogos.Erro(e.what());
         return 1;

@@ -9,7 +9,6 @@
 #include "ui/irregular/GraficoCurva.h"
 #include "ui/irregular/GraficoIrregular.h"
 #include "ui/irregular/PaginaIrregular.h"
-#include "ui/principal/JanelasModais.h"
 
 #include "controls/EditNumero.h"
 
@@ -84,10 +83,6 @@ public:
     std::optional<std::string> SalvarArquivo(const OpcoesArquivo&) override { return ++mensagens, std::nullopt; }
     void ConfigurarImpressora() override { ++mensagens; }
     bool Imprimir(QPrinter&) override { return false; }
-};
-
-class SemJanelas : public IJanelasModais {
-public:
     int ExibirModal(QDialog&) override { return QDialog::Rejected; }
 };
 
@@ -112,8 +107,7 @@ struct Ambiente {
     TSulvoIrregular secao;
     std::uint8_t indIncognita = 0;
     DialogosSilenciosos dialogos;
-    SemJanelas janelas;
-    TPaginaIrregular pagina{ContextoPaginaIrregular{secao, indIncognita, dialogos, janelas}};
+    TPaginaIrregular pagina{ContextoPaginaIrregular{secao, indIncognita, dialogos}};
     ContadorPinturas secaoPintada, vazaoPintada;
 
     Ambiente() {

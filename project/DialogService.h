@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+class QDialog;
 class QPrinter;
 
 namespace sulvo {
@@ -21,8 +22,8 @@ struct OpcoesArquivo {
     std::string pasta;          // starting folder; empty for the last one used
 };
 
-// Every message box, file dialog and print dialog the program shows goes through this interface, so that
-// the document manager and every window can be driven by tests with scripted answers.
+// Every message box, file dialog, print dialog and modal window the program shows goes through this interface,
+// so that the document manager and every window can be driven by tests with scripted answers.
 class IDialogService {
 public:
     virtual ~IDialogService() = default;
@@ -44,6 +45,10 @@ public:
     // The print dialog of a report: sets up `impressora` from the printer and paper chosen under "Configurar
     // Impressora", lets the user change them, and answers whether to print.
     virtual bool Imprimir(QPrinter& impressora) = 0;
+    // Shows one of the program's own windows modally (the identification, the roughness tables, the point and
+    // interval windows, the report) and returns its result, QDialog::Accepted or QDialog::Rejected. A test's
+    // service fills in and closes the real window without a nested event loop.
+    virtual int ExibirModal(QDialog& dialogo) = 0;
 };
 
 // The engine's messages and its non-convergence question, asked through the dialog service.

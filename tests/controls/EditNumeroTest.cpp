@@ -2,6 +2,7 @@
 #include "project/DialogService.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMimeData>
@@ -57,6 +58,10 @@ public:
     bool Imprimir(QPrinter&) override {
         Inesperado("Imprimir");
         return false;
+    }
+    int ExibirModal(QDialog&) override {
+        Inesperado("ExibirModal");
+        return QDialog::Rejected;
     }
 
 private:

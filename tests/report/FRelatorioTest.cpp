@@ -57,6 +57,7 @@ public:
     }
     void ConfigurarImpressora() override {}
     bool Imprimir(QPrinter&) override { return false; }
+    int ExibirModal(QDialog&) override { return QDialog::Rejected; }
 };
 
 // What one of poppler's tools says of a PDF: pdftotext its text, pdfinfo its title and page size.

@@ -5,6 +5,8 @@
 // expects with another text) is a test failure. Plain C++: the failure goes to a hook, which
 // defaults to GoogleTest's ADD_FAILURE or Qt Test's qFail when either header was included first.
 // Unexpected questions get the safest answer (Cancel, No, no file), so the code under test stops.
+// Modal windows go to a handler the Qt tests attach (a script of windows that fills each one in and closes
+// it); without a handler a modal window is unexpected and is answered as closed.
 
 #include "project/DialogService.h"
 
@@ -29,6 +31,8 @@ public:
     };
 
     using Falha = std::function<void(const std::string& mensagem)>;
+    // Shows a modal window and returns its result, as ExibirModal does.
+    using Modal = std::function<int(QDialog&)>;
 
     explicit ScriptedDialogService(Falha falha = FalhaPadrao()) : falha_(std::move(falha)) {}
 
@@ -78,6 +82,8 @@ public:
     // Failures seen so far (also sent to the hook).
     const std::vector<std::string>& Falhas() const { return falhas_; }
     bool RoteiroCumprido() const { return roteiro_.empty(); }
+    // The handler of the modal windows; an empty one detaches it.
+    void DefinirModais(Modal modal) { modal_ = std::move(modal); }
     // Drops the answers not yet used, without failing (for a test that stops early on purpose).
     void Descartar() { roteiro_.clear(); }
 
@@ -104,6 +110,12 @@ public:
         auto passo = Consumir(Tipo::Imprimir, {}, {});
         return passo && passo->resposta == Resposta::Sim;
     }
+    int ExibirModal(QDialog& dialogo) override {
+        if (modal_)
+            return modal_(dialogo);
+        Falhar("unexpected modal window");
+        return kRejeitado;
+    }
 
     static std::string Descrever(Tipo tipo, const std::optional<std::string>& texto) {
         static const char* const kNomes[] = {"Mensagem",     "Erro",          "SimNao",     "SimNaoCancelar",
@@ -122,6 +134,8 @@ public:
     }
 
 private:
+    static constexpr int kRejeitado = 0; // QDialog::Rejected, without the widgets' headers
+
     struct Passo {
         Tipo tipo;
         std::optional<std::string> texto;
@@ -151,6 +165,7 @@ private:
     }
 
     Falha falha_;
+    Modal modal_;
     std::deque<Passo> roteiro_;
     std::vector<Pedido> pedidos_;
     std::vector<std::string> falhas_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/principal/JanelasModais.h"
+#include "tests/support/ScriptedDialogService.h"
 
 #include <QDialog>
 #include <QTest>
@@ -11,15 +11,22 @@
 namespace sulvo::testing {
 
 // Shows each modal dialog as an ordinary window, lets the next scripted step fill it in and press its
-// buttons, and returns the dialog's result; a dialog the script does not expect fails the test.
-class ModaisRoteirizados final : public IJanelasModais {
+// buttons, and returns the dialog's result; a dialog the script does not expect fails the test. It answers
+// the modal windows of the dialog service it is attached to, for as long as it lives.
+class ModaisRoteirizados final {
 public:
     using Passo = std::function<void(QDialog&)>;
 
-    ~ModaisRoteirizados() override {
+    explicit ModaisRoteirizados(ScriptedDialogService& dialogos) : dialogos_(dialogos) {
+        dialogos_.DefinirModais([this](QDialog& dialogo) { return ExibirModal(dialogo); });
+    }
+    ~ModaisRoteirizados() {
+        dialogos_.DefinirModais({});
         if (!passos_.empty())
             QTest::qFail("scripted modal dialog never shown", __FILE__, __LINE__);
     }
+    ModaisRoteirizados(const ModaisRoteirizados&) = delete;
+    ModaisRoteirizados& operator=(const ModaisRoteirizados&) = delete;
 
     ModaisRoteirizados& Esperar(Passo passo) {
         passos_.push_back(std::move(passo));
@@ -27,7 +34,7 @@ public:
     }
     int Exibidos() const { return exibidos_; }
 
-    int ExibirModal(QDialog& dialogo) override {
+    int ExibirModal(QDialog& dialogo) {
         ++exibidos_;
         dialogo.setResult(QDialog::Rejected);
         dialogo.show();
@@ -46,6 +53,7 @@ public:
     }
 
 private:
+    ScriptedDialogService& dialogos_;
     std::deque<Passo> passos_;
     int exibidos_ = 0;
 };

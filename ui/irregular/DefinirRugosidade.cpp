@@ -6,7 +6,6 @@
 #include "project/DialogService.h"
 #include "roughness/FRugosidade.h"
 #include "ui/irregular/IrregularSecao.h"
-#include "ui/principal/JanelasModais.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -151,16 +150,16 @@ void TFDefinirRugosidade::showEvent(QShowEvent* evento) {
         move(tela->availableGeometry().center() - rect().center());
 }
 
-void TFDefinirRugosidade::Executar(IJanelasModais& janelas) {
+void TFDefinirRugosidade::Executar() {
     FormActivate();
     for (;;) {
         tabelaPedida_ = -1;
-        janelas.ExibirModal(*this);
+        dialogos_.ExibirModal(*this);
         if (tabelaPedida_ < 0)
             break;
         if (tabelas_) {
             tabelas_->DefinirTabela(tabelaPedida_);
-            if (janelas.ExibirModal(*tabelas_) == QDialog::Accepted) {
+            if (dialogos_.ExibirModal(*tabelas_) == QDialog::Accepted) {
                 EdRugosidade->SetValor(tabelas_->RugosidadeEscolhida);
                 faixaEscolhida_ = tabelas_->FaixaEscolhida;
             }

@@ -18,7 +18,6 @@ class QToolButton;
 namespace sulvo {
 
 class IDialogService;
-class IJanelasModais;
 class TEditNumero;
 class TFRugosidade;
 class TSulvoIrregular;
@@ -40,7 +39,7 @@ public:
     // One opening: the lists and the table are prepared from the section, the window is shown modally, and
     // each table picked from the "..." menu runs while this window is hidden, which then shows again with
     // the chosen coefficient in its field. Returns when the window has closed.
-    void Executar(IJanelasModais& janelas);
+    void Executar();
 
     QLabel* Label1;
     QLabel* Label2;

@@ -18,7 +18,6 @@
 #include "ui/irregular/MenuMargens.h"
 #include "ui/irregular/TabelaMetodos.h"
 #include "ui/irregular/TabelaPontos.h"
-#include "ui/principal/JanelasModais.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -632,7 +631,7 @@ void TPaginaIrregular::Timer1Timer() {
 void TPaginaIrregular::IrregularSeries1DblClick(int indice) {
     FAltPonto->IndicePonto = indice;
     const std::vector<TPontoSecao> antes = ctx_.SulvoIrregular.Pontos;
-    ctx_.Modais.ExibirModal(*FAltPonto);
+    ctx_.Dialogos.ExibirModal(*FAltPonto);
     EditorPontos->RegistrarAlteracao(antes, QStringLiteral("Alterar ponto"));
 }
 
@@ -783,7 +782,7 @@ void TPaginaIrregular::DesenharCurvaVazao() {
 
 void TPaginaIrregular::BtDefinirRugosidadeClick() {
     const std::vector<TPontoSecao> antes = ctx_.SulvoIrregular.Pontos;
-    FDefinirRugosidade->Executar(ctx_.Modais);
+    FDefinirRugosidade->Executar();
     EditorPontos->RegistrarAlteracao(antes, QStringLiteral("Definir rugosidades"));
 }
 

@@ -22,7 +22,6 @@ class QTimer;
 namespace sulvo {
 
 class IDialogService;
-class IJanelasModais;
 class TEditNumero;
 class TEditorPontos;
 class TFAltPonto;
@@ -40,8 +39,7 @@ struct TCampoSecao;
 struct ContextoPaginaIrregular {
     TSulvoIrregular& SulvoIrregular;
     std::uint8_t& IndIncognita; // position of the unknown last chosen on either page; 255 for none
-    IDialogService& Dialogos;
-    IJanelasModais& Modais; // shows the point and interval-roughness windows (and the roughness tables)
+    IDialogService& Dialogos;   // also shows the point and interval-roughness windows (and the roughness tables)
     // Sets the document manager's Alterado to True.
     std::function<void()> MarcarAlterado = {};
     // A keystroke in any numeric field of the window disables the regular page's "Relatório".

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "project/DialogService.h"
-#include "ui/principal/JanelasModais.h"
 
 #include <QPointer>
 #include <QString>
 
 #include <memory>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -15,7 +15,7 @@ namespace sulvo {
 
 // The real message boxes and file dialogs, with Qt's standard buttons (in Portuguese once the
 // qtbase_pt_BR translation is installed), the printer the reports print on, and modal windows.
-class TDialogosQt final : public IDialogService, public IJanelasModais {
+class TDialogosQt final : public IDialogService {
 public:
     explicit TDialogosQt(QWidget* janela = nullptr);
     ~TDialogosQt() override;
@@ -33,7 +33,6 @@ public:
     std::optional<std::string> SalvarArquivo(const OpcoesArquivo& opcoes) override;
     void ConfigurarImpressora() override;
     bool Imprimir(QPrinter& impressora) override;
-
     int ExibirModal(QDialog& dialogo) override;
 
     // The printer set up under "Configurar Impressora".

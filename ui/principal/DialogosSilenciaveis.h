@@ -47,6 +47,8 @@ public:
             destino_.ConfigurarImpressora();
     }
     bool Imprimir(QPrinter& impressora) override { return !silencioso_ && destino_.Imprimir(impressora); }
+    // A window is opened by the user, never by the silent recalculation, so it always passes.
+    int ExibirModal(QDialog& dialogo) override { return destino_.ExibirModal(dialogo); }
 
 private:
     IDialogService& destino_;

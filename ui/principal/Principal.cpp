@@ -16,7 +16,6 @@
 #include "ui/periferia/SplashSulvo.h"
 #include "ui/principal/FIdentProjeto.h"
 #include "ui/principal/Icones.h"
-#include "ui/principal/JanelasModais.h"
 #include "ui/regular/GraficoRegular.h"
 #include "ui/regular/PaginaRegular.h"
 
@@ -65,9 +64,8 @@ QAction* Acao(QObject* dono, const char* nome, const QString& texto, const QStri
 
 } // namespace
 
-TFPrincipal::TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, fs::path pastaInstalacao, IAjuda* ajuda,
-                         QWidget* parent)
-    : QMainWindow(parent), GerenteSys1(dialogos), dialogos_(dialogos), modais_(modais), dialogosPaginas_(dialogos),
+TFPrincipal::TFPrincipal(IDialogService& dialogos, fs::path pastaInstalacao, IAjuda* ajuda, QWidget* parent)
+    : QMainWindow(parent), GerenteSys1(dialogos), dialogos_(dialogos), dialogosPaginas_(dialogos),
       prompt_(dialogosPaginas_), pastaInstalacao_(fs::absolute(std::move(pastaInstalacao))), ajuda_(ajuda) {
     setObjectName(QStringLiteral("FPrincipal"));
     setProperty("helpContext", kContextoAjuda);
@@ -360,16 +358,11 @@ void TFPrincipal::CriarPaginas() {
     setCentralWidget(Panel2);
 }
 
-int TFPrincipal::ExibirModal(QDialog& dialogo) {
-    return modais_.ExibirModal(dialogo);
-}
-
 void TFPrincipal::CriarPaginaRegular() {
     ContextoPaginaRegular ctx{SulvoTriangular, SulvoTrapezoidal, SulvoRetangular, SulvoCircular,
                               IndSulvoReg,     IndIncognita,     dialogosPaginas_};
     ctx.MarcarAlterado = [this] { GerenteSys1.Alterado = true; };
     ctx.FRugosidade = FRugosidade;
-    ctx.ExibirModal = [this](QDialog& dialogo) { return ExibirModal(dialogo); };
     // The calculation reads the fields the way a save does: both pages, through the manager's event.
     ctx.LerCamposDados = [this] {
         if (GerenteSys1.OnLerCamposDados)
@@ -382,7 +375,7 @@ void TFPrincipal::CriarPaginaRegular() {
 }
 
 void TFPrincipal::CriarPaginaIrregular() {
-    ContextoPaginaIrregular ctx{SulvoIrregular, IndIncognita, dialogosPaginas_, modais_};
+    ContextoPaginaIrregular ctx{SulvoIrregular, IndIncognita, dialogosPaginas_};
     ctx.MarcarAlterado = [this] { GerenteSys1.Alterado = true; };
     // The regular report quotes the fields of the whole window, so any keystroke outdates it.
     ctx.DesabilitarRelatorioRegular = [this] { PaginaRegular->BtRelatorio->setEnabled(false); };
@@ -590,7 +583,7 @@ void TFPrincipal::TBNovoClick() {
     if (!Executar([this] { return GerenteSys1.Novo(); }))
         return;
     Notebook1->setCurrentIndex(kPaginaInicial);
-    modais_.ExibirModal(*FIdentProjeto);
+    dialogos_.ExibirModal(*FIdentProjeto);
     Notebook1->setCurrentIndex(kPaginaRegulares);
 }
 
@@ -656,7 +649,7 @@ void TFPrincipal::AbrirPeloNome(std::string arquivo, bool avisarFalha) {
 }
 
 void TFPrincipal::IdentificaodoProjeto1Click() {
-    modais_.ExibirModal(*FIdentProjeto);
+    dialogos_.ExibirModal(*FIdentProjeto);
 }
 
 void TFPrincipal::NavegarRegular(int indice) {
@@ -690,7 +683,7 @@ void TFPrincipal::MostrarAjuda(int contexto) {
 
 void TFPrincipal::TBSobreClick() {
     TFSplashSulvo sobre(Q(pastaInstalacao_.string()), this);
-    modais_.ExibirModal(sobre);
+    dialogos_.ExibirModal(sobre);
 }
 
 void TFPrincipal::PaginaInternetClick(int tag) {
@@ -707,7 +700,7 @@ void TFPrincipal::ExibirRelatorio(TFRelatorio& relatorio) {
     // The saved report goes beside the project, named after it.
     const fs::path projeto(GerenteSys1.PathProjeto);
     relatorio.DefinirDestino(dialogos_, projeto.parent_path().string(), projeto.stem().string());
-    modais_.ExibirModal(relatorio);
+    dialogos_.ExibirModal(relatorio);
 }
 
 void TFPrincipal::BtRelatorioClick() {

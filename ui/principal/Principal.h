@@ -34,7 +34,6 @@ namespace sulvo {
 
 class IAjuda;
 class IDialogService;
-class IJanelasModais;
 class TFIdentProjeto;
 class TFRelatorio;
 class TFRugosidade;
@@ -51,8 +50,8 @@ public:
     // `pastaInstalacao` holds "Sulvo.ini", the roughness tables and the help file, and becomes the
     // working folder; if it cannot be made so, std::filesystem::filesystem_error leaves the constructor.
     // Without `ajuda` the window opens "Sulvo.hlp" of that folder in its own help viewer.
-    TFPrincipal(IDialogService& dialogos, IJanelasModais& modais, std::filesystem::path pastaInstalacao,
-                IAjuda* ajuda = nullptr, QWidget* parent = nullptr);
+    TFPrincipal(IDialogService& dialogos, std::filesystem::path pastaInstalacao, IAjuda* ajuda = nullptr,
+                QWidget* parent = nullptr);
     ~TFPrincipal() override;
 
     static constexpr int kContextoAjuda = 200;
@@ -76,7 +75,6 @@ public:
 
     ModelosProjeto Modelos();
     IDialogService& Dialogos() { return dialogos_; }
-    IJanelasModais& Modais() { return modais_; }
     IPrompt& Prompt() { return prompt_; }
     IAjuda& Ajuda() { return *ajuda_; }
     const std::filesystem::path& PastaInstalacao() const { return pastaInstalacao_; }
@@ -209,7 +207,6 @@ private:
     void CriarPaginas();
     void CriarPaginaRegular();
     void CriarPaginaIrregular();
-    int ExibirModal(QDialog& dialogo);
     void CriarBarraDeStatus();
     void FormCreate();
     void FormActivate();
@@ -229,7 +226,6 @@ private:
     QString DicaMaisProxima(QWidget* w) const;
 
     IDialogService& dialogos_;
-    IJanelasModais& modais_;
     // What the pages and the engine's prompts talk to: the window's service, silenced while a reopened
     // project is recalculated.
     TDialogosSilenciaveis dialogosPaginas_;

@@ -871,7 +871,7 @@ void TPaginaRegular::AbrirTabelaRugosidade(int tipoTabela) {
     if (!dialogo)
         return;
     dialogo->DefinirTabela(tipoTabela);
-    const int resultado = ctx_.ExibirModal ? ctx_.ExibirModal(*dialogo) : dialogo->exec();
+    const int resultado = ctx_.Dialogos.ExibirModal(*dialogo);
     if (resultado != QDialog::Accepted)
         return;
     EdRugosidade->SetValor(dialogo->RugosidadeEscolhida);

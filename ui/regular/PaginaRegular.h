@@ -44,8 +44,6 @@ struct ContextoPaginaRegular {
     std::function<void()> MarcarAlterado{};
     // The roughness table dialog shared with the rest of the window; without one "..." offers nothing.
     TFRugosidade* FRugosidade = nullptr;
-    // Shows a dialog modally and returns its result; empty: QDialog::exec.
-    std::function<int(QDialog&)> ExibirModal{};
     // The window's field reader (both pages, through the document manager's OnLerCamposDados);
     // empty: this page's own half.
     std::function<void()> LerCamposDados{};

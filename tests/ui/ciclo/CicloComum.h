@@ -63,7 +63,7 @@ public:
 
     TFPrincipal& Abrir() {
         janela.reset();
-        janela = std::make_unique<TFPrincipal>(dialogos, modais, pasta.path().toStdString(), &ajuda);
+        janela = std::make_unique<TFPrincipal>(dialogos, pasta.path().toStdString(), &ajuda);
         janela->show();
         if (!QTest::qWaitForWindowExposed(janela.get()))
             QTest::qFail("main window not exposed", __FILE__, __LINE__);
@@ -111,7 +111,7 @@ public:
 
     QTemporaryDir pasta;
     ScriptedDialogService dialogos;
-    ModaisRoteirizados modais;
+    ModaisRoteirizados modais{dialogos};
     AjudaRegistrada ajuda;
     std::unique_ptr<TFPrincipal> janela;
 

@@ -269,7 +269,7 @@ private slots:
         s.Pontos[0].Rug = 0.7; // meaningless for the first point: reset on closing
         s.Pontos[2].Rug = 0;
         ScriptedDialogService dialogos;
-        JanelasRoteiro janelas;
+        JanelasRoteiro janelas{dialogos};
         TFDefinirRugosidade f(s, dialogos);
         QSignalSpy fechado(&f, &TFDefinirRugosidade::Fechado);
         QSignalSpy relatorio(&f, &TFDefinirRugosidade::RelatorioInvalidado);
@@ -281,7 +281,7 @@ private slots:
             QCOMPARE(f.CBInicio->count(), 3);
             f.reject(); // the close box or Escape, answered Yes
         });
-        f.Executar(janelas);
+        f.Executar();
         QCOMPARE(fechado.size(), 1);
         QCOMPARE(fechado[0][0].toBool(), false);
         QCOMPARE(relatorio.size(), 2);
@@ -297,7 +297,7 @@ private slots:
             g.BtAdicionar->click();
             g.BtSair->click();
         });
-        f.Executar(janelas);
+        f.Executar();
         QCOMPARE(fechado.size(), 2);
         QCOMPARE(fechado[1][0].toBool(), true);
     }
@@ -346,7 +346,7 @@ private slots:
         for (auto& p : s.Pontos)
             p.Rug = 0;
         ScriptedDialogService dialogos;
-        JanelasRoteiro janelas;
+        JanelasRoteiro janelas{dialogos};
         TFRugosidade tabelas(dialogos);
         tabelas.DefinirPasta(pasta.path().toStdString());
         TFDefinirRugosidade f(s, dialogos);
@@ -382,7 +382,7 @@ private slots:
             });
         // The flood table has no file in the folder: the table dialog says so and shows an empty table.
         dialogos.EsperarErro(std::nullopt);
-        f.Executar(janelas);
+        f.Executar();
         QVERIFY(janelas.Cumprido());
         // The row's minimum and maximum went with the coefficient to every interval of the run...
         for (std::size_t k = 1; k < 4; ++k) {
@@ -402,7 +402,7 @@ private slots:
     void TabelaSemDialogoSoEscondeEMostra() {
         TSulvoIrregular s = Secao();
         ScriptedDialogService dialogos;
-        JanelasRoteiro janelas;
+        JanelasRoteiro janelas{dialogos};
         TFDefinirRugosidade f(s, dialogos);
         janelas
             .Depois([](QDialog& d) {
@@ -415,7 +415,7 @@ private slots:
                 QCOMPARE(g.EdRugosidade->text(), QStringLiteral("0,02000000"));
                 g.BtSair->click();
             });
-        f.Executar(janelas);
+        f.Executar();
         QCOMPARE(janelas.Titulos().size(), 2u);
     }
 };

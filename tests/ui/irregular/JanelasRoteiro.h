@@ -2,9 +2,10 @@
 
 // Modal windows for the page's tests: each window the code under test shows modally is handed to the next
 // step of a script, which fills it in and presses its buttons. A window that appears when no step is left,
-// or that a step leaves open, is a test failure; so is a step that never ran.
+// or that a step leaves open, is a test failure; so is a step that never ran. The script answers the modal
+// windows of the dialog service it is attached to, for as long as it lives.
 
-#include "ui/principal/JanelasModais.h"
+#include "tests/support/ScriptedDialogService.h"
 
 #include <QDialog>
 #include <QString>
@@ -18,21 +19,28 @@
 
 namespace sulvo::testing {
 
-class JanelasRoteiro : public IJanelasModais {
+class JanelasRoteiro {
 public:
     using Passo = std::function<void(QDialog&)>;
 
-    ~JanelasRoteiro() override {
+    explicit JanelasRoteiro(ScriptedDialogService& dialogos) : dialogos_(dialogos) {
+        dialogos_.DefinirModais([this](QDialog& dialogo) { return ExibirModal(dialogo); });
+    }
+    ~JanelasRoteiro() {
+        dialogos_.DefinirModais({});
         if (!roteiro_.empty())
             QTest::qFail("a scripted modal window never appeared", __FILE__, __LINE__);
     }
+
+    JanelasRoteiro(const JanelasRoteiro&) = delete;
+    JanelasRoteiro& operator=(const JanelasRoteiro&) = delete;
 
     JanelasRoteiro& Depois(Passo passo) {
         roteiro_.push_back(std::move(passo));
         return *this;
     }
 
-    int ExibirModal(QDialog& dialogo) override {
+    int ExibirModal(QDialog& dialogo) {
         titulos_.push_back(dialogo.windowTitle());
         if (roteiro_.empty()) {
             QTest::qFail(("unexpected modal window: " + dialogo.windowTitle().toStdString()).c_str(), __FILE__,
@@ -56,6 +64,7 @@ public:
     const std::vector<QString>& Titulos() const { return titulos_; }
 
 private:
+    ScriptedDialogService& dialogos_;
     std::deque<Passo> roteiro_;
     std::vector<QString> titulos_;
 };

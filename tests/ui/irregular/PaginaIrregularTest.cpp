@@ -45,13 +45,13 @@ struct Ambiente {
     TSulvoIrregular secao;
     std::uint8_t indIncognita = 0;
     ScriptedDialogService dialogos;
-    JanelasRoteiro janelas;
+    JanelasRoteiro janelas{dialogos};
     int alterado = 0;
     int relatorioRegular = 0;
     TPaginaIrregular pagina;
 
     Ambiente()
-        : pagina(ContextoPaginaIrregular{secao, indIncognita, dialogos, janelas, [this] { ++alterado; },
+        : pagina(ContextoPaginaIrregular{secao, indIncognita, dialogos, [this] { ++alterado; },
                                          [this] { ++relatorioRegular; }}) {}
 
     // Types the width B and leaves the field, confirming the new section.

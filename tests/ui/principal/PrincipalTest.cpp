@@ -72,7 +72,7 @@ class PrincipalTest : public QObject {
     std::filesystem::path pastaOriginal;
 
     std::unique_ptr<TFPrincipal> NovaJanela() {
-        return std::make_unique<TFPrincipal>(*dialogos, *modais, pasta->path().toStdString());
+        return std::make_unique<TFPrincipal>(*dialogos, pasta->path().toStdString());
     }
     QString Arquivo(const char* nome) const { return pasta->filePath(QString::fromUtf8(nome)); }
     QString Ini() const { return Arquivo("Sulvo.ini"); }
@@ -114,7 +114,7 @@ private slots:
         pasta = std::make_unique<QTemporaryDir>();
         QVERIFY(pasta->isValid());
         dialogos = std::make_unique<ScriptedDialogService>();
-        modais = std::make_unique<ModaisRoteirizados>();
+        modais = std::make_unique<ModaisRoteirizados>(*dialogos);
     }
 
     void cleanup() {

@@ -107,7 +107,6 @@ private:
         ContextoPaginaRegular ctx{tri_, tra_, ret_, cir_, indSulvoReg_, indIncognita_, *dialogos_};
         ctx.MarcarAlterado = [this] { ++alteracoes_; };
         ctx.FRugosidade = rugosidade_.get();
-        ctx.ExibirModal = [this](QDialog& d) { return modal_ ? modal_(d) : int(QDialog::Rejected); };
         pagina_ = std::make_unique<TPaginaRegular>(std::move(ctx));
         pagina_->resize(770, 470);
         pagina_->show();
@@ -126,6 +125,7 @@ private slots:
         indIncognita_ = 0;
         alteracoes_ = 0;
         dialogos_ = std::make_unique<ScriptedDialogService>();
+        dialogos_->DefinirModais([this](QDialog& d) { return modal_ ? modal_(d) : int(QDialog::Rejected); });
         prompt_ = std::make_unique<PromptRoteirizado>(*dialogos_);
         for (TSulvo* s : std::initializer_list<TSulvo*>{&tri_, &tra_, &ret_, &cir_})
             s->DefinirPrompt(*prompt_);
