@@ -142,6 +142,11 @@ TFPrincipal::TFPrincipal(IDialogService& dialogos, fs::path pastaInstalacao, IAj
 TFPrincipal::~TFPrincipal() {
     if (TEditNumero::ServicoDialogosPadrao() == &dialogos_)
         TEditNumero::DefinirServicoDialogosPadrao(nullptr);
+    // The pages, their tables and charts read the sections this window holds as members: they go first, while the
+    // sections still exist (QWidget would delete them only after the members, and a table hidden on the way asks
+    // its model for the points).
+    delete PaginaIrregular;
+    delete PaginaRegular;
 }
 
 ModelosProjeto TFPrincipal::Modelos() {
