@@ -1,4 +1,5 @@
 #include "app/LinhaComando.h"
+#include "common/Alocador.h"
 #include "common/Pastas.h"
 #include "ui/principal/DialogosQt.h"
 #include "ui/principal/Principal.h"
@@ -12,6 +13,7 @@
 #include <memory>
 
 int main(int argc, char** argv) {
+    sulvo::ConfigurarAlocador();
     const sulvo::TLinhaComando linha = sulvo::LerLinhaComando({argv + 1, argv + argc});
     if (int status = sulvo::ResponderLinhaComando(linha); status >= 0)
         return status;

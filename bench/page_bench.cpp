@@ -3,6 +3,7 @@
 // of the section chart. Two beds of 1 000 to 100 000 points: a smooth valley, and a rough bed whose depth
 // changes from point to point so that the water meets it in thousands of places. Runs the real widgets under
 // the offscreen platform; every step includes the event processing and painting it causes.
+#include "common/Alocador.h"
 #include "engine/uIrregular.h"
 #include "project/DialogService.h"
 #include "report/ImagemGraficoQt.h"
@@ -258,6 +259,7 @@ BENCHMARK(BM_ImagemRelatorio)->Apply(Tamanhos);
 
 // The widgets need an application object before the first benchmark and the numbers the C locale.
 int main(int argc, char** argv) {
+    sulvo::ConfigurarAlocador(); // as the program does at start
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int argcQt = 1;
     char nome[] = "page_bench";

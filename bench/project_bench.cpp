@@ -2,6 +2,8 @@
 // file, the merge in memory and one atomic write per save; one read and one parse per open.
 #include "project/ArquivoProjeto.h"
 
+#include "common/Alocador.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -89,3 +91,14 @@ BENCHMARK(BM_SalvarSobreOAnterior)
     ->Complexity();
 BENCHMARK(BM_SalvarArquivoNovo)->RangeMultiplier(10)->Range(100, 100000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_Abrir)->RangeMultiplier(10)->Range(100, 100000)->Unit(benchmark::kMillisecond)->Complexity();
+
+// The allocator is set as the program sets it at start, so a large project is measured as it is opened in it.
+int main(int argc, char** argv) {
+    ConfigurarAlocador();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

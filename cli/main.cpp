@@ -1,12 +1,14 @@
 // sulvo-calc: the headless calculator over the same engine as the window.
 #include "cli/Argumentos.h"
 #include "cli/Usage.h"
+#include "common/Alocador.h"
 #include "common/Versao.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
     using namespace sulvo::cli;
+    sulvo::ConfigurarAlocador();
     std::vector<std::string> args(argv + 1, argv + argc);
     // Without arguments the usage is an error message; asked for, it is the answer.
     if (args.empty()) {

@@ -116,7 +116,25 @@ int RemoverTemporariosAbandonados(const std::string& caminho) {
     return removidos;
 }
 
+int EscreverTudo(int fd, std::string_view dados) {
+    std::size_t escrito = 0;
+    while (escrito < dados.size()) {
+        ssize_t n = ::write(fd, dados.data() + escrito, dados.size() - escrito);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        escrito += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
 int GravarArquivoAtomicamente(const std::string& caminho, std::string_view dados) {
+    return GravarArquivoAtomicamente(caminho, [dados](int fd) { return EscreverTudo(fd, dados); });
+}
+
+int GravarArquivoAtomicamente(const std::string& caminho, const std::function<int(int fd)>& escrever) {
     int erro = 0;
     std::string alvo = Resolver(caminho, erro);
     if (erro)
@@ -150,16 +168,8 @@ int GravarArquivoAtomicamente(const std::string& caminho, std::string_view dados
         ::unlink(temporario.c_str());
         return causa;
     };
-    std::size_t escrito = 0;
-    while (escrito < dados.size()) {
-        ssize_t n = ::write(fd, dados.data() + escrito, dados.size() - escrito);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return desistir(errno);
-        }
-        escrito += static_cast<std::size_t>(n);
-    }
+    if (int falha = escrever(fd))
+        return desistir(falha);
     if (existe)
         (void)::fchmod(fd, st.st_mode & 07777);
     if (::fdatasync(fd) != 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,12 @@ namespace sulvo {
 // no longer runs) are removed. Returns 0, or the errno of the step that failed, with the old file
 // untouched.
 int GravarArquivoAtomicamente(const std::string& caminho, std::string_view dados);
+// The same, with the content written by `escrever` into the open temporary file (through EscreverTudo, say):
+// a large file goes out through a small buffer instead of being assembled whole first. `escrever` returns
+// 0, or the errno of a write that failed.
+int GravarArquivoAtomicamente(const std::string& caminho, const std::function<int(int fd)>& escrever);
+// Writes all of `dados` to `fd`, resuming after interruptions; 0, or the errno of the write that failed.
+int EscreverTudo(int fd, std::string_view dados);
 
 // The hidden temporary files ".name.PID.N.tmp" beside `caminho` whose process PID no longer runs
 // are removed; the number removed is returned.

@@ -4,6 +4,7 @@
 #include "project/ArquivoFaixaN.h"
 #include "project/ArquivoIrregular2.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -121,24 +122,19 @@ bool LerDoArquivo(TSulvoIrregular& s, TCustomIniFile& ini) {
     if (numPontos > kMaxPontos)
         return false;
     if (numPontos > 0) {
-        // A key a reader could never get back from a written value: values hold no line breaks.
-        constexpr const char* kAusente = "\n";
         std::string k;
         for (int i = 1; i <= numPontos; ++i) {
             k = std::to_string(i);
-            std::string x = ini.ReadString(secao, "X" + k, kAusente);
-            std::string y = ini.ReadString(secao, "Y" + k, kAusente);
-            std::string rug = ini.ReadString(secao, "Rug" + k, kAusente);
+            std::optional<double> x, y, rug;
+            const bool haX = ini.LerRealSeHouver(secao, "X" + k, x);
+            const bool haY = ini.LerRealSeHouver(secao, "Y" + k, y);
+            const bool haRug = ini.LerRealSeHouver(secao, "Rug" + k, rug);
             // A point with none of its keys: the count promises more points than the file holds, so the
             // section is damaged (a count of a million in a small file must not invent a million points).
-            if (x == kAusente && y == kAusente && rug == kAusente)
+            if (!haX && !haY && !haRug)
                 throw ESecaoDanificada("A seção " + std::string(secao) + " está danificada: \"NumPontos\" é " +
                                        std::to_string(numPontos) + ", mas falta a chave X" + k + ".");
-            TPontoSecao ponto;
-            ponto.X = LerReal(x).value_or(-1);
-            ponto.Y = LerReal(y).value_or(-1);
-            ponto.Rug = LerReal(rug).value_or(-1);
-            s.Pontos.push_back(ponto);
+            s.Pontos.push_back({x.value_or(-1), y.value_or(-1), rug.value_or(-1)});
         }
     }
     LerSecaoIrregular2(s, ini);

@@ -99,6 +99,16 @@ double TCustomIniFile::ReadFloat(std::string_view Section, std::string_view Iden
     return LerReal(ReadString(Section, Ident, "")).value_or(Default);
 }
 
+bool TCustomIniFile::LerRealSeHouver(std::string_view Section, std::string_view Ident, std::optional<double>& valor) {
+    // A value never holds a line break, so this default cannot be a value read back.
+    constexpr std::string_view kAusente = "\n";
+    std::string texto = ReadString(Section, Ident, kAusente);
+    if (texto == kAusente)
+        return false;
+    valor = LerReal(texto);
+    return true;
+}
+
 void TCustomIniFile::WriteFloat(std::string_view Section, std::string_view Ident, double Value) {
     WriteString(Section, Ident, FormatarGeral(Value, separador_));
 }
@@ -138,7 +148,38 @@ bool IgualSemCaixa(std::string_view a, std::string_view b) {
 
 } // namespace
 
-template <class NomeDe> std::size_t TIniFile::Indice::Procurar(std::string_view nome, NomeDe nomeDe) const {
+namespace {
+
+// Splits a name into a prefix and the decimal number that ends it: "Rug12" is ("Rug", 12). False for a name
+// without such a number, with a leading zero ("X01" is another name than "X1") or with more than 9 digits.
+bool Numerado(std::string_view nome, std::string_view& prefixo, std::uint32_t& numero) {
+    std::size_t i = nome.size();
+    while (i > 0 && nome[i - 1] >= '0' && nome[i - 1] <= '9')
+        --i;
+    const std::size_t digitos = nome.size() - i;
+    if (digitos == 0 || digitos > 9 || (digitos > 1 && nome[i] == '0'))
+        return false;
+    numero = 0;
+    for (std::size_t k = i; k < nome.size(); ++k)
+        numero = numero * 10 + static_cast<std::uint32_t>(nome[k] - '0');
+    prefixo = nome.substr(0, i);
+    return true;
+}
+
+} // namespace
+
+template <class NomeDe>
+std::size_t TIniFile::Indice::FamiliaDe(std::string_view prefixo, std::uint32_t hash, NomeDe nomeDe) const {
+    for (std::size_t i = 0; i < familias_.size(); ++i) {
+        const Familia& f = familias_[i];
+        if (f.hash == hash && f.tamanhoPrefixo == prefixo.size() &&
+            IgualSemCaixa(nomeDe(f.exemplo).substr(0, f.tamanhoPrefixo), prefixo))
+            return i;
+    }
+    return npos;
+}
+
+template <class NomeDe> std::size_t TIniFile::Indice::ProcurarNaTabela(std::string_view nome, NomeDe nomeDe) const {
     if (tabela_.empty())
         return npos;
     const std::uint32_t h = HashSemCaixa(nome);
@@ -152,7 +193,19 @@ template <class NomeDe> std::size_t TIniFile::Indice::Procurar(std::string_view 
     }
 }
 
-void TIniFile::Indice::Reservar(std::size_t n) {
+template <class NomeDe> std::size_t TIniFile::Indice::Procurar(std::string_view nome, NomeDe nomeDe) const {
+    std::string_view prefixo;
+    std::uint32_t numero = 0;
+    if (Numerado(nome, prefixo, numero))
+        if (std::size_t i = FamiliaDe(prefixo, HashSemCaixa(prefixo), nomeDe); i != npos) {
+            const std::vector<std::uint32_t>& posicoes = familias_[i].posicoes;
+            if (numero < posicoes.size() && posicoes[numero] != 0)
+                return posicoes[numero] - 1;
+        }
+    return ProcurarNaTabela(nome, nomeDe);
+}
+
+void TIniFile::Indice::Crescer(std::size_t n) {
     std::size_t tamanho = 16;
     while (3 * tamanho < 4 * n)
         tamanho *= 2;
@@ -171,18 +224,43 @@ void TIniFile::Indice::Reservar(std::size_t n) {
     }
 }
 
+void TIniFile::Indice::InserirNaTabela(std::uint32_t hash, std::size_t posicao) {
+    if (4 * (usados_ + 1) > 3 * tabela_.size())
+        Crescer(2 * (usados_ + 1));
+    const std::size_t mascara = tabela_.size() - 1;
+    std::size_t i = hash & mascara;
+    while (tabela_[i].hash != 0)
+        i = (i + 1) & mascara;
+    tabela_[i] = {hash, static_cast<std::uint32_t>(posicao)};
+    ++usados_;
+}
+
 template <class NomeDe>
 std::size_t TIniFile::Indice::InserirOuAchar(std::string_view nome, std::size_t posicao, NomeDe nomeDe) {
-    if (4 * (usados_ + 1) > 3 * tabela_.size())
-        Reservar(2 * (usados_ + 1));
-    const std::uint32_t h = HashSemCaixa(nome);
-    const std::size_t mascara = tabela_.size() - 1;
-    std::size_t i = h & mascara;
-    for (; tabela_[i].hash != 0; i = (i + 1) & mascara)
-        if (tabela_[i].hash == h && IgualSemCaixa(nomeDe(tabela_[i].posicao), nome))
-            return tabela_[i].posicao;
-    tabela_[i] = {h, static_cast<std::uint32_t>(posicao)};
-    ++usados_;
+    // A name is kept in one place only, so a name already present is found wherever it went.
+    if (std::size_t existente = Procurar(nome, nomeDe); existente != npos)
+        return existente;
+    ++nomes_;
+    std::string_view prefixo;
+    std::uint32_t numero = 0;
+    // The families' arrays stay within a few words a name: a lone "X999999999" goes to the table.
+    if (Numerado(nome, prefixo, numero) && numero < 2 * nomes_ + 1024) {
+        const std::uint32_t h = HashSemCaixa(prefixo);
+        std::size_t i = FamiliaDe(prefixo, h, nomeDe);
+        if (i == npos && familias_.size() < kMaxFamilias) {
+            familias_.push_back(
+                {h, static_cast<std::uint32_t>(posicao), static_cast<std::uint32_t>(prefixo.size()), {}});
+            i = familias_.size() - 1;
+        }
+        if (i != npos) {
+            std::vector<std::uint32_t>& posicoes = familias_[i].posicoes;
+            if (numero >= posicoes.size())
+                posicoes.resize(std::max<std::size_t>(numero + 1, 2 * posicoes.size()));
+            posicoes[numero] = static_cast<std::uint32_t>(posicao) + 1;
+            return npos;
+        }
+    }
+    InserirNaTabela(HashSemCaixa(nome), posicao);
     return npos;
 }
 
@@ -266,16 +344,16 @@ void TIniFile::Interpretar() {
         Linha linha;
         auto nl = bytes.find('\n', pos);
         if (nl == std::string_view::npos) {
-            linha.texto = bytes.substr(pos);
+            linha.DefinirTexto(bytes.substr(pos));
             linha.fim = Fim::Nenhum;
             pos = bytes.size();
         } else {
             bool cr = nl > pos && bytes[nl - 1] == '\r';
-            linha.texto = bytes.substr(pos, nl - pos - (cr ? 1 : 0));
+            linha.DefinirTexto(bytes.substr(pos, nl - pos - (cr ? 1 : 0)));
             linha.fim = cr ? Fim::CrLf : Fim::Lf;
             pos = nl + 1;
         }
-        auto t = Aparar(linha.texto);
+        auto t = Aparar(linha.texto());
         if (!t.empty() && t[0] == '[') {
             auto fecha = t.find(']');
             auto nome = Aparar(t.substr(1, fecha == std::string_view::npos ? std::string_view::npos : fecha - 1));
@@ -290,7 +368,7 @@ void TIniFile::Interpretar() {
         if (secoes_.size() > 1 && !t.empty() && t[0] != ';') {
             auto igual = t.find('=');
             if (igual != std::string_view::npos)
-                linha.chave = Aparar(t.substr(0, igual));
+                linha.DefinirChave(Aparar(t.substr(0, igual)));
         }
         secao.linhas.push_back(linha);
     }
@@ -313,22 +391,25 @@ void TIniFile::Indexar(Secao& secao) {
     if (secao.indexada)
         return;
     secao.indexada = true;
-    secao.chaves.Reservar(secao.linhas.size());
     for (std::size_t i = 0; i < secao.linhas.size(); ++i) {
         Linha& linha = secao.linhas[i];
-        if (!linha.chave.empty())
-            linha.primeira = secao.chaves.Inserir(linha.chave, i, ChaveDaLinha(secao));
+        if (!linha.chave().empty())
+            linha.primeira = secao.chaves.Inserir(linha.chave(), i, ChaveDaLinha(secao));
     }
 }
 
 TIniFile::Linha* TIniFile::ProximaSeFor(Secao& secao, std::string_view chaveCp) {
     // A save or an open walks a section in the order of its lines (X1, Y1, Rug1, X2 ...): the line
     // after the last one found is tried first, so a large section is read as it lies in memory.
-    if (secao.proxima < secao.linhas.size()) {
-        Linha& provavel = secao.linhas[secao.proxima];
-        if ((provavel.primeira || !secao.indexada) && !provavel.chave.empty() &&
-            IgualSemCaixa(provavel.chave, chaveCp)) {
-            ++secao.proxima;
+    // The last one found is tried next: a reader that checks a section's "Versao" twice must not
+    // make the section build its index of names for that alone.
+    for (std::size_t i : {secao.proxima, secao.proxima - 1}) {
+        if (i == 0 || i >= secao.linhas.size())
+            continue;
+        Linha& provavel = secao.linhas[i];
+        if ((provavel.primeira || !secao.indexada) && !provavel.chave().empty() &&
+            IgualSemCaixa(provavel.chave(), chaveCp)) {
+            secao.proxima = i + 1;
             return &provavel;
         }
     }
@@ -354,15 +435,28 @@ const TIniFile::Linha* TIniFile::ProcurarChave(std::string_view Section, std::st
     return ProcurarChave(*secao, Utf8ParaCp1252(Ident));
 }
 
+std::string_view TIniFile::ValorDaLinha(const Linha& linha) {
+    auto t = Aparar(linha.texto());
+    auto valor = Aparar(t.substr(t.find('=') + 1));
+    if (valor.size() >= 2 && (valor.front() == '"' || valor.front() == '\'') && valor.back() == valor.front())
+        valor = valor.substr(1, valor.size() - 2);
+    return valor.substr(0, kMaxValor);
+}
+
 std::string TIniFile::ReadString(std::string_view Section, std::string_view Ident, std::string_view Default) {
     const Linha* linha = ProcurarChave(Section, Ident);
     if (!linha)
         return std::string(Default);
-    auto t = Aparar(linha->texto);
-    auto valor = Aparar(t.substr(t.find('=') + 1));
-    if (valor.size() >= 2 && (valor.front() == '"' || valor.front() == '\'') && valor.back() == valor.front())
-        valor = valor.substr(1, valor.size() - 2);
-    return Cp1252ParaUtf8(valor.substr(0, kMaxValor));
+    return Cp1252ParaUtf8(ValorDaLinha(*linha));
+}
+
+bool TIniFile::LerRealSeHouver(std::string_view Section, std::string_view Ident, std::optional<double>& valor) {
+    const Linha* linha = ProcurarChave(Section, Ident);
+    if (!linha)
+        return false;
+    // Bytes above 127 are never part of a number, in either encoding: such a value is unreadable both ways.
+    valor = LerReal(ValorDaLinha(*linha));
+    return true;
 }
 
 void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std::string_view Value) {
@@ -399,7 +493,7 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
     // After the last line of the section that is not blank, so blank separators stay last.
     std::size_t pos = secao->linhas.size();
     if (!linha) {
-        while (pos > 1 && Aparar(secao->linhas[pos - 1].texto).empty())
+        while (pos > 1 && Aparar(secao->linhas[pos - 1].texto()).empty())
             --pos;
         // One probe of the key table both finds a key the section has and claims the slot of a new one:
         // a save into a new file adds hundreds of thousands of keys, each a miss.
@@ -412,8 +506,9 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
     }
     if (linha) {
         // The key keeps the spelling the file had.
-        linha->texto = Guardar({linha->chave, "=", aspa, valorCp, aspa});
-        linha->chave = linha->texto.substr(0, linha->chave.size());
+        const std::string_view texto = Guardar({linha->chave(), "=", aspa, valorCp, aspa});
+        linha->DefinirTexto(texto);
+        linha->DefinirChave(texto.substr(0, linha->chave().size()));
     } else {
         if (secao->linhas[pos - 1].fim == Fim::Nenhum)
             secao->linhas[pos - 1].fim = Fim::CrLf;
@@ -426,14 +521,13 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident, std
 }
 
 void TIniFile::ReservarChaves(std::string_view Section, std::size_t n) {
-    // A large save into a new file would otherwise grow the lines and the key table of the section
-    // step by step, copying them and touching fresh memory each time.
+    // A large save into a new file would otherwise grow the lines of the section step by step, copying
+    // them and touching fresh memory each time. A save over the same project finds the keys in place:
+    // its section, already as long, is left alone rather than copied into twice the room.
     Secao* secao = Procurar(Section);
-    if (!secao)
+    if (!secao || secao->linhas.size() >= n)
         return;
     secao->linhas.reserve(secao->linhas.size() + n);
-    if (secao->indexada)
-        secao->chaves.Reservar(secao->linhas.size() + n);
 }
 
 bool TIniFile::SectionExists(std::string_view Section) {
@@ -444,29 +538,52 @@ bool TIniFile::ValueExists(std::string_view Section, std::string_view Ident) {
     return ProcurarChave(Section, Ident) != nullptr;
 }
 
+template <class Receber> void TIniFile::ParaCadaPedaco(Receber receber) const {
+    for (const auto& secao : secoes_)
+        for (const auto& linha : secao.linhas) {
+            receber(linha.texto());
+            if (linha.fim == Fim::CrLf)
+                receber("\r\n");
+            else if (linha.fim == Fim::Lf)
+                receber("\n");
+        }
+}
+
 std::string TIniFile::Conteudo() {
     Carregar();
     std::size_t total = 0;
-    for (const auto& secao : secoes_)
-        for (const auto& linha : secao.linhas)
-            total += linha.texto.size() + 2;
+    ParaCadaPedaco([&total](std::string_view pedaco) { total += pedaco.size(); });
     std::string dados;
     dados.reserve(total);
-    for (const auto& secao : secoes_)
-        for (const auto& linha : secao.linhas) {
-            dados += linha.texto;
-            if (linha.fim == Fim::CrLf)
-                dados += "\r\n";
-            else if (linha.fim == Fim::Lf)
-                dados += '\n';
-        }
+    ParaCadaPedaco([&dados](std::string_view pedaco) { dados += pedaco; });
     return dados;
 }
 
 void TIniFile::UpdateFile() {
     if (!alterado_)
         return;
-    if (falhaLeitura_ || GravarArquivoAtomicamente(FileName(), Conteudo()) != 0)
+    // The lines go out through a buffer of 256 KB: a project of 100 000 points, some 7 MB, is not first
+    // assembled in fresh memory.
+    auto escrever = [this](int fd) {
+        constexpr std::size_t kBuffer = std::size_t{256} << 10;
+        std::string buffer;
+        buffer.reserve(kBuffer);
+        int falha = 0;
+        ParaCadaPedaco([&](std::string_view pedaco) {
+            if (falha)
+                return;
+            if (buffer.size() + pedaco.size() > kBuffer) {
+                falha = EscreverTudo(fd, buffer);
+                buffer.clear();
+            }
+            if (pedaco.size() > kBuffer)
+                falha = falha ? falha : EscreverTudo(fd, pedaco);
+            else
+                buffer += pedaco;
+        });
+        return falha ? falha : EscreverTudo(fd, buffer);
+    };
+    if (falhaLeitura_ || GravarArquivoAtomicamente(FileName(), escrever) != 0)
         throw EIniFileException("Unable to write to " + FileName());
     alterado_ = false;
 }

@@ -45,6 +45,9 @@ public:
     void WriteInteger(std::string_view Section, std::string_view Ident, int Value);
     // Either "." or "," is taken as the decimal separator; an unreadable value gives `Default`.
     double ReadFloat(std::string_view Section, std::string_view Ident, double Default);
+    // A real at a key that may be missing: false when the section or the key is missing; true otherwise,
+    // with `valor` empty when the text is not a number. The survey points of a project are read so.
+    virtual bool LerRealSeHouver(std::string_view Section, std::string_view Ident, std::optional<double>& valor);
     // General format, 15 significant digits, with the separator of DecimalSeparator().
     void WriteFloat(std::string_view Section, std::string_view Ident, double Value);
 
@@ -83,6 +86,9 @@ public:
     void WriteString(std::string_view Section, std::string_view Ident, std::string_view Value) override;
     void UpdateFile() override;
     void ReservarChaves(std::string_view Section, std::size_t n) override;
+    // Parses the value where it lies in the file: a number is plain ASCII, the same in Windows-1252 and
+    // in UTF-8, so hundreds of thousands of reals are read without a copy of each.
+    bool LerRealSeHouver(std::string_view Section, std::string_view Ident, std::optional<double>& valor) override;
 
     bool SectionExists(std::string_view Section);
     bool ValueExists(std::string_view Section, std::string_view Ident);
@@ -102,9 +108,13 @@ public:
 
 private:
     // Section or key name -> the first line (or section) so named. Names match with the letter case of
-    // Windows-1252 folded, without folded copies. An open-addressing table of (hash, name, position)
-    // held in one array: a save or an open of hundreds of thousands of keys allocates a few arrays,
-    // and neither a lookup nor a growth of the table goes back to the text of the other names.
+    // Windows-1252 folded, without folded copies.
+    //
+    // A name made of a prefix and a decimal number (X1, Y1, Rug1 ... the points of a survey) is kept in
+    // an array of its prefix, by number: a section of hundreds of thousands of such names is then indexed
+    // and looked up in the order its lines lie in memory, where a hash table of that size, megabytes
+    // large, would cost a cache miss a name. Other names, and numbers far beyond the count of names, go
+    // to an open-addressing table of (hash, position) in one array.
     class Indice {
     public:
         static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -114,22 +124,65 @@ private:
         template <class NomeDe> bool Inserir(std::string_view nome, std::size_t posicao, NomeDe nomeDe);
         // Adds the name at `posicao` unless it is there already; the position it had, or npos when added.
         template <class NomeDe> std::size_t InserirOuAchar(std::string_view nome, std::size_t posicao, NomeDe nomeDe);
-        void Reservar(std::size_t n);
 
     private:
-        // Eight bytes a name, so the table of a large section stays small enough to stay in the cache.
+        // Eight bytes a name, so the table stays small enough to stay in the cache.
         struct Entrada {
             std::uint32_t hash = 0; // 0: free
             std::uint32_t posicao = 0;
         };
+        // The names of one prefix that end in a number without leading zeros.
+        struct Familia {
+            std::uint32_t hash = 0;    // of the prefix
+            std::uint32_t exemplo = 0; // the position of a name of the family: where the prefix is read
+            std::uint32_t tamanhoPrefixo = 0;
+            std::vector<std::uint32_t> posicoes; // by number: the position + 1, or 0 when there is no such name
+        };
+        static constexpr std::size_t kMaxFamilias = 8;
+
+        // The index in familias_ of the prefix's family, or npos.
+        template <class NomeDe>
+        std::size_t FamiliaDe(std::string_view prefixo, std::uint32_t hash, NomeDe nomeDe) const;
+        template <class NomeDe> std::size_t ProcurarNaTabela(std::string_view nome, NomeDe nomeDe) const;
+        void InserirNaTabela(std::uint32_t hash, std::size_t posicao);
+        void Crescer(std::size_t n);
+
         std::vector<Entrada> tabela_; // a power of two in size, at most three quarters full
         std::size_t usados_ = 0;
+        std::vector<Familia> familias_;
+        std::size_t nomes_ = 0; // in the table and the families together
     };
 
     enum class Fim : std::uint8_t { CrLf, Lf, Nenhum };
+    // 24 bytes a line: a project of 100 000 points has 300 000 of them.
     struct Linha {
-        std::string_view texto; // Windows-1252, without the line end; in arquivo_ or in a block of novos_
-        std::string_view chave; // the key name within texto, trimmed; empty for other lines
+        Linha() = default;
+        Linha(std::string_view texto, std::string_view chave, Fim fim, bool primeira)
+            : inicio_(texto.data()), tamanho_(static_cast<std::uint32_t>(texto.size())), fim(fim), primeira(primeira) {
+            DefinirChave(chave);
+        }
+        // Windows-1252, without the line end; in arquivo_ or in a block of novos_.
+        std::string_view texto() const { return {inicio_, tamanho_}; }
+        // The key name within texto, trimmed; empty for other lines.
+        std::string_view chave() const { return {inicio_ + inicioChave_, tamanhoChave_}; }
+        void DefinirTexto(std::string_view texto) {
+            inicio_ = texto.data();
+            tamanho_ = static_cast<std::uint32_t>(texto.size());
+        }
+        // `chave` lies within texto.
+        void DefinirChave(std::string_view chave) {
+            inicioChave_ = chave.empty() ? 0 : static_cast<std::uint32_t>(chave.data() - inicio_);
+            tamanhoChave_ = static_cast<std::uint32_t>(chave.size());
+        }
+
+    private:
+        // Offsets and sizes fit 32 bits: a file larger than kMaxBytes is never read.
+        const char* inicio_ = "";
+        std::uint32_t tamanho_ = 0;
+        std::uint32_t inicioChave_ = 0;
+        std::uint32_t tamanhoChave_ = 0;
+
+    public:
         Fim fim = Fim::CrLf;
         bool primeira = false; // the first line of its section holding this key: the one reads see
     };
@@ -142,12 +195,14 @@ private:
     };
 
     void Carregar();
+    // Hands the content UpdateFile writes to `receber`, piece by piece, in order.
+    template <class Receber> void ParaCadaPedaco(Receber receber) const;
     void Interpretar();
     auto NomeDaSecao() const {
         return [this](std::size_t i) { return secoes_[i].nome; };
     }
     static auto ChaveDaLinha(const Secao& secao) {
-        return [&secao](std::size_t i) { return secao.linhas[i].chave; };
+        return [&secao](std::size_t i) { return secao.linhas[i].chave(); };
     }
     Secao* Procurar(std::string_view Section);
     void Indexar(Secao& secao);
@@ -155,6 +210,9 @@ private:
     // The line after the last key found, when it holds this key (trimmed, Windows-1252).
     Linha* ProximaSeFor(Secao& secao, std::string_view chaveCp);
     const Linha* ProcurarChave(std::string_view Section, std::string_view Ident);
+    // The value of a key line as a read returns it, still in Windows-1252: trimmed, without enclosing
+    // quotes, at most kMaxValor bytes.
+    static std::string_view ValorDaLinha(const Linha& linha);
     // Copies the pieces, one after the other, into the store of written texts.
     std::string_view Guardar(std::initializer_list<std::string_view> partes);
 

@@ -172,6 +172,35 @@ TEST(IniFile, SectionAndKeyNamesMatchInAnyLetterCase) {
     EXPECT_EQ(LerBytes(pasta / "c.ini"), "[sulvo1]\r\nversao=2.0\r\nNovo=x\r\n[Seção]\r\nCHAVE=1\r\n");
 }
 
+// Names ending in a number are indexed by prefix and number; the lookalikes must stay other names.
+TEST(IniFile, NumberedKeysAreFoundInAnyOrderAndStayDistinctFromLookalikes) {
+    PastaTemporaria pasta;
+    // Nine prefixes (more than get an array of their own), a repeated key, a leading zero, a number far
+    // beyond the count of keys and a name that is all digits.
+    std::string texto = "[S]\r\nX2=b\r\nx1=a\r\nX01=z\r\nX999999999=grande\r\n7=sete\r\n";
+    for (char p = 'A'; p <= 'I'; ++p)
+        texto += std::string(1, p) + "5=" + std::string(1, p) + "\r\n";
+    texto += "X2=repetida\r\n";
+    GravarBytes(pasta / "n.ini", texto);
+    TIniFile ini(pasta / "n.ini");
+    EXPECT_EQ(ini.ReadString("S", "I5", ""), "I"); // out of order first: the index is built
+    EXPECT_EQ(ini.ReadString("S", "X1", ""), "a");
+    EXPECT_EQ(ini.ReadString("S", "X01", ""), "z");
+    EXPECT_EQ(ini.ReadString("S", "x999999999", ""), "grande");
+    EXPECT_EQ(ini.ReadString("S", "7", ""), "sete");
+    EXPECT_EQ(ini.ReadString("S", "X2", ""), "b");
+    EXPECT_EQ(ini.ReadString("S", "A5", ""), "A");
+    EXPECT_EQ(ini.ReadString("S", "X3", "?"), "?");
+    EXPECT_EQ(ini.ReadString("S", "X", "?"), "?");
+    ini.WriteString("S", "X1", "c");
+    ini.WriteString("S", "X3", "d");
+    ini.WriteString("S", "X2", "e");
+    ini.WriteString("S", "E5", "5");
+    EXPECT_EQ(ini.Conteudo(), "[S]\r\nX2=e\r\nx1=c\r\nX01=z\r\nX999999999=grande\r\n7=sete\r\n"
+                              "A5=A\r\nB5=B\r\nC5=C\r\nD5=D\r\nE5=5\r\nF5=F\r\nG5=G\r\nH5=H\r\nI5=I\r\n"
+                              "X2=repetida\r\nX3=d\r\n");
+}
+
 TEST(IniFile, AccentedNamesMatchAcrossCaseInWindows1252) {
     PastaTemporaria pasta;
     TIniFile gravar(pasta / "a.ini");
