@@ -160,6 +160,17 @@ TConducaoSubdividida ConducaoSubdividida(const std::vector<TPontoSecao>& pontos,
         zona.KHorton += n15 * comprimento;
     };
 
+    // The element of the first cut beyond x. The points run left to right, so it is nearly always the element the
+    // last interval ended in or the next one: a search over a large survey's thousands of cuts on every interval
+    // would cost more than the sums.
+    std::size_t dica = 0;
+    auto elementoApos = [&cortes, &dica](double x) {
+        for (std::size_t j : {dica, dica + 1})
+            if (j <= cortes.size() && (j == 0 || cortes[j - 1] <= x) && (j == cortes.size() || x < cortes[j]))
+                return j;
+        return static_cast<std::size_t>(std::upper_bound(cortes.begin(), cortes.end(), x) - cortes.begin());
+    };
+
     // Each interval's wet part (below the level z; a point at the level is dry) adds the trapezoid between the water
     // surface and the bed to the element it lies in, split where a cut line crosses it.
     for (std::size_t k = 1; k < N; ++k) {
@@ -192,8 +203,8 @@ TConducaoSubdividida ConducaoSubdividida(const std::vector<TPontoSecao>& pontos,
             continue;
         }
         r.S += xb - xa;
-        auto corte1 = std::upper_bound(cortes.begin(), cortes.end(), xa);
-        std::size_t j = static_cast<std::size_t>(corte1 - cortes.begin());
+        std::size_t j = elementoApos(xa);
+        auto corte1 = cortes.begin() + static_cast<std::ptrdiff_t>(j);
         double x0 = xa, d0 = da;
         for (;;) {
             const bool corta = corte1 != cortes.end() && *corte1 < xb;
@@ -202,8 +213,10 @@ TConducaoSubdividida ConducaoSubdividida(const std::vector<TPontoSecao>& pontos,
             const double dx = x1 - x0;
             const double dd = d1 - d0;
             somar(zonas[j], (d0 + d1) * dx / 2, std::sqrt(dx * dx + dd * dd), n15);
-            if (!corta)
+            if (!corta) {
+                dica = j;
                 break;
+            }
             x0 = x1;
             d0 = d1;
             ++corte1;
