@@ -105,7 +105,11 @@ void CelulasSecao(TConstrutorRelatorio& r, const TSulvo& s, std::initializer_lis
             valor = std::string(" ") + campo.TextoNegativo + " ";
             fechamento = "</TD>";
         } else {
-            valor = entradas ? r.Padrao(campo.Real(secao), campo.Decimais) : r.Fixo(campo.Real(secao), campo.Decimais);
+            // A typed value keeps every digit the user gave; a value the calculation produced (the unknown, or a
+            // measure such as the irregular section's top width) is rounded to the field's decimals, as the page
+            // shows it, instead of printing ten significant digits of arithmetic.
+            const bool digitado = entradas && campo.Entrada && !d.Resolve(s.Incognita, campo.Chave);
+            valor = digitado ? r.Padrao(campo.Real(secao), campo.Decimais) : r.Fixo(campo.Real(secao), campo.Decimais);
         }
         r.Celula(rotulo, valor, fechamento.c_str());
         if (++coluna == 2) {

@@ -316,11 +316,11 @@ namespace {
 TSulvoIrregular Irregular() {
     TSulvoIrregular s;
     s.Q = 3.2;
-    s.S = 12.5;
+    s.S = 12.504817; // computed: the input table rounds it as the page does
     s.H = 1.1;
-    s.I = 0.0008;
+    s.I = 0.00075; // typed: every digit the user gave is kept
     s.Comp = 500;
-    s.n = 0.0312;
+    s.n = 0.03123456;
     s.A = 8.75;
     s.P = 13.2;
     s.Yc = -1;
@@ -352,7 +352,7 @@ TEST(RelatorioIrregular, SingleRoughnessUnknownWithCriticalDepthAboveTheBanks) {
         "<p>" NB4 "<B> INCÓGNITA DO PROBLEMA: </B>Coeficiente de Rugosidade Único</p>"
         "<TABLE COLS=2 WIDTH=\"100%\">"
         "<TR><TD>" NB4 "<B> Vazão: </B>3,20 m3/s</TD><TD>" NB4 "<B> Largura da Superfície: </B>12,50 m</TD></TR>"
-        "<TR><TD>" NB4 "<B> Profundidade Normal: </B>1,100 m</TD><TD>" NB4 "<B> Declividade: </B>0,0008 m/m</TD></TR>"
+        "<TR><TD>" NB4 "<B> Profundidade Normal: </B>1,100 m</TD><TD>" NB4 "<B> Declividade: </B>0,00075 m/m</TD></TR>"
         "<TR><TD>" NB4 "<B> Comprimento do Sulvo: </B>500,0 m</TD><TD>" NB4
         "<B> Coeficiente de Rugosidade: </B>0,0312</TD></TR>"
         "<TR><TD>" NB4 "<B> Metodologia de Cálculo: </B>Divisão do Sulvo em Seções</TD></TR>"
