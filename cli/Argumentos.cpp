@@ -25,7 +25,8 @@ std::string TextoDeUso() {
            "               [--formato pdf|html]\n"
            "--relatorio: calcula e grava o relatório, em PDF ou HTML pela extensão de SAIDA; com vários projetos\n"
            "     SAIDA é uma pasta e cada projeto dá um relatório com o seu nome (--formato, PDF por omissão).\n"
-           "--curva --csv: a curva vazão x profundidade como tabela (profundidade; Q convencional; Q divisão),\n"
+           "--curva --csv: a curva vazão x profundidade como tabela\n"
+           "     (profundidade; Q convencional; Q divisão; Q subdivisão),\n"
            "     com o separador decimal de LC_ALL, LC_NUMERIC ou LANG.\n";
 }
 

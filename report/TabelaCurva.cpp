@@ -6,15 +6,18 @@ namespace sulvo {
 
 std::string TabelaCurva(const std::vector<TPontoCurva>& curva, char separadorDecimal, char separadorColunas) {
     std::string texto;
-    texto.reserve(40 * (curva.size() + 1));
+    texto.reserve(56 * (curva.size() + 1));
     const std::string sep(1, separadorColunas);
-    texto += std::string(kColunaProfundidade) + sep + kColunaConvencional + sep + kColunaDivisao + "\n";
+    texto += std::string(kColunaProfundidade) + sep + kColunaConvencional + sep + kColunaDivisao + sep +
+             kColunaSubdivisao + "\n";
     for (const TPontoCurva& p : curva) {
         texto += FormatarGeral(p.h, separadorDecimal, 10);
         texto += sep;
         texto += FormatarGeral(p.QConvencional, separadorDecimal, 10);
         texto += sep;
         texto += FormatarGeral(p.QDivisao, separadorDecimal, 10);
+        texto += sep;
+        texto += FormatarGeral(p.QSubdivisao, separadorDecimal, 10);
         texto += '\n';
     }
     return texto;
@@ -53,11 +56,12 @@ void AnexarTabelaCurva(std::string& textoRelatorio, const std::vector<TPontoCurv
     std::string tabela = "<P><FONT SIZE=3><B>Tabela Profundidade × Vazão</B></FONT>";
     tabela += "<TABLE BORDER=1 CELLSPACING=0 CELLPADDING=2 WIDTH=\"100%\">";
     tabela += std::string("<TR><TD><B>") + kColunaProfundidade + "</B></TD><TD><B>" + kColunaConvencional +
-              "</B></TD><TD><B>" + kColunaDivisao + "</B></TD></TR>";
+              "</B></TD><TD><B>" + kColunaDivisao + "</B></TD><TD><B>" + kColunaSubdivisao + "</B></TD></TR>";
     for (const TPontoCurva& p : AmostrarCurva(curva, 20)) {
         tabela += "<TR><TD ALIGN=RIGHT>" + FormatarFixo(p.h, 3, separadorDecimal) + "</TD><TD ALIGN=RIGHT>" +
                   FormatarFixo(p.QConvencional, 3, separadorDecimal) + "</TD><TD ALIGN=RIGHT>" +
-                  FormatarFixo(p.QDivisao, 3, separadorDecimal) + "</TD></TR>";
+                  FormatarFixo(p.QDivisao, 3, separadorDecimal) + "</TD><TD ALIGN=RIGHT>" +
+                  FormatarFixo(p.QSubdivisao, 3, separadorDecimal) + "</TD></TR>";
     }
     tabela += "</TABLE>";
     // The appendix belongs to the body: it goes before the closing tags, or at the end of a text without them.

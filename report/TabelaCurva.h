@@ -11,17 +11,19 @@
 // clipboard, sulvo-calc and the report's appendix.
 namespace sulvo {
 
-// Captions of the three columns: depth, discharge of the conventional method, discharge of the divided section.
+// Captions of the columns: depth, then the discharge of the conventional method, of the divided section and of
+// the subdivision at the roughness changes and banks.
 inline constexpr const char* kColunaProfundidade = "Profundidade (m)";
 inline constexpr const char* kColunaConvencional = "Vazão Convencional (m³/s)";
 inline constexpr const char* kColunaDivisao = "Vazão Divisão em Seções (m³/s)";
+inline constexpr const char* kColunaSubdivisao = "Vazão Subdivisão por Rugosidade (m³/s)";
 
-// One line per depth, columns depth; Q conventional; Q divided, after a header line. Values carry 10
+// One line per depth, columns depth; Q conventional; Q divided; Q subdivided, after a header line. Values carry 10
 // significant digits with `separadorDecimal`; lines end in "\n". With ';' and the regional separator it is the
 // CSV a Brazilian spreadsheet opens in columns; with '\t' it pastes into one.
 std::string TabelaCurva(const std::vector<TPontoCurva>& curva, char separadorDecimal, char separadorColunas);
 
-// Both discharges at depth h, read linearly between the samples; from no depth to the first sample the curves
+// The discharges at depth h, read linearly between the samples; from no depth to the first sample the curves
 // start at no discharge. Nothing outside 0 .. the deepest sample.
 std::optional<TPontoCurva> InterpolarCurva(const std::vector<TPontoCurva>& curva, double h);
 
@@ -29,8 +31,8 @@ std::optional<TPontoCurva> InterpolarCurva(const std::vector<TPontoCurva>& curva
 // rows, every fifth depth from 5 % to 100 % of the full depth. A shorter curve is returned whole.
 std::vector<TPontoCurva> AmostrarCurva(const std::vector<TPontoCurva>& curva, std::size_t linhas);
 
-// The report's appendix "Tabela Profundidade × Vazão": a heading and a table of 20 rows (3 decimals), placed
-// before the end of the document's body. Nothing is added for an empty curve.
+// The report's appendix "Tabela Profundidade × Vazão": a heading and a table of 20 rows (3 decimals) with the four
+// columns, placed before the end of the document's body. Nothing is added for an empty curve.
 void AnexarTabelaCurva(std::string& textoRelatorio, const std::vector<TPontoCurva>& curva, char separadorDecimal);
 
 } // namespace sulvo

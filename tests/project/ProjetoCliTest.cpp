@@ -220,12 +220,14 @@ TEST_F(ProjetoCli, TheCurveAsCsvReadsBackAsTheJsonCurve) {
     const auto h = ValoresJson(json.saida, "h");
     const auto divisao = ValoresJson(json.saida, "Q_divisao");
     const auto convencional = ValoresJson(json.saida, "Q_convencional");
+    const auto subdivisao = ValoresJson(json.saida, "Q_subdivisao");
     ASSERT_GE(h.size(), 99u);
 
     std::istringstream linhas(csv.saida);
     std::string linha;
     std::getline(linhas, linha);
-    EXPECT_EQ(linha, "Profundidade (m);Vazão Convencional (m³/s);Vazão Divisão em Seções (m³/s)");
+    EXPECT_EQ(linha, "Profundidade (m);Vazão Convencional (m³/s);Vazão Divisão em Seções (m³/s);"
+                     "Vazão Subdivisão por Rugosidade (m³/s)");
     std::size_t i = 0;
     for (; std::getline(linhas, linha); ++i) {
         ASSERT_LT(i, h.size()) << linha;
@@ -238,10 +240,11 @@ TEST_F(ProjetoCli, TheCurveAsCsvReadsBackAsTheJsonCurve) {
             ASSERT_TRUE(valor) << celula;
             colunas.push_back(*valor);
         }
-        ASSERT_EQ(colunas.size(), 3u) << linha;
+        ASSERT_EQ(colunas.size(), 4u) << linha;
         EXPECT_NEAR(colunas[0], h[i], 1e-9 * h[i]);
         EXPECT_NEAR(colunas[1], convencional[i], 1e-9 * convencional[i]);
         EXPECT_NEAR(colunas[2], divisao[i], 1e-9 * divisao[i]);
+        EXPECT_NEAR(colunas[3], subdivisao[i], 1e-9 * subdivisao[i]);
     }
     EXPECT_EQ(i, h.size());
 }

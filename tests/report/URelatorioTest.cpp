@@ -498,12 +498,13 @@ INSTANTIATE_TEST_SUITE_P(Casos, ArredondarParTest,
 TEST(TabelaCurva, TextSamplesAppendixAndReadout) {
     std::vector<TPontoCurva> curva;
     for (int k = 1; k <= 100; ++k)
-        curva.push_back({0.02 * k, 3.0 * k, 2.0 * k});
+        curva.push_back({0.02 * k, 3.0 * k, 2.0 * k, 2.5 * k});
 
     const std::string csv = TabelaCurva({curva[0], curva[99]}, ',', ';');
-    EXPECT_EQ(csv, "Profundidade (m);Vazão Convencional (m³/s);Vazão Divisão em Seções (m³/s)\n"
-                   "0,02;2;3\n2;200;300\n");
-    EXPECT_EQ(TabelaCurva({curva[4]}, '.', '\t').substr(csv.find('\n') + 1), "0.1\t10\t15\n");
+    EXPECT_EQ(csv, "Profundidade (m);Vazão Convencional (m³/s);Vazão Divisão em Seções (m³/s);"
+                   "Vazão Subdivisão por Rugosidade (m³/s)\n"
+                   "0,02;2;3;2,5\n2;200;300;250\n");
+    EXPECT_EQ(TabelaCurva({curva[4]}, '.', '\t').substr(csv.find('\n') + 1), "0.1\t10\t15\t12.5\n");
 
     // Every fifth depth, from 5 % of the full depth to the full depth itself.
     const auto amostra = AmostrarCurva(curva, 20);
@@ -522,7 +523,8 @@ TEST(TabelaCurva, TextSamplesAppendixAndReadout) {
     for (auto p = texto.find("<TR>"); p != std::string::npos; p = texto.find("<TR>", p + 1))
         ++linhas;
     EXPECT_EQ(linhas, 21u); // the heading row and 20 depths
-    EXPECT_NE(texto.find("<TD ALIGN=RIGHT>2,000</TD><TD ALIGN=RIGHT>200,000</TD><TD ALIGN=RIGHT>300,000</TD>"),
+    EXPECT_NE(texto.find("<TD ALIGN=RIGHT>2,000</TD><TD ALIGN=RIGHT>200,000</TD><TD ALIGN=RIGHT>300,000</TD>"
+                         "<TD ALIGN=RIGHT>250,000</TD>"),
               std::string::npos);
     std::string vazio = "<BODY></BODY>";
     AnexarTabelaCurva(vazio, {}, ',');

@@ -168,7 +168,7 @@ private slots:
         painel.DefinirSeparadores(',', '.');
         TGraficoVazaoProfundidade& g = *painel.Grafico;
         QVERIFY(!painel.BtExportarTabela->isEnabled());
-        g.DefinirCurvas({{0.5, 2.0, 1.5}, {1.0, 6.0, 5.0}, {1.5, 11.0, 9.0}});
+        g.DefinirCurvas({{0.5, 2.0, 1.5, 1.8}, {1.0, 6.0, 5.0, 5.5}, {1.5, 11.0, 9.0, 10.0}});
         g.DefinirPontoCalculado(1.0, 5.0);
         painel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&painel));
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(g.FaixaProfundidade().Maximo, inteira.Maximo);
 
         painel.BtCopiarTabela->click();
-        QCOMPARE(QGuiApplication::clipboard()->text().section(u'\n', 1, 1), u"0,5\t1,5\t2"_s);
+        QCOMPARE(QGuiApplication::clipboard()->text().section(u'\n', 1, 1), u"0,5\t1,5\t2\t1,8"_s);
         QTemporaryDir pasta;
         const QString csv = pasta.filePath(u"curva.csv"_s);
         dialogos.Salvar(csv.toStdString());
@@ -205,7 +205,7 @@ private slots:
         QVERIFY(arquivo.open(QIODevice::ReadOnly));
         const QByteArray dados = arquivo.readAll();
         QVERIFY(dados.startsWith("\xEF\xBB\xBF")); // marked as UTF-8 for the spreadsheet
-        QVERIFY(dados.contains("\n1,5;9;11\n"));
+        QVERIFY(dados.contains("\n1,5;9;11;10\n"));
     }
 };
 
