@@ -37,6 +37,39 @@ TResultadoInsercao InserirPonto(std::vector<TPontoSecao>& pontos, double x, doub
     return TResultadoInsercao::Inserido;
 }
 
+TMargensSeguidas SeguirMargens(const std::vector<TPontoSecao>& antes, const std::vector<TPontoSecao>& depois,
+                               std::optional<double> esquerda, std::optional<double> direita) {
+    auto temPontoEm = [](const std::vector<TPontoSecao>& pontos, double x) {
+        return std::any_of(pontos.begin(), pontos.end(), [x](const TPontoSecao& p) { return p.X == x; });
+    };
+    auto seguir = [&](std::optional<double> margem, bool& retirada) -> std::optional<double> {
+        if (!margem || temPontoEm(depois, *margem))
+            return margem;
+        if (antes.size() == depois.size()) {
+            std::optional<std::size_t> unico;
+            for (std::size_t i = 0; i < antes.size(); ++i)
+                if (antes[i].X == *margem) {
+                    if (unico) {
+                        unico.reset();
+                        break;
+                    }
+                    unico = i;
+                }
+            if (unico)
+                return depois[*unico].X;
+        }
+        retirada = true;
+        return std::nullopt;
+    };
+    TMargensSeguidas r;
+    r.Esquerda = seguir(esquerda, r.EsquerdaRetirada);
+    r.Direita = seguir(direita, r.DireitaRetirada);
+    if (!depois.empty())
+        r.Cruzadas =
+            !(r.Esquerda.value_or(depois.front().X) < r.Direita.value_or(depois.back().X)) && (r.Esquerda || r.Direita);
+    return r;
+}
+
 TVerificacaoPonto VerificarAlteracao(const std::vector<TPontoSecao>& pontos, std::size_t indice, double x) {
     if (indice == 0 || indice >= pontos.size())
         return TVerificacaoPonto::MargemEsquerda;

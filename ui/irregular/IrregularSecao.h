@@ -43,6 +43,19 @@ enum class TVerificacaoPonto {
 // a vertical wall and allowed), otherwise the bed would fold back and every evaluation would be wrong.
 TVerificacaoPonto VerificarAlteracao(const std::vector<TPontoSecao>& pontos, std::size_t indice, double x);
 
+// The main channel's bank stations after the points change from `antes` to `depois`. A station marks a point: it
+// stays while a point stands at its X; when the points were edited in place (as many before as after) and the one
+// point at its X moved, it follows that point; otherwise its point is gone and the station is cleared, so that
+// it falls back to its end of the section instead of lingering at a place the table no longer shows.
+struct TMargensSeguidas {
+    std::optional<double> Esquerda, Direita;
+    bool EsquerdaRetirada = false, DireitaRetirada = false;
+    // The stations no longer leave the main channel a width (a point moved onto or past the other station).
+    bool Cruzadas = false;
+};
+TMargensSeguidas SeguirMargens(const std::vector<TPontoSecao>& antes, const std::vector<TPontoSecao>& depois,
+                               std::optional<double> esquerda, std::optional<double> direita);
+
 // "(X ; Y)" with the general number format, Y as stored (negative below the banks): "(2,5 ; -1)".
 std::string RotuloPonto(const TPontoSecao& ponto, char separador);
 

@@ -291,6 +291,26 @@ bool TEditorPontos::LimparMargens() {
     return MudarMargens(std::nullopt, std::nullopt, QStringLiteral("Limpar margens"));
 }
 
+void TEditorPontos::AcompanharMargens(const std::vector<TPontoSecao>& antes, const std::vector<TPontoSecao>& depois) {
+    if (!secao_.MargemE && !secao_.MargemD)
+        return;
+    const TMargensSeguidas m = SeguirMargens(antes, depois, secao_.MargemE, secao_.MargemD);
+    if (m.Cruzadas) {
+        MudarMargens(std::nullopt, std::nullopt, QStringLiteral("Limpar margens"));
+        dialogos_.Mensagem("Com a alteração dos pontos as margens do canal principal se cruzaram e voltaram às "
+                           "extremidades da seção.");
+        return;
+    }
+    MudarMargens(m.Esquerda, m.Direita, QStringLiteral("Mover margens"));
+    if (m.EsquerdaRetirada && m.DireitaRetirada)
+        dialogos_.Mensagem("As margens do canal principal estavam em pontos que não existem mais e voltaram às "
+                           "extremidades da seção.");
+    else if (m.EsquerdaRetirada || m.DireitaRetirada)
+        dialogos_.Mensagem(std::string("A margem ") + (m.EsquerdaRetirada ? "esquerda" : "direita") +
+                           " do canal principal estava num ponto que não existe mais e voltou à extremidade " +
+                           (m.EsquerdaRetirada ? "esquerda" : "direita") + " da seção.");
+}
+
 // The history is forgotten whenever the section is replaced elsewhere (a new width, a new or opened project), so
 // every recorded row exists; the checks only keep a missed case from writing outside the points.
 void TEditorPontos::AplicarPonto(int linha, const TPontoSecao& ponto) {
@@ -372,13 +392,31 @@ bool TEditorPontos::AlterarCelula(int linha, int coluna, double valor) {
     }
     if (novo.X == pontos[i].X && novo.Y == pontos[i].Y && novo.Rug == pontos[i].Rug)
         return true;
-    auto* comando = new TComandoPontos(*this, TComandoPontos::Tipo::Ponto,
-                                       coluna == TModeloPontos::ColunaN ? QStringLiteral("Alterar rugosidade")
-                                                                        : QStringLiteral("Alterar ponto"));
+    const QString descricao =
+        coluna == TModeloPontos::ColunaN ? QStringLiteral("Alterar rugosidade") : QStringLiteral("Alterar ponto");
+    // A bank station on the point moves with it, in the same step of the history.
+    const bool margem = novo.X != pontos[i].X && MargemEm(pontos[i].X);
+    std::vector<TPontoSecao> depois;
+    if (margem) {
+        depois = pontos;
+        depois[i] = novo;
+        const TMargensSeguidas m = SeguirMargens(pontos, depois, secao_.MargemE, secao_.MargemD);
+        if (m.Cruzadas) {
+            dialogos_.Mensagem("A margem esquerda deve ficar à esquerda da margem direita.");
+            return false;
+        }
+        pilha_->beginMacro(descricao);
+    }
+    const std::vector<TPontoSecao> antes = margem ? pontos : std::vector<TPontoSecao>{};
+    auto* comando = new TComandoPontos(*this, TComandoPontos::Tipo::Ponto, descricao);
     comando->linha = linha;
     comando->antes = pontos[i];
     comando->depois = novo;
     pilha_->push(comando);
+    if (margem) {
+        AcompanharMargens(antes, depois);
+        pilha_->endMacro();
+    }
     return true;
 }
 
@@ -409,6 +447,9 @@ bool TEditorPontos::Excluir(std::vector<int> linhas) {
     // From the last down, so that the indices of the rest stay as selected.
     std::sort(linhas.begin(), linhas.end(), std::greater<>());
     linhas.erase(std::unique(linhas.begin(), linhas.end()), linhas.end());
+    const bool margem = std::any_of(linhas.begin(), linhas.end(),
+                                    [this](int l) { return MargemEm(secao_.Pontos[static_cast<std::size_t>(l)].X); });
+    const std::vector<TPontoSecao> antes = margem ? secao_.Pontos : std::vector<TPontoSecao>{};
     pilha_->beginMacro(linhas.size() == 1 ? QStringLiteral("Eliminar ponto") : QStringLiteral("Eliminar pontos"));
     for (int l : linhas) {
         auto* comando = new TComandoPontos(*this, TComandoPontos::Tipo::Remocao, QStringLiteral("Eliminar ponto"));
@@ -416,6 +457,9 @@ bool TEditorPontos::Excluir(std::vector<int> linhas) {
         comando->antes = secao_.Pontos[static_cast<std::size_t>(l)];
         pilha_->push(comando);
     }
+    // A bank station whose point went returns to its end of the section, undone with the points.
+    if (margem)
+        AcompanharMargens(antes, secao_.Pontos);
     pilha_->endMacro();
     return true;
 }
@@ -440,18 +484,24 @@ void TEditorPontos::RegistrarAlteracao(const std::vector<TPontoSecao>& antes, co
                        });
     if (igual)
         return;
+    pilha_->beginMacro(descricao);
     auto* comando = new TComandoPontos(*this, TComandoPontos::Tipo::Substituicao, descricao);
     comando->secaoAntes = antes;
     comando->secaoDepois = agora;
     comando->jaAplicado = true;
     pilha_->push(comando);
+    AcompanharMargens(antes, agora);
+    pilha_->endMacro();
 }
 
 void TEditorPontos::Substituir(std::vector<TPontoSecao> novos, const QString& descricao) {
+    pilha_->beginMacro(descricao);
     auto* comando = new TComandoPontos(*this, TComandoPontos::Tipo::Substituicao, descricao);
     comando->secaoAntes = secao_.Pontos;
     comando->secaoDepois = std::move(novos);
     pilha_->push(comando);
+    AcompanharMargens(comando->secaoAntes, secao_.Pontos);
+    pilha_->endMacro();
     emit LinhaEmFoco(0);
 }
 

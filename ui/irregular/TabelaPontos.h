@@ -114,6 +114,10 @@ private:
     friend class TComandoPontos;
     friend class TComandoMargens;
     bool MudarMargens(std::optional<double> esquerda, std::optional<double> direita, const QString& descricao);
+    // Moves or clears the bank stations for points that change from `antes` to `depois`, recorded in the step of
+    // the history being built, and tells the user of a station that had to go.
+    void AcompanharMargens(const std::vector<TPontoSecao>& antes, const std::vector<TPontoSecao>& depois);
+    bool MargemEm(double x) const { return secao_.MargemE == x || secao_.MargemD == x; }
     void AplicarMargens(std::optional<double> esquerda, std::optional<double> direita);
     void AplicarSubstituicao(const std::vector<TPontoSecao>& pontos, int foco);
     void AplicarPonto(int linha, const TPontoSecao& ponto);

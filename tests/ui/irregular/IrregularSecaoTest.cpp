@@ -99,6 +99,36 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoAlteracao{"IndiceForaDaSecao", 9, 1, TVerificacaoPonto::MargemEsquerda}),
     [](const auto& info) { return std::string(info.param.nome); });
 
+// Bank stations at x = 2 and x = 4 of (0,0) (2,-1) (4,-1.5) (4,-2) (6,0): the right one on a wall of two points.
+TEST(Margens, SeguemOPontoOuVoltamAExtremidade) {
+    const std::vector<TPontoSecao> antes{{0, 0, 0}, {2, -1, 0}, {4, -1.5, 0}, {4, -2, 0}, {6, 0, 0}};
+    auto depois = [&](auto mudar) {
+        auto p = antes;
+        mudar(p);
+        return SeguirMargens(antes, p, 2.0, 4.0);
+    };
+    // The left station's point moves: it follows; the wall loses one point: the other still stands there.
+    auto m = depois([](auto& p) { p[1].X = 1.5; });
+    EXPECT_EQ(m.Esquerda, std::optional<double>(1.5));
+    EXPECT_EQ(m.Direita, std::optional<double>(4));
+    m = depois([](auto& p) { p.erase(p.begin() + 3); });
+    EXPECT_EQ(m.Direita, std::optional<double>(4));
+    EXPECT_FALSE(m.DireitaRetirada || m.EsquerdaRetirada);
+    // Its point deleted, the left station goes; a wall point moved alone is not known to be the station's.
+    m = depois([](auto& p) { p.erase(p.begin() + 1); });
+    EXPECT_TRUE(m.EsquerdaRetirada && !m.Esquerda);
+    m = depois([](auto& p) {
+        p[2].X = 3;
+        p[3].X = 5;
+    });
+    EXPECT_TRUE(m.DireitaRetirada && !m.Direita && !m.Cruzadas);
+    // A station moved onto the other leaves the channel no width; so does a left one at the right end.
+    m = depois([](auto& p) { p[1].X = 4; });
+    EXPECT_TRUE(m.Cruzadas);
+    EXPECT_TRUE(SeguirMargens(antes, antes, 6.0, std::nullopt).Cruzadas);
+    EXPECT_FALSE(SeguirMargens(antes, antes, std::nullopt, std::nullopt).Cruzadas);
+}
+
 TEST(Rotulos, PontoNaNotacaoDoUsuario) {
     EXPECT_EQ(RotuloPonto({2.5, -1, 0}, ','), "(2,5 ; -1)");
     EXPECT_EQ(RotuloPonto({0, 0, 0}, ','), "(0 ; 0)");

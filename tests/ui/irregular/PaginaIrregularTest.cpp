@@ -667,6 +667,21 @@ private slots:
         QCOMPARE(modelo->headerData(5, Qt::Vertical).toInt(), 6);
         a.pagina.AcRefazer->trigger();
         QCOMPARE(grafico->MargemDireita(), std::optional<double>(13));
+        // A station follows its point when the point moves and goes when it is deleted, in the same undo step.
+        QVERIFY(modelo->setData(modelo->index(2, 0), 6.5));
+        QCOMPARE(a.secao.MargemE, std::optional<double>(6.5));
+        QCOMPARE(modelo->headerData(2, Qt::Vertical).toString(), QStringLiteral("3 E"));
+        a.pagina.AcDesfazer->trigger();
+        QCOMPARE(a.secao.Pontos[2].X, 7.0);
+        QCOMPARE(a.secao.MargemE, std::optional<double>(7));
+        a.dialogos.EsperarMensagem(
+            "A margem direita do canal principal estava num ponto que não existe mais e voltou à extremidade "
+            "direita da seção.");
+        QVERIFY(a.pagina.EditorPontos->Excluir({5}));
+        QVERIFY(!a.secao.MargemD && !grafico->MargemDireita());
+        a.pagina.AcDesfazer->trigger();
+        QCOMPARE(a.secao.Pontos.size(), std::size_t{8});
+        QCOMPARE(a.secao.MargemD, std::optional<double>(13));
 
         a.pagina.BtICalcular->click();
         // By hand at 0.5 m over the overbanks: each overbank A = 2 m², P = 3 + √4.25 m, K = 21.539; the channel
