@@ -3,6 +3,7 @@
 // of the section chart. Two beds of 1 000 to 100 000 points: a smooth valley, and a rough bed whose depth
 // changes from point to point so that the water meets it in thousands of places. Runs the real widgets under
 // the offscreen platform; every step includes the event processing and painting it causes.
+#include "bench/ExecutarBench.h"
 #include "common/Alocador.h"
 #include "engine/uIrregular.h"
 #include "project/DialogService.h"
@@ -266,10 +267,5 @@ int main(int argc, char** argv) {
     char* argvQt[] = {nome, nullptr};
     QApplication app(argcQt, argvQt);
     std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ExecutarBenchmarks(argc, argv);
 }

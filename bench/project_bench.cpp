@@ -2,6 +2,7 @@
 // file, the merge in memory and one atomic write per save; one read and one parse per open.
 #include "project/ArquivoProjeto.h"
 
+#include "bench/ExecutarBench.h"
 #include "common/Alocador.h"
 
 #include <benchmark/benchmark.h>
@@ -95,10 +96,5 @@ BENCHMARK(BM_Abrir)->RangeMultiplier(10)->Range(100, 100000)->Unit(benchmark::kM
 // The allocator is set as the program sets it at start, so a large project is measured as it is opened in it.
 int main(int argc, char** argv) {
     ConfigurarAlocador();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ExecutarBenchmarks(argc, argv);
 }
