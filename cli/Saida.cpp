@@ -62,6 +62,12 @@ std::string FaixaN(const TSulvo& s, bool ok) {
     json.Texto("campo", faixa->Campo->Chave);
     json.Numero("minimo", faixa->Minimo);
     json.Numero("maximo", faixa->Maximo);
+    // The end with no solution ("minimo" or "maximo"), whose value the other end then stands for; null when both
+    // were solved.
+    if (faixa->SemSolucao)
+        json.Texto("sem_solucao", std::string_view(faixa->SemSolucao) == "n máximo" ? "maximo" : "minimo");
+    else
+        json.Bruto("sem_solucao", "null");
     return json.Fechar();
 }
 

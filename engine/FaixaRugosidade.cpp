@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string_view>
 
 namespace sulvo {
 namespace {
@@ -90,11 +91,15 @@ std::optional<TResultadoFaixa> CalcularFaixaN(const TSulvo& secao) {
     if (!campo || campo->Tipo != TipoValor::Real)
         return std::nullopt;
     const std::optional<double> comMinimo = ResolverCom(secao, *campo, Extremo::Minimo);
-    if (!comMinimo)
-        return std::nullopt;
     const std::optional<double> comMaximo = ResolverCom(secao, *campo, Extremo::Maximo);
-    if (!comMaximo)
+    if (!comMinimo && !comMaximo)
         return std::nullopt;
+    // One end without a solution is itself the answer an engineer needs: the channel fails if it turns out that
+    // rough (or, for a depth near a pipe's largest discharge, that smooth).
+    if (!comMinimo || !comMaximo) {
+        const double valor = comMinimo ? *comMinimo : *comMaximo;
+        return TResultadoFaixa{campo, campo->ValorReal(secao), valor, valor, comMinimo ? "n máximo" : "n mínimo"};
+    }
     // A rougher channel carries less at a given depth and needs more depth, slope or width for a given
     // discharge, so the minimum n may give either end: the band is given in the order of the values.
     return TResultadoFaixa{campo, campo->ValorReal(secao), std::min(*comMinimo, *comMaximo),
@@ -106,6 +111,11 @@ std::string TextoFaixaN(const TResultadoFaixa& faixa, char separador, bool unida
     const char* unidade = unidadeRelatorio ? c.UnidadeRelatorio : c.Unidade;
     const std::string sufixo = unidade ? std::string(" ") + unidade : std::string();
     auto numero = [&](double v) { return FormatarFixo(v, c.Decimais, separador); };
+    if (faixa.SemSolucao) {
+        const std::string resolvido = std::string_view(faixa.SemSolucao) == "n máximo" ? "n mínimo" : "n máximo";
+        return std::string(c.Nome) + ": " + numero(faixa.Valor) + sufixo + " (" + numero(faixa.Minimo) + sufixo +
+               " com " + resolvido + "; sem solução com " + faixa.SemSolucao + ")";
+    }
     return std::string(c.Nome) + ": " + numero(faixa.Valor) + sufixo + " (" + numero(faixa.Minimo) + " a " +
            numero(faixa.Maximo) + sufixo + " com n mínimo e máximo)";
 }

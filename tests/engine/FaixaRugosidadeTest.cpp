@@ -4,6 +4,7 @@
 #include "common/NumberFormat.h"
 #include "engine/uIrregular.h"
 #include "engine/uTrapezoidal.h"
+#include "engine/ucircular.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,33 @@ TEST(FaixaRugosidade, TrapezioComNMinimoEMaximoConfereComManning) {
     EXPECT_FALSE(CalcularFaixaN(q));
     q.FaixaN = {};
     EXPECT_FALSE(CalcularFaixaN(q));
+}
+
+// A 600 mm pipe at 95 % of its largest discharge: as rough as the table allows, it cannot carry the flow. That
+// end is named instead of the whole band being dropped.
+TEST(FaixaRugosidade, TuboQueNaoLevaAVazaoComNMaximoDizQualPontaFalta) {
+    TSulvoCircular maior;
+    maior.D = 0.6, maior.I = 0.002, maior.n = 0.013, maior.H = 0.9382 * 0.6;
+    maior.Incognita = 0; // discharge at the depth of the largest one
+    ASSERT_TRUE(maior.Calcular());
+    TSulvoCircular s = maior;
+    s.Q = 0.95 * maior.Q;
+    s.Incognita = 1; // depth
+    s.FaixaN = {0.013, 0.011, 0.015};
+    ASSERT_TRUE(s.Calcular());
+    const auto faixa = CalcularFaixaN(s);
+    ASSERT_TRUE(faixa);
+    ASSERT_STREQ(faixa->SemSolucao, "n máximo");
+    EXPECT_EQ(faixa->Minimo, faixa->Maximo);
+    EXPECT_LT(faixa->Minimo, s.H);
+    // Back through Manning: the smoother pipe carries the discharge at the depth given for it.
+    TSulvoCircular volta = s;
+    volta.n = 0.011, volta.H = faixa->Minimo, volta.Incognita = 0;
+    ASSERT_TRUE(volta.Calcular());
+    EXPECT_NEAR(volta.Q, s.Q, 1e-7 * s.Q);
+    EXPECT_EQ(TextoFaixaN(*faixa, ','), "Profundidade Normal: " + FormatarFixo(s.H, 3, ',') + " m (" +
+                                            FormatarFixo(faixa->Minimo, 3, ',') +
+                                            " m com n mínimo; sem solução com n máximo)");
 }
 
 TEST(FaixaRugosidade, IrregularUsaAFaixaDeCadaIntervaloQueATem) {
