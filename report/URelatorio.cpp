@@ -106,8 +106,9 @@ void CelulasSecao(TConstrutorRelatorio& r, const TSulvo& s, std::initializer_lis
             fechamento = "</TD>";
         } else {
             // A typed value keeps every digit the user gave; a value the calculation produced (the unknown, or a
-            // measure such as the irregular section's top width) is rounded to the field's decimals, as the page
-            // shows it, instead of printing ten significant digits of arithmetic.
+            // measure such as the irregular section's top width) is written with the field's decimals, like the
+            // results beside it, instead of ten significant digits of arithmetic (the page's solved field still
+            // offers those to whoever wants them).
             const bool digitado = entradas && campo.Entrada && !d.Resolve(s.Incognita, campo.Chave);
             valor = digitado ? r.Padrao(campo.Real(secao), campo.Decimais) : r.Fixo(campo.Real(secao), campo.Decimais);
         }
