@@ -292,9 +292,10 @@ bool TEditorPontos::LimparMargens() {
 }
 
 void TEditorPontos::AcompanharMargens(const std::vector<TPontoSecao>& antes, const std::vector<TPontoSecao>& depois) {
-    if (!secao_.MargemE && !secao_.MargemD)
-        return;
-    const TMargensSeguidas m = SeguirMargens(antes, depois, secao_.MargemE, secao_.MargemD);
+    AcompanharMargens(SeguirMargens(antes, depois, secao_.MargemE, secao_.MargemD));
+}
+
+void TEditorPontos::AcompanharMargens(const TMargensSeguidas& m) {
     if (m.Cruzadas) {
         MudarMargens(std::nullopt, std::nullopt, QStringLiteral("Limpar margens"));
         dialogos_.Mensagem("Com a alteração dos pontos as margens do canal principal se cruzaram e voltaram às "
@@ -396,25 +397,24 @@ bool TEditorPontos::AlterarCelula(int linha, int coluna, double valor) {
         coluna == TModeloPontos::ColunaN ? QStringLiteral("Alterar rugosidade") : QStringLiteral("Alterar ponto");
     // A bank station on the point moves with it, in the same step of the history.
     const bool margem = novo.X != pontos[i].X && MargemEm(pontos[i].X);
-    std::vector<TPontoSecao> depois;
+    TMargensSeguidas seguidas;
     if (margem) {
-        depois = pontos;
+        std::vector<TPontoSecao> depois = pontos;
         depois[i] = novo;
-        const TMargensSeguidas m = SeguirMargens(pontos, depois, secao_.MargemE, secao_.MargemD);
-        if (m.Cruzadas) {
+        seguidas = SeguirMargens(pontos, depois, secao_.MargemE, secao_.MargemD);
+        if (seguidas.Cruzadas) {
             dialogos_.Mensagem("A margem esquerda deve ficar à esquerda da margem direita.");
             return false;
         }
         pilha_->beginMacro(descricao);
     }
-    const std::vector<TPontoSecao> antes = margem ? pontos : std::vector<TPontoSecao>{};
     auto* comando = new TComandoPontos(*this, TComandoPontos::Tipo::Ponto, descricao);
     comando->linha = linha;
     comando->antes = pontos[i];
     comando->depois = novo;
     pilha_->push(comando);
     if (margem) {
-        AcompanharMargens(antes, depois);
+        AcompanharMargens(seguidas);
         pilha_->endMacro();
     }
     return true;

@@ -16,6 +16,7 @@ class QUndoStack;
 namespace sulvo {
 
 class IDialogService;
+struct TMargensSeguidas;
 
 // The surveyed points of the irregular section as a table: X, Y (as stored: 0 at the banks, negative below)
 // and the n of the interval that ends at the point. A view over the section's own vector, so that a survey
@@ -117,6 +118,7 @@ private:
     // Moves or clears the bank stations for points that change from `antes` to `depois`, recorded in the step of
     // the history being built, and tells the user of a station that had to go.
     void AcompanharMargens(const std::vector<TPontoSecao>& antes, const std::vector<TPontoSecao>& depois);
+    void AcompanharMargens(const TMargensSeguidas& seguidas);
     bool MargemEm(double x) const { return secao_.MargemE == x || secao_.MargemD == x; }
     void AplicarMargens(std::optional<double> esquerda, std::optional<double> direita);
     void AplicarSubstituicao(const std::vector<TPontoSecao>& pontos, int foco);
